@@ -1,0 +1,17 @@
+# Installs the Debian packages the build and the tests need, only when missing.
+zerkon_install_deps() {
+    local packages=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
+        g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth imagemagick x11-apps libxml2-utils
+        clang-format)
+    local missing=()
+    local p
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}

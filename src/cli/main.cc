@@ -1,0 +1,6 @@
+#include <cstdio>
+
+int main() {
+    std::puts("zerkon-cli");
+    return 0;
+}
