@@ -8,7 +8,7 @@ export ZERKON_WINE_DIR=${ZERKON_WINE_DIR:-$ZERKON_ROOT/build/wine}
 export WINEPREFIX=$ZERKON_WINE_DIR/prefix
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml=;winemenubuilder.exe=d"}
-export LC_ALL=cs_CZ.UTF-8
+{ export LC_ALL=cs_CZ.UTF-8; } 2>/dev/null  # bash warns: the locale need not exist here
 export WINEARCH=win64
 
 # Starts Xvfb and boots the prefix once; later calls only export DISPLAY.
