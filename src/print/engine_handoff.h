@@ -1,0 +1,106 @@
+#pragma once
+// Handing a print job to the print engine: saving the job file into the
+// engine's job folder, starting the engine when its window is not found, and
+// sending it the PrintRequest with WM_COPYDATA.
+//
+// Engine folder: "InstallPath" below "\Olbrix" in the maker's registry key.
+// Job folder:    engine folder + "\vrex\".
+// Engine start:  "<engine folder>\Olbrix" {SW_NOQUIT}{SW_ESCMASK}, the program
+//                path always quoted so that a folder with blanks cannot start
+//                another program.
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "platform/process_starter.h"
+#include "platform/ui_feedback.h"
+#include "platform/window_messenger.h"
+#include "shell/file_message.h"
+
+namespace zerkon {
+
+inline constexpr std::string_view kEngineWindowClass = "TFormOlbrix";
+inline constexpr std::string_view kEngineSwitches = "{SW_NOQUIT}{SW_ESCMASK}";
+inline constexpr std::string_view kEldpJobName = "Podklady pro ELDP - ruční zadání";
+// How long a freshly started engine is given to open its window.
+inline constexpr int kEngineStartTimeoutMs = 5000;
+inline constexpr int kEngineStartPollMs = 100;
+
+// "<program>" followed by one blank and the arguments; the quotes keep a path
+// with blanks ("C:\Program Files\Olbrix\Olbrix") one program name.
+std::string QuotedCommandLine(std::string_view program, std::string_view arguments);
+
+// Job folder for an engine folder: engine folder + "\vrex\".
+std::string JobFolderFor(std::string_view engine_folder);
+
+// Bank job name for a moment: GPC-yyyy-mm-dd(hh-mm-ss).
+std::string BankJobName(const LocalDateTime& now);
+
+// "Tiskový manažer Olbrix není pravděpodobně nainstalovaný." box (OK/Cancel,
+// warning icon); the answer is not used.
+void ShowEngineMissing(MessageBoxes& boxes);
+
+// Everything the hand-off needs from the rest of the program.
+struct PrintEngineServices {
+    // "InstallPath" below "\Olbrix"; empty when the engine is not installed.
+    std::function<std::string()> read_engine_folder;
+    WindowMessenger& windows;
+    ProcessStarter& starter;
+    MessageBoxes& boxes;
+    UiFeedback& feedback;
+    const Clock& clock;
+    // This program's folder with trailing backslash (the engine beside it is
+    // the bank caller's second choice).
+    std::string program_folder;
+    // This program's main window, named in the request.
+    WindowHandle own_window = 0;
+    // Where the "NoCreateDir" and "NeniOlbrix_V" texts come from.
+    MessageFileSettings message_file;
+    // Ends the application after the job folder could not be created.
+    std::function<void()> request_quit;
+};
+
+class PrintEngineHandOff {
+public:
+    explicit PrintEngineHandOff(PrintEngineServices services) : s_(std::move(services)) {}
+
+    // The bank preview's "Tisk": without a registered engine nothing happens.
+    // Otherwise saves the job as GPC-<date>(<time>).vrex and sends the request,
+    // starting the engine first (from the engine folder, else beside this
+    // program) when its window is not found. A job file that cannot be written
+    // is reported with an error box and nothing is sent.
+    void PrintBankJob(const std::vector<std::string>& job_lines);
+
+    // The ELDP form's print, after BeginEldpJob succeeded and the data records
+    // were appended: EnsureJobFolder, save as "Podklady pro ELDP - ruční
+    // zadání.vrex", HandJobToEngine.
+    void PrintEldpJob(const std::vector<std::string>& job_lines);
+
+    // Sets the job folder and creates it when missing. An unregistered engine
+    // shows ShowEngineMissing; a folder that cannot be created shows the
+    // "NoCreateDir" message and asks the application to end. False then.
+    bool EnsureJobFolder();
+
+    // Finds (or starts, with the "NeniOlbrix_V" message when that fails) the
+    // engine and sends it the request for job_name + ".vrex".
+    void HandJobToEngine(std::string_view job_name);
+
+    // The job folder set by the last hand-off (with trailing backslash).
+    const std::string& job_folder() const { return job_folder_; }
+
+private:
+    // Polls for the engine window after a start, bounded by kEngineStartTimeoutMs.
+    WindowHandle WaitForEngineWindow(int already_waited_ms);
+    void SendRequest(WindowHandle engine, std::string_view job_file_name,
+                     std::string_view program_name);
+    bool SaveJob(std::string_view job_name, const std::vector<std::string>& job_lines);
+
+    PrintEngineServices s_;
+    std::string job_folder_;
+};
+
+}  // namespace zerkon

@@ -1,0 +1,70 @@
+#pragma once
+// The print-job file (".vrex") handed to the print engine. Its text, in this
+// order, one list entry a line (an entry may itself hold CR LF):
+//   the caller line            "[ExtProgram]Zerkon" or "[ExtProgram]ZERKON pro RALwin"
+//   one template section       copied as it stands; one of its lines is the table
+//                              list line "[TABLENAME]name1,name2"
+//   per listed table           "", "[StructureTable]" + name, that table's lines of
+//                              dataPrint.src
+//   the data area              "", "[DataArea]", then the caller's records
+// Job lines are Windows-1250 text. Folders are program text with a trailing
+// backslash.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/message_box.h"
+
+namespace zerkon {
+
+inline constexpr std::string_view kBankCallerLine = "[ExtProgram]Zerkon";
+inline constexpr std::string_view kEldpCallerLine = "[ExtProgram]ZERKON pro RALwin";
+inline constexpr std::string_view kBankTemplateFile = "zdrojZerkonfr3.src";
+inline constexpr std::string_view kStructureFile = "dataPrint.src";
+inline constexpr std::string_view kMenuFile = "menucall.src";
+inline constexpr std::string_view kJobFileExtension = ".vrex";
+
+// Appends the head of a bank job to `job_lines` (cleared by the caller): the
+// caller line, the section `section_name` of source_folder + zdrojZerkonfr3.src,
+// the structure tables and the data-area line. The bank preview calls it with
+// "Vypis" before the GPC decoder appends its records.
+// Throws FileError when the template file cannot be read.
+void BeginBankJob(std::string_view source_folder, std::string_view section_name,
+                  std::vector<std::string>& job_lines);
+
+// Looks `document_name` up in source_folder + menucall.src (section "Olbrix",
+// then "Olbrix_08"); the entry's text between "<" and ">" names the template
+// file. Without an entry: false, nothing appended (a missing menucall.src shows
+// the lookup's missing-file message through `boxes`). Otherwise appends the
+// ELDP caller line, that template's section `document_name`, the structure
+// tables and the data-area line, and returns true.
+// Throws FileError when the named template file cannot be read.
+bool BeginEldpJob(std::string_view source_folder, std::string_view document_name,
+                  std::vector<std::string>& job_lines, MessageBoxes& boxes);
+
+// Appends the non-empty lines of the section that starts at the first line
+// containing "#" + section_name + "#" (Latin letters compared in upper case)
+// and runs to the next line beginning with "#". False when there is no such
+// section. Throws FileError when the file cannot be read.
+bool CopyTemplateSection(std::string_view template_path, std::string_view section_name,
+                         std::vector<std::string>& job_lines);
+
+// Finds the table list line among job_lines (the last line is never looked
+// at) and appends, per listed table, "", "[StructureTable]" + name and the
+// table's section of source_folder + dataPrint.src.
+void WriteStructureTables(std::string_view source_folder, std::vector<std::string>& job_lines);
+
+// The job file's bytes: every entry followed by CR LF.
+std::string JobFileText(const std::vector<std::string>& job_lines);
+
+// Writes job_folder + job_name + ".vrex". The text goes to a temporary file
+// in the same folder that is then renamed over the job file, so the engine
+// never sees a half-written job and a failed write keeps the previous one
+// out of the way only after the new one is complete. A read-only job file of
+// the same name is replaced. Throws FileError when the file cannot be written
+// (for example a missing folder).
+void SaveJobFile(std::string_view job_folder, std::string_view job_name,
+                 const std::vector<std::string>& job_lines);
+
+}  // namespace zerkon
