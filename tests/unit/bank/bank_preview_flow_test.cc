@@ -1,0 +1,246 @@
+#include "bank/bank_preview_flow.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace zerkon {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = BankTextLines;
+
+// Every fake writes what it was asked into one shared journal, so that tests
+// can check the order of the steps across the interfaces.
+using Journal = std::vector<std::string>;
+
+class FakeDialog : public FileOpenDialog {
+public:
+    explicit FakeDialog(Journal& journal) : journal_(journal) {}
+    std::optional<fs::path> Choose(std::string_view filter) override {
+        journal_.push_back("dialog " + std::string(filter));
+        std::optional<fs::path> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::deque<std::optional<fs::path>> answers;
+
+private:
+    Journal& journal_;
+};
+
+// Decodes a "file" by its name: "bad..." cannot be read; otherwise one entry
+// naming the file, and for GPC one job record.
+class FakeDecoders : public BankDecoders {
+public:
+    explicit FakeDecoders(Journal& journal) : journal_(journal) {}
+    void DecodeKpc(const fs::path& file, Lines& preview) override { Decode("kpc", file, preview); }
+    void DecodeGpc(const fs::path& file, Lines& preview, Lines& job) override {
+        job.push_back("record " + file.string());  // written before the failure
+        Decode("gpc", file, preview);
+        job.push_back("head " + file.string());
+    }
+    void DecodeGeminy(const fs::path& file, Lines& preview) override {
+        Decode("geminy", file, preview);
+    }
+
+private:
+    void Decode(const std::string& kind, const fs::path& file, Lines& preview) {
+        journal_.push_back(kind + " " + file.string());
+        preview.clear();
+        if (file.string().starts_with("bad")) throw std::runtime_error("Soubor nelze otevřít.");
+        preview = {file.string(), "a\r\nb", "c\r\n", ""};
+    }
+    Journal& journal_;
+};
+
+class FakeHandOff : public BankJobHandOff {
+public:
+    explicit FakeHandOff(Journal& journal) : journal_(journal) {}
+    void BeginBankJob(std::string_view section, Lines& job) override {
+        journal_.push_back("begin " + std::string(section) + " on " +
+                           std::to_string(job.size()) + " lines");
+        if (template_missing) throw std::runtime_error("Systém nemůže nalézt uvedený soubor.");
+        job.push_back("[ExtProgram]Zerkon");
+    }
+    void PrintBankJob(const Lines& job) override {
+        printed.push_back(job);
+        if (print_fails) throw std::runtime_error("Přístup byl odepřen.");
+    }
+    bool template_missing = false;
+    bool print_fails = false;
+    std::vector<Lines> printed;
+
+private:
+    Journal& journal_;
+};
+
+class FakeView : public BankPreviewView {
+public:
+    explicit FakeView(Journal& journal) : journal_(journal) {}
+    void HidePreview() override {
+        journal_.push_back("hide");
+        shown = false;
+    }
+    void ShowPreview(const std::string& new_text, std::uint32_t colour) override {
+        journal_.push_back("show " + std::to_string(colour));
+        text = new_text;
+        shown = true;
+    }
+    void EnablePrint() override {
+        journal_.push_back("enable print");
+        print_enabled = true;
+    }
+    void ShowError(std::string_view message) override {
+        journal_.push_back("error " + std::string(message));
+    }
+    bool shown = false;
+    bool print_enabled = false;
+    std::string text;
+
+private:
+    Journal& journal_;
+};
+
+struct Window {
+    explicit Window(int mode) : flow(mode, dialog, decoders, hand_off, view) {}
+    // Runs "Soubor" with the dialog answering `file` (nothing = cancel).
+    void Open(std::optional<fs::path> file) {
+        dialog.answers.push_back(std::move(file));
+        journal.clear();
+        flow.OpenFile();
+    }
+    Journal journal;
+    FakeDialog dialog{journal};
+    FakeDecoders decoders{journal};
+    FakeHandOff hand_off{journal};
+    FakeView view{journal};
+    BankPreviewFlow flow;
+};
+
+TEST(BankPreviewTexts, CaptionsAndFiltersPerMode) {
+    EXPECT_EQ(BankWindowCaption(1), "Náhled příkazu do banky v elektronickém tvaru ve formátu KPC");
+    EXPECT_EQ(BankWindowCaption(3),
+              "Náhled příkazu do banky v elektronickém tvaru ve formátu Geminy");
+    EXPECT_EQ(BankOpenButtonCaption(2), "Soubor GPC");
+    EXPECT_EQ(BankDialogFilter(1), "KPC soubory (*.kpc)|*.kpc");
+    EXPECT_EQ(BankDialogFilter(2), "GPC soubory (*.gpc)|*.gpc");
+    EXPECT_EQ(BankDialogFilter(3), "Geminy soubory (*.gem)|*.gem");
+    EXPECT_EQ(BankOpenButtonCaption(4), "Soubor ");
+}
+
+TEST(BankPreviewTexts, EntriesBecomeLines) {
+    EXPECT_EQ(BankPreviewText({}), "");
+    EXPECT_EQ(BankPreviewText({"a\r\nb", "c\r\n", "", "d"}), "a\r\nb\r\nc\r\n\r\n\r\nd\r\n");
+}
+
+TEST(BankPreviewOpen, KpcAndGeminyDecodeAndShowWithoutPrint) {
+    for (int mode : {kBankModeKpc, kBankModeGeminy}) {
+        Window window(mode);
+        window.Open("x.f");
+        const std::string kind = mode == kBankModeKpc ? "kpc" : "geminy";
+        EXPECT_EQ(window.journal,
+                  (Journal{"hide", "dialog " + BankDialogFilter(mode), kind + " x.f", "show 15780518"}));
+        EXPECT_EQ(window.view.text, "x.f\r\na\r\nb\r\nc\r\n\r\n\r\n");
+        EXPECT_FALSE(window.view.print_enabled);
+        EXPECT_TRUE(window.flow.job_lines().empty());
+        window.flow.Print();  // a disabled button never prints
+        EXPECT_TRUE(window.hand_off.printed.empty());
+    }
+}
+
+TEST(BankPreviewOpen, GpcStartsTheJobThenDecodesAndEnablesPrint) {
+    Window window(kBankModeGpc);
+    window.Open("a.gpc");
+    EXPECT_EQ(window.journal, (Journal{"hide", "dialog GPC soubory (*.gpc)|*.gpc",
+                                       "begin Vypis on 0 lines", "gpc a.gpc", "show 15780518",
+                                       "enable print"}));
+    EXPECT_EQ(window.flow.job_lines(),
+              (Lines{"[ExtProgram]Zerkon", "record a.gpc", "head a.gpc"}));
+
+    // A second statement starts a fresh job, not one appended to the first.
+    window.Open("b.gpc");
+    EXPECT_EQ(window.journal[2], "begin Vypis on 0 lines");
+    EXPECT_EQ(window.flow.job_lines(),
+              (Lines{"[ExtProgram]Zerkon", "record b.gpc", "head b.gpc"}));
+    window.flow.Print();
+    ASSERT_EQ(window.hand_off.printed.size(), 1u);
+    EXPECT_EQ(window.hand_off.printed[0], window.flow.job_lines());
+}
+
+TEST(BankPreviewOpen, CancelHidesTheEarlierPreviewAndKeepsItPrintable) {
+    Window window(kBankModeGpc);
+    window.Open("a.gpc");
+    window.Open(std::nullopt);
+    EXPECT_EQ(window.journal, (Journal{"hide", "dialog GPC soubory (*.gpc)|*.gpc"}));
+    EXPECT_FALSE(window.view.shown);
+    EXPECT_TRUE(window.flow.print_enabled());
+    window.flow.Print();
+    ASSERT_EQ(window.hand_off.printed.size(), 1u);
+    EXPECT_EQ(window.hand_off.printed[0].back(), "head a.gpc");
+}
+
+TEST(BankPreviewOpen, CancelFirstLeavesEverythingAsOpened) {
+    Window window(kBankModeGpc);
+    window.Open(std::nullopt);
+    EXPECT_FALSE(window.view.shown);
+    EXPECT_FALSE(window.flow.print_enabled());
+    EXPECT_TRUE(window.flow.job_lines().empty());
+}
+
+TEST(BankPreviewOpen, UnreadableFileShowsTheMessageAndStaysHidden) {
+    for (int mode : {kBankModeKpc, kBankModeGpc, kBankModeGeminy}) {
+        Window window(mode);
+        window.Open("bad.f");
+        EXPECT_EQ(window.journal.back(), "error Soubor nelze otevřít.");
+        EXPECT_FALSE(window.view.shown);
+        EXPECT_FALSE(window.view.print_enabled) << mode;
+        EXPECT_FALSE(window.flow.print_enabled());
+    }
+}
+
+TEST(BankPreviewOpen, FailedGpcReadKeepsTheEarlierStatementPrintable) {
+    Window window(kBankModeGpc);
+    window.Open("a.gpc");
+    const Lines earlier = window.flow.job_lines();
+    window.Open("bad.gpc");
+    EXPECT_FALSE(window.view.shown);
+    EXPECT_TRUE(window.flow.print_enabled());
+    EXPECT_EQ(window.flow.job_lines(), earlier);  // not a half-built job
+    window.flow.Print();
+    EXPECT_EQ(window.hand_off.printed.at(0), earlier);
+}
+
+TEST(BankPreviewOpen, MissingTemplateIsReportedBeforeDecoding) {
+    Window window(kBankModeGpc);
+    window.hand_off.template_missing = true;
+    window.Open("a.gpc");
+    EXPECT_EQ(window.journal, (Journal{"hide", "dialog GPC soubory (*.gpc)|*.gpc",
+                                       "begin Vypis on 0 lines",
+                                       "error Systém nemůže nalézt uvedený soubor."}));
+    EXPECT_FALSE(window.view.shown);
+    EXPECT_FALSE(window.flow.print_enabled());
+}
+
+TEST(BankPreviewOpen, ModeWithoutDecoderShowsAnEmptyPreview) {
+    Window window(4);
+    window.Open("x");
+    EXPECT_EQ(window.journal, (Journal{"hide", "dialog ", "show 15780518"}));
+    EXPECT_EQ(window.view.text, "");
+}
+
+TEST(BankPreviewPrint, FailureIsShownAndPrintStaysEnabled) {
+    Window window(kBankModeGpc);
+    window.Open("a.gpc");
+    window.hand_off.print_fails = true;
+    window.journal.clear();
+    window.flow.Print();
+    EXPECT_EQ(window.journal, Journal{"error Přístup byl odepřen."});
+    EXPECT_TRUE(window.flow.print_enabled());
+}
+
+}  // namespace
+}  // namespace zerkon
