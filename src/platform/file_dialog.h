@@ -12,7 +12,8 @@ public:
     virtual ~FileOpenDialog() = default;
     // `filter` is Windows-1250 program text of description|mask pairs joined
     // by '|', e.g. "KPC soubory (*.kpc)|*.kpc". The dialog opens in the current
-    // folder. Returns the chosen existing file, or nothing when cancelled.
+    // folder. Returns the chosen file (a typed name need not exist), or nothing
+    // when cancelled.
     virtual std::optional<std::filesystem::path> Choose(std::string_view filter) = 0;
 };
 

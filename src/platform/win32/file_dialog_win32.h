@@ -1,0 +1,19 @@
+#pragma once
+// The file-open dialog of Windows (GetOpenFileNameW).
+
+#include <windows.h>
+
+#include "platform/file_dialog.h"
+
+namespace zerkon {
+
+class Win32FileOpenDialog : public FileOpenDialog {
+public:
+    explicit Win32FileOpenDialog(HWND owner) : owner_(owner) {}
+    std::optional<std::filesystem::path> Choose(std::string_view filter) override;
+
+private:
+    HWND owner_;
+};
+
+}  // namespace zerkon
