@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <string_view>
 #include <vector>
 
@@ -37,8 +38,8 @@ std::string QuotedCommandLine(std::string_view program, std::string_view argumen
 // Job folder for an engine folder: engine folder + "\vrex\".
 std::string JobFolderFor(std::string_view engine_folder);
 
-// Bank job name for a moment: GPC-yyyy-mm-dd(hh-mm-ss).
-std::string BankJobName(const LocalDateTime& now);
+// Bank job name for the clock's present moment: GPC-yyyy-mm-dd(hh-mm-ss).
+std::string BankJobName(const Clock& clock);
 
 // "Tiskový manažer Olbrix není pravděpodobně nainstalovaný." box (OK/Cancel,
 // warning icon); the answer is not used.
@@ -71,13 +72,15 @@ public:
     // The bank preview's "Tisk": without a registered engine nothing happens.
     // Otherwise saves the job as GPC-<date>(<time>).vrex and sends the request,
     // starting the engine first (from the engine folder, else beside this
-    // program) when its window is not found. A job file that cannot be written
-    // is reported with an error box and nothing is sent.
+    // program) when its window is not found; a started engine is given up to
+    // kEngineStartTimeoutMs to open its window. A job file that cannot be
+    // written throws FileError (for the standard error dialog) before anything
+    // is started or sent.
     void PrintBankJob(const std::vector<std::string>& job_lines);
 
     // The ELDP form's print, after BeginEldpJob succeeded and the data records
     // were appended: EnsureJobFolder, save as "Podklady pro ELDP - ruční
-    // zadání.vrex", HandJobToEngine.
+    // zadání.vrex", HandJobToEngine. Throws FileError like PrintBankJob.
     void PrintEldpJob(const std::vector<std::string>& job_lines);
 
     // Sets the job folder and creates it when missing. An unregistered engine
@@ -95,9 +98,10 @@ public:
 private:
     // Polls for the engine window after a start, bounded by kEngineStartTimeoutMs.
     WindowHandle WaitForEngineWindow(int already_waited_ms);
+    WindowHandle FindEngine();
+    bool StartEngine(std::string_view program_without_extension);
     void SendRequest(WindowHandle engine, std::string_view job_file_name,
                      std::string_view program_name);
-    bool SaveJob(std::string_view job_name, const std::vector<std::string>& job_lines);
 
     PrintEngineServices s_;
     std::string job_folder_;

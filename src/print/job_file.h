@@ -60,9 +60,8 @@ std::string JobFileText(const std::vector<std::string>& job_lines);
 
 // Writes job_folder + job_name + ".vrex". The text goes to a temporary file
 // in the same folder that is then renamed over the job file, so the engine
-// never sees a half-written job and a failed write keeps the previous one
-// out of the way only after the new one is complete. A read-only job file of
-// the same name is replaced. Throws FileError when the file cannot be written
+// never sees a half-written job. A read-only job file of the same name is
+// replaced. Throws FileError when the file cannot be written
 // (for example a missing folder).
 void SaveJobFile(std::string_view job_folder, std::string_view job_name,
                  const std::vector<std::string>& job_lines);

@@ -1,0 +1,154 @@
+#include "print/job_file.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "common/cp1250.h"
+#include "common/file_helpers.h"
+#include "common/text_helpers.h"
+#include "shell/data_file_lookup.h"
+
+namespace zerkon {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kTableListMark = "[TABLENAME]";
+constexpr std::string_view kDataAreaLine = "[DataArea]";
+constexpr std::string_view kStructureTableLine = "[StructureTable]";
+
+// Upper case of the Latin letters only, as template markers are compared.
+std::string LatinUpper(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return result;
+}
+
+void EndJobHead(std::string_view source_folder, std::vector<std::string>& job_lines) {
+    WriteStructureTables(source_folder, job_lines);
+    job_lines.emplace_back();
+    job_lines.emplace_back(kDataAreaLine);
+}
+
+// The menu entry of a document: section "Olbrix", then "Olbrix_08". A missing
+// menu file is reported once, by the first lookup.
+std::string MenuEntry(std::string_view menu_path, std::string_view document_name,
+                      MessageBoxes& boxes) {
+    std::string entry = FindKeyedLine("Olbrix", document_name, menu_path, boxes);
+    std::string contents;
+    if (entry.empty() && ReadWholeFile(menu_path, contents)) {
+        entry = FindKeyedLine("Olbrix_08", document_name, menu_path, boxes);
+    }
+    return entry;
+}
+
+}  // namespace
+
+bool CopyTemplateSection(std::string_view template_path, std::string_view section_name,
+                         std::vector<std::string>& job_lines) {
+    std::string contents;
+    if (!ReadWholeFile(template_path, contents)) {
+        throw FileError("Nelze otevřít soubor \"" + std::string(template_path) + "\".");
+    }
+    const std::string marker = "#" + LatinUpper(section_name) + "#";
+    bool inside = false;
+    for (const std::string& line : SplitTextLines(contents)) {
+        if (!inside) {
+            inside = LatinUpper(line).find(marker) != std::string::npos;
+            continue;
+        }
+        if (!line.empty() && line.front() == '#') break;
+        if (!line.empty()) job_lines.push_back(line);
+    }
+    return inside;
+}
+
+void WriteStructureTables(std::string_view source_folder, std::vector<std::string>& job_lines) {
+    std::string table_list;
+    bool found = false;
+    for (std::size_t i = 0; i + 1 < job_lines.size(); ++i) {
+        if (job_lines[i].empty()) continue;
+        std::string rest = job_lines[i];
+        const std::string part = ExtractDelimited(rest, '[', ']', true);
+        if (UpperCase1250(part).find(kTableListMark) != std::string::npos) {
+            table_list = rest;
+            found = true;
+            break;
+        }
+    }
+    if (!found) return;
+    if (!table_list.empty() && table_list.back() != ',') table_list += ',';
+    const std::string structure_file = std::string(source_folder) + std::string(kStructureFile);
+    while (table_list.find(',') != std::string::npos) {
+        const std::string table = SplitAt(table_list, ",");
+        job_lines.emplace_back();
+        job_lines.push_back(std::string(kStructureTableLine) + table);
+        std::string header_remainder;
+        ReadIniSection(table, structure_file, job_lines, header_remainder);
+    }
+}
+
+void BeginBankJob(std::string_view source_folder, std::string_view section_name,
+                  std::vector<std::string>& job_lines) {
+    job_lines.emplace_back(kBankCallerLine);
+    CopyTemplateSection(std::string(source_folder) + std::string(kBankTemplateFile), section_name,
+                        job_lines);
+    EndJobHead(source_folder, job_lines);
+}
+
+bool BeginEldpJob(std::string_view source_folder, std::string_view document_name,
+                  std::vector<std::string>& job_lines, MessageBoxes& boxes) {
+    std::string entry =
+        MenuEntry(std::string(source_folder) + std::string(kMenuFile), document_name, boxes);
+    if (entry.empty()) return false;
+    const std::string template_file = ExtractDelimited(entry, '<', '>', false);
+    job_lines.emplace_back(kEldpCallerLine);
+    CopyTemplateSection(std::string(source_folder) + template_file, document_name, job_lines);
+    EndJobHead(source_folder, job_lines);
+    return true;
+}
+
+std::string JobFileText(const std::vector<std::string>& job_lines) {
+    std::string text;
+    for (const std::string& line : job_lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+void SaveJobFile(std::string_view job_folder, std::string_view job_name,
+                 const std::vector<std::string>& job_lines) {
+    const std::string job_path =
+        std::string(job_folder) + std::string(job_name) + std::string(kJobFileExtension);
+    const fs::path target = PathFromText(job_path);
+    fs::path temporary = target;
+    temporary += ".tmp";
+    const FileError cannot_write("Nelze vytvořit soubor \"" + job_path + "\".");
+
+    const std::string text = JobFileText(job_lines);
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) throw cannot_write;
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.close();
+        if (out.fail()) {
+            std::error_code ec;
+            fs::remove(temporary, ec);
+            throw cannot_write;
+        }
+    }
+    std::error_code ec;
+    if (fs::is_regular_file(target, ec)) {
+        fs::permissions(target, fs::perms::owner_write, fs::perm_options::add, ec);
+    }
+    fs::rename(temporary, target, ec);
+    if (ec) {
+        fs::remove(temporary, ec);
+        throw cannot_write;
+    }
+}
+
+}  // namespace zerkon
