@@ -82,5 +82,7 @@ std::string ComboKeyPress(const TComboBoxEdit& combo, std::string_view current_t
 // Side-button click, before opening the pop-up: the visible rows; a value
 // outside 1-20 is replaced by 6 in the settings themselves (it stays 6).
 int NormalizeDropDownCount(TComboBoxEdit& combo);
+// The same rule for a count handed over by value: outside 1-20 gives 6.
+int NormalizedDropDownCount(int count);
 
 }  // namespace zerkon

@@ -1,0 +1,146 @@
+#include "controls/combo_list.h"
+
+#include <algorithm>
+
+#include "common/cp1250.h"
+
+namespace zerkon {
+
+namespace {
+
+// Collation weights: other characters below the letters, letters A-Z three
+// apart so that the Czech letters Č, CH, Ř, Š, Ž sit right after their base.
+constexpr int kLetterBase = 100;
+constexpr int kLetterStep = 3;
+constexpr int kOtherAbove = 400;
+
+int LetterWeight(char upper_ascii, bool caron_letter) {
+    return kLetterBase + (upper_ascii - 'A') * kLetterStep + (caron_letter ? 1 : 0);
+}
+
+// Upper-case Windows-1250 letters with accents and the letter they sort with.
+// Letters with a caron that Czech sorts as separate letters are marked.
+struct AccentedLetter {
+    char letter;
+    char base;
+    bool separate;
+};
+
+constexpr AccentedLetter kAccented[] = {
+    {'Á', 'A', false}, {'Ä', 'A', false}, {'Â', 'A', false}, {'Ă', 'A', false},
+    {'Ą', 'A', false}, {'Č', 'C', true},  {'Ć', 'C', false}, {'Ç', 'C', false},
+    {'Ď', 'D', false}, {'Đ', 'D', false}, {'É', 'E', false}, {'Ě', 'E', false},
+    {'Ë', 'E', false}, {'Ę', 'E', false}, {'Í', 'I', false}, {'Î', 'I', false},
+    {'Ĺ', 'L', false}, {'Ľ', 'L', false}, {'Ł', 'L', false}, {'Ň', 'N', false},
+    {'Ń', 'N', false}, {'Ó', 'O', false}, {'Ô', 'O', false}, {'Ö', 'O', false},
+    {'Ő', 'O', false}, {'Ř', 'R', true},  {'Ŕ', 'R', false}, {'Š', 'S', true},
+    {'Ś', 'S', false}, {'Ş', 'S', false}, {'Ť', 'T', false}, {'Ţ', 'T', false},
+    {'Ú', 'U', false}, {'Ů', 'U', false}, {'Ü', 'U', false}, {'Ű', 'U', false},
+    {'Ý', 'Y', false}, {'Ž', 'Z', true},  {'Ź', 'Z', false}, {'Ż', 'Z', false},
+};
+
+struct SortKey {
+    std::vector<int> primary;    // letters (accents ignored unless a separate letter)
+    std::vector<int> secondary;  // accents
+};
+
+SortKey MakeSortKey(std::string_view text) {
+    SortKey key;
+    std::string upper = UpperCase1250(text);
+    for (size_t i = 0; i < upper.size(); ++i) {
+        char c = upper[i];
+        int accent = 0;
+        int weight = 0;
+        if (c >= 'A' && c <= 'Z') {
+            bool ch = c == 'C' && i + 1 < upper.size() && upper[i + 1] == 'H';
+            weight = ch ? LetterWeight('H', true) : LetterWeight(c, false);
+            if (ch) ++i;
+        } else {
+            auto it = std::find_if(std::begin(kAccented), std::end(kAccented),
+                                   [c](const AccentedLetter& a) { return a.letter == c; });
+            if (it != std::end(kAccented)) {
+                weight = LetterWeight(it->base, it->separate);
+                accent = it->separate ? 0 : 1 + static_cast<int>(it - std::begin(kAccented));
+            } else {
+                unsigned char byte = static_cast<unsigned char>(c);
+                weight = byte < 'A' ? byte : kOtherAbove + byte;
+            }
+        }
+        key.primary.push_back(weight);
+        key.secondary.push_back(accent);
+    }
+    return key;
+}
+
+}  // namespace
+
+bool PickListTextLess(std::string_view a, std::string_view b) {
+    SortKey ka = MakeSortKey(a);
+    SortKey kb = MakeSortKey(b);
+    if (ka.primary != kb.primary) return ka.primary < kb.primary;
+    if (ka.secondary != kb.secondary) return ka.secondary < kb.secondary;
+    return a < b;
+}
+
+PickListRows BuildPickListRows(std::string_view items, bool sorted, std::string_view field_text) {
+    PickListRows result;
+    result.rows = ParseComboItems(items);
+    if (sorted) {
+        std::stable_sort(result.rows.begin(), result.rows.end(),
+                         [](const ComboItem& a, const ComboItem& b) {
+                             return PickListTextLess(a.shown, b.shown);
+                         });
+    }
+    if (result.rows.empty()) return result;
+    result.preselected = 0;
+    for (size_t i = 0; i < result.rows.size(); ++i) {
+        if (result.rows[i].shown == field_text || result.rows[i].value == field_text) {
+            result.preselected = static_cast<int>(i);
+            break;
+        }
+    }
+    return result;
+}
+
+PickListRect PickListGeometry(const PickListGeometryInput& in) {
+    PickListRect rect;
+    rect.left = in.field_client_left - 2;
+    rect.top = in.field_client_top + in.field_height - 3;
+    rect.width = in.field_width;
+    if (in.widest_text > rect.width) {
+        rect.left -= in.widest_text - rect.width + 11;
+        rect.width = in.widest_text + 16;
+    }
+    if (rect.left < 0) rect.left = 2;
+    int rows = std::min(in.drop_down_count, in.row_count);
+    rect.height = rows * (in.font_points + 5) + 10;
+    if (rect.top + rect.height > in.work_area_bottom) {
+        rect.top = rect.top - rect.height - in.field_height;
+    }
+    return rect;
+}
+
+PickListClose PickListState::OnEvent(PickListEvent event) {
+    switch (event) {
+        case PickListEvent::kDoubleClick:
+        case PickListEvent::kEnterKey: return PickListClose::kAccepted;
+        case PickListEvent::kEscapeKey:
+        case PickListEvent::kRightButtonDown: return PickListClose::kCancelled;
+        case PickListEvent::kMouseEnter: entered_ = true; return PickListClose::kStayOpen;
+        case PickListEvent::kMouseLeave:
+            return close_if_mouse_leave_ && entered_ ? PickListClose::kCancelled
+                                                     : PickListClose::kStayOpen;
+    }
+    return PickListClose::kStayOpen;
+}
+
+std::string PickListResultText(const PickListRows& rows, PickListClose how, int selected_row,
+                               std::string_view field_text) {
+    if (how == PickListClose::kAccepted && selected_row >= 0 &&
+        selected_row < static_cast<int>(rows.rows.size())) {
+        return rows.rows[static_cast<size_t>(selected_row)].value;
+    }
+    return std::string(field_text);
+}
+
+}  // namespace zerkon
