@@ -1,0 +1,185 @@
+#include "ui/m_memo.h"
+
+#include <vector>
+
+#include "common/cp1250.h"
+
+namespace zerkon {
+
+namespace {
+
+constexpr wchar_t kControlProperty[] = L"ZerkonColouredControl";
+
+std::wstring Wide(std::string_view text) {
+    std::u16string utf16 = Cp1250ToUtf16(text);
+    return std::wstring(utf16.begin(), utf16.end());
+}
+
+}  // namespace
+
+ColourBrush::~ColourBrush() {
+    if (brush_) DeleteObject(brush_);
+}
+
+COLORREF ColourBrush::Resolve(ControlColour colour) {
+    if (colour & kSystemColourFlag) return GetSysColor(static_cast<int>(colour & 0xFF));
+    return static_cast<COLORREF>(colour & 0xFFFFFF);
+}
+
+HBRUSH ColourBrush::Get(ControlColour colour) {
+    const COLORREF rgb = Resolve(colour);
+    if (!brush_ || rgb != rgb_) {
+        if (brush_) DeleteObject(brush_);
+        brush_ = CreateSolidBrush(rgb);
+        rgb_ = rgb;
+    }
+    return brush_;
+}
+
+void ColouredControl::Attach(HWND hwnd) {
+    SetPropW(hwnd, kControlProperty, static_cast<HANDLE>(this));
+}
+
+HBRUSH ControlBackgroundBrush(HWND child, HDC dc) {
+    auto* control = static_cast<ColouredControl*>(GetPropW(child, kControlProperty));
+    if (!control) return nullptr;
+    const ControlColour colour = control->Background();
+    SetBkColor(dc, ColourBrush::Resolve(colour));
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    return control->brush_.Get(colour);
+}
+
+// The memo's behaviour sees the real EDIT through this.
+class TMMemo::Host : public MemoHost {
+public:
+    Host(TMMemo& memo, LPARAM lparam) : memo_(memo), lparam_(lparam) {}
+    int CaretLine() override {
+        return static_cast<int>(SendMessageW(memo_.hwnd_, EM_LINEFROMCHAR, WPARAM(-1), 0));
+    }
+    int LineCount() override {
+        if (GetWindowTextLengthW(memo_.hwnd_) == 0) return 0;
+        return static_cast<int>(SendMessageW(memo_.hwnd_, EM_GETLINECOUNT, 0, 0));
+    }
+    void StandardKeyDown(int key) override { memo_.Standard(WM_KEYDOWN, key, lparam_); }
+    FocusTargetState Target(FocusTarget which) override {
+        HWND target = which == FocusTarget::Up ? memo_.focus_up : memo_.focus_down;
+        if (!target || !IsWindow(target)) return {};
+        return {true, IsWindowEnabled(target) != FALSE, IsWindowVisible(target) != FALSE};
+    }
+    void FocusTargetControl(FocusTarget which) override {
+        SetFocus(which == FocusTarget::Up ? memo_.focus_up : memo_.focus_down);
+    }
+    void FocusNextInTabOrder() override { Move(FALSE); }
+    void FocusPreviousInTabOrder() override { Move(TRUE); }
+
+private:
+    void Move(BOOL previous) {
+        HWND next = GetNextDlgTabItem(GetParent(memo_.hwnd_), memo_.hwnd_, previous);
+        if (next) SetFocus(next);
+    }
+    TMMemo& memo_;
+    LPARAM lparam_;
+};
+
+TMMemo::TMMemo(HWND parent, const MemoOptions& options) : behaviour_(options.settings) {
+    DWORD style = WS_CHILD | WS_BORDER | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
+                  ES_NOHIDESEL;
+    if (options.read_only) style |= ES_READONLY;
+    if (options.vertical_scroll_bar) style |= WS_VSCROLL;
+    if (options.visible) style |= WS_VISIBLE;
+    if (options.tab_stop) style |= WS_TABSTOP;
+    hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", style, options.left, options.top,
+                            options.width, options.height, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(options.id)),
+                            GetModuleHandleW(nullptr), nullptr);
+    // Whatever the length of a statement, the memo takes it whole.
+    SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
+    Attach(hwnd_);
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TMMemo::Proc)));
+    behaviour_.Load(options.colour, IsWindowEnabled(hwnd_) != FALSE);
+}
+
+TMMemo::~TMMemo() {
+    if (IsWindow(hwnd_)) {
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        RemovePropW(hwnd_, kControlProperty);
+    }
+}
+
+void TMMemo::SetText(const std::string& text) {
+    const std::wstring wide = Wide(text);
+    SetWindowTextW(hwnd_, wide.c_str());
+}
+
+std::string TMMemo::Text() const {
+    const int length = GetWindowTextLengthW(hwnd_);
+    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1);
+    const int got = GetWindowTextW(hwnd_, buffer.data(), length + 1);
+    return Utf16ToCp1250(std::u16string(buffer.data(), buffer.data() + got));
+}
+
+void TMMemo::Show(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
+
+void TMMemo::Focus() { SetFocus(hwnd_); }
+
+LRESULT CALLBACK TMMemo::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto* memo = reinterpret_cast<TMMemo*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!memo) return DefWindowProcW(hwnd, message, wparam, lparam);
+    return memo->Handle(message, wparam, lparam);
+}
+
+LRESULT TMMemo::Standard(UINT message, WPARAM wparam, LPARAM lparam) {
+    return CallWindowProcW(original_, hwnd_, message, wparam, lparam);
+}
+
+LRESULT TMMemo::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_GETDLGCODE: {
+            LRESULT code = Standard(message, wparam, lparam) | DLGC_WANTARROWS;
+            if (MemoBehaviour::WantsTab()) code |= DLGC_WANTTAB;
+            return code;
+        }
+        case WM_KEYDOWN: {
+            Host host(*this, lparam);
+            behaviour_.KeyDown(host, static_cast<int>(wparam));
+            return 0;
+        }
+        case WM_CHAR: {
+            if (wparam < 0x100) {
+                Host host(*this, lparam);
+                if (behaviour_.KeyPress(host, static_cast<char>(wparam))) return 0;
+            }
+            return Standard(message, wparam, lparam);
+        }
+        case WM_SETFOCUS: {
+            const LRESULT result = Standard(message, wparam, lparam);
+            behaviour_.Enter();
+            InvalidateRect(hwnd_, nullptr, TRUE);
+            if (on_enter) on_enter();
+            return result;
+        }
+        case WM_KILLFOCUS:
+            behaviour_.Exit();
+            InvalidateRect(hwnd_, nullptr, TRUE);
+            return Standard(message, wparam, lparam);
+        case WM_PAINT: {
+            const LRESULT result = Standard(message, wparam, lparam);
+            const ControlColour before = behaviour_.colour();
+            behaviour_.AfterPaint(IsWindowEnabled(hwnd_) != FALSE);
+            if (behaviour_.colour() != before) InvalidateRect(hwnd_, nullptr, TRUE);
+            return result;
+        }
+        case WM_ENABLE:
+            InvalidateRect(hwnd_, nullptr, TRUE);
+            return Standard(message, wparam, lparam);
+        default:
+            return Standard(message, wparam, lparam);
+    }
+}
+
+}  // namespace zerkon
