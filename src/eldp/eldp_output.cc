@@ -1,0 +1,83 @@
+#include "eldp/eldp_output.h"
+
+#include "common/date_helpers.h"
+#include "common/file_helpers.h"
+#include "eldp/eldp_print_data.h"
+#include "print/job_file.h"
+#include "shell/data_file_lookup.h"
+#include "shell/install_paths.h"
+
+namespace zerkon {
+namespace {
+
+EldpOutcome RunPrint(EldpRecord& record, EldpOutcome outcome, EldpOutputServices& services) {
+    std::vector<std::string>& lines = outcome.job_lines;
+    bool begun = false;
+    try {
+        begun = BeginEldpJob(outcome.folders.source_folder, outcome.print_document, lines,
+                             services.boxes);
+        AppendEldpPrintData(record, services.regional, lines);
+    } catch (const DateConversionError& e) {
+        outcome.status = EldpOutputStatus::kError;
+        outcome.error = e.what();
+        return outcome;
+    } catch (const FileError& e) {
+        outcome.status = EldpOutputStatus::kError;
+        outcome.error = e.what();
+        return outcome;
+    }
+    if (!begun) {
+        outcome.status = EldpOutputStatus::kJobNotBegun;
+        return outcome;
+    }
+    services.print_eldp_job(lines);
+    outcome.status = EldpOutputStatus::kPrinted;
+    return outcome;
+}
+
+EldpOutcome RunXml(EldpRecord& record, EldpOutcome outcome, EldpOutputServices& services) {
+    services.export_list.clear();
+    services.export_list.push_back(MakeEldpExportRecord(record));
+    outcome.xml = WriteEldpXml(services.export_list, outcome.folders.source_folder,
+                               outcome.folders.xml_output_folder, services.boxes);
+    outcome.status = outcome.xml.status == EldpXmlStatus::kTemplateMissing ||
+                             outcome.xml.status == EldpXmlStatus::kWriteFailed
+                         ? EldpOutputStatus::kError
+                         : EldpOutputStatus::kXmlDone;
+    outcome.error = outcome.xml.error;
+    return outcome;
+}
+
+}  // namespace
+
+std::string LookUpPrintDocument(const std::string& source_folder, int tag, MessageBoxes& boxes) {
+    return FindNumberedLine(kPrintDocumentSection, tag, false,
+                            source_folder + std::string(kMenuFile), boxes);
+}
+
+EldpOutcome RunEldpOutput(int tag, EldpRecord& record, EldpOutputServices& services) {
+    const bool xml = tag == kEldpXmlTag;
+    EldpOutcome outcome;
+    outcome.folders = ResolveEldpFolders(services.read_payroll_folder(), services.program_folder);
+    SourceFolder = outcome.folders.source_folder;
+    try {
+        outcome.print_document =
+            LookUpPrintDocument(outcome.folders.source_folder, tag, services.boxes);
+    } catch (const KeyConversionError& e) {
+        // A broken entry in the payroll program's menu file must not keep the
+        // XML export from working; a print cannot go on without its document.
+        if (!xml) {
+            outcome.status = EldpOutputStatus::kError;
+            outcome.error = "'" + e.key() + "' is not a valid integer value";
+            return outcome;
+        }
+    }
+    if (!xml && outcome.print_document.empty()) {
+        outcome.status = EldpOutputStatus::kNoPrintDocument;
+        return outcome;
+    }
+    return xml ? RunXml(record, std::move(outcome), services)
+               : RunPrint(record, std::move(outcome), services);
+}
+
+}  // namespace zerkon

@@ -1,0 +1,69 @@
+#pragma once
+// The three outputs of the ELDP form, chosen by the Tag of the pressed
+// button: the worksheet print with all frames, the print onto the official
+// sheet, and the XML export.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/regional.h"
+#include "eldp/eldp_export.h"
+#include "eldp/eldp_folders.h"
+#include "eldp/eldp_record.h"
+#include "eldp/eldp_xml.h"
+
+namespace zerkon {
+
+class MessageBoxes;
+
+inline constexpr int kEldpWorksheetTag = 28150;  // "Podklady pro ELDP (tisk včetně rámečků)"
+inline constexpr int kEldpOriginalTag = 29150;   // "Tisk ELDP na originální tiskopis"
+inline constexpr int kEldpXmlTag = 22150;        // "ELDP ve formátu XML - elektronicky"
+
+inline constexpr char kPrintDocumentSection[] = "callTiskDoc";
+
+// The payroll program's document entry for a button's Tag: the line {Tag}
+// of section "callTiskDoc" in source_folder + "menucall.src", without its
+// braced part. Empty when the file, the section or the line is missing.
+// Throws KeyConversionError for a key in the section that is no number.
+std::string LookUpPrintDocument(const std::string& source_folder, int tag, MessageBoxes& boxes);
+
+struct EldpOutputServices {
+    // The payroll program's registered "InstallPath" (empty when it is not
+    // installed); read at every press.
+    std::function<std::string()> read_payroll_folder;
+    // This program's folder, with a trailing backslash.
+    std::string program_folder;
+    RegionalSettings regional;
+    MessageBoxes& boxes;
+    // The program-wide export list; it keeps the last export's record.
+    EldpExportList& export_list;
+    // Saves the finished print job and hands it to the print engine.
+    std::function<void(const std::vector<std::string>& job_lines)> print_eldp_job;
+};
+
+enum class EldpOutputStatus {
+    kPrinted,          // the job went to the print engine
+    kNoPrintDocument,  // print without a document entry: nothing happened
+    kJobNotBegun,      // print document without a job entry: nothing saved
+    kXmlDone,          // the XML export ran; see xml for what it did
+    kError,            // error holds the message for the standard error dialog
+};
+
+struct EldpOutcome {
+    EldpOutputStatus status = EldpOutputStatus::kError;
+    std::string error;
+    EldpFolders folders;
+    std::string print_document;
+    EldpXmlResult xml;
+    std::vector<std::string> job_lines;
+};
+
+// Outputs the record in the mode of the button's Tag. An empty sheet type
+// becomes "01" in the record in every mode that reads it. In print mode a
+// filled date that is no real date stops the output with the date error and
+// nothing is written; in the XML it becomes an empty value.
+EldpOutcome RunEldpOutput(int tag, EldpRecord& record, EldpOutputServices& services);
+
+}  // namespace zerkon

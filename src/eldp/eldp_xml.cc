@@ -1,0 +1,198 @@
+#include "eldp/eldp_xml.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "common/file_helpers.h"
+#include "common/text_helpers.h"
+#include "platform/message_box.h"
+#include "shell/data_file_lookup.h"
+
+namespace zerkon {
+namespace {
+
+void AddLine(std::vector<std::string>& out, const std::vector<std::string>& template_lines,
+             const std::string& marker) {
+    out.push_back(TemplateBlock(template_lines, marker));
+}
+
+std::string Line(const std::vector<std::string>& template_lines, const std::string& marker,
+                 const AttributeValues& values) {
+    return FillAttributes(TemplateBlock(template_lines, marker), values);
+}
+
+AttributeValues RowValues(const EldpExportRow& row, int row_number) {
+    AttributeValues values = {
+        {"row", std::to_string(row_number)},
+        {"cod", row.code},
+        {"sre", row.mr},
+        {"fro", row.from},
+        {"to", row.to},
+        {"din", row.days},
+    };
+    for (int m = 0; m < kEldpMonthMarks; ++m) {
+        values.emplace_back("m" + std::to_string(m + 1), row.months[m]);
+    }
+    values.emplace_back("inc", RemoveBlanks(row.base));
+    values.emplace_back("dex", RemoveBlanks(row.excluded));
+    values.emplace_back("dar", RemoveBlanks(row.deducted));
+    return values;
+}
+
+void AddRecord(std::vector<std::string>& out, const EldpExportRecord& record, int sequence,
+               const EldpMarkers& markers, const std::vector<std::string>& template_lines) {
+    out.push_back(Line(template_lines, markers.data_eldp09,
+                       {
+                           {"sqnr", std::to_string(sequence)},
+                           {"yer", record.year},
+                           {"typ", record.type},
+                           {"dre", record.correction_date},
+                           {"tco", ""},
+                           {"dep", record.office_code},
+                           {"nam", record.office_name},
+                       }));
+
+    // The second "cit" (place of birth) fills the attribute after the first.
+    const std::vector<std::string> client = FillAttributes(
+        TemplateBlockLines(template_lines, markers.data_client, markers.data_client_end),
+        {
+            {"bno", record.birth_number},
+            {"sur", record.surname},
+            {"fir", record.first_name},
+            {"tit", record.title},
+            {"cit", record.municipality},
+            {"str", record.street},
+            {"num", record.house_number},
+            {"pos", record.post_office},
+            {"pnu", record.postcode},
+            {"cnt", record.country},
+            {"dat", record.birth_date},
+            {"nam", record.birth_surname},
+            {"cit", record.birth_place},
+        });
+    out.insert(out.end(), client.begin(), client.end());
+
+    int used_rows = 0;
+    for (const EldpExportRow& row : record.rows) used_rows += row.used ? 1 : 0;
+    out.push_back(Line(template_lines, markers.data_items,
+                       {
+                           {"coun", std::to_string(used_rows)},
+                           {"sdex", RemoveBlanks(record.total_excluded)},
+                           {"sinc", RemoveBlanks(record.total_base)},
+                           {"sdar", RemoveBlanks(record.total_deducted)},
+                       }));
+    int row_number = 0;
+    for (const EldpExportRow& row : record.rows) {
+        if (!row.used) continue;
+        out.push_back(RemoveEmptyAttributes(
+            Line(template_lines, markers.data_items_t1, RowValues(row, ++row_number))));
+    }
+    AddLine(out, template_lines, markers.data_items_end);
+
+    out.push_back(Line(template_lines, markers.data_comp,
+                       {
+                           {"nam", record.employer_name},
+                           {"id", record.employer_id},
+                           {"vs", record.variable_symbol},
+                           {"cre", record.made_out},
+                           {"fro", record.activity_since},
+                       }));
+    AddLine(out, template_lines, markers.data_eldp09_end);
+}
+
+// A path as the user sees it on this system (on Windows the text itself).
+std::string ShownPath(const std::string& path_text) {
+    return TextFromPath(PathFromText(path_text));
+}
+
+bool ReadLines(const std::string& path_text, std::vector<std::string>& lines) {
+    std::string contents;
+    if (!ReadWholeFile(path_text, contents)) return false;
+    lines = SplitTextLines(contents);
+    return true;
+}
+
+// Writes the lines next to the target and renames them over it, so that a
+// failed write leaves an earlier export whole.
+bool WriteReplacing(const std::filesystem::path& target, const std::vector<std::string>& lines) {
+    std::filesystem::path temporary = target;
+    temporary += ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        for (const std::string& line : lines) out << line << "\r\n";
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, target, error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<std::string> BuildEldpXml(const EldpExportList& list, const EldpMarkers& markers,
+                                      const std::vector<std::string>& template_lines) {
+    std::vector<std::string> out;
+    AddLine(out, template_lines, markers.xml);
+    AddLine(out, template_lines, markers.reldp);
+    int sequence = 0;
+    for (const EldpExportRecord& record : list) {
+        AddRecord(out, record, ++sequence, markers, template_lines);
+    }
+    AddLine(out, template_lines, markers.reldp_end);
+    return out;
+}
+
+EldpXmlResult WriteEldpXml(const EldpExportList& list, const std::string& source_folder,
+                           const std::string& xml_output_folder, MessageBoxes& boxes) {
+    EldpXmlResult result;
+    const std::string marker_file = source_folder + kEldpMarkerFile;
+    std::error_code error;
+    if (!std::filesystem::exists(PathFromText(marker_file), error)) {
+        boxes.Show("Program ZERKON nemůže najít data eldp09.xml", "Datová věty XML",
+                   MessageIcon::Warning, MessageButtons::Ok);
+        result.status = EldpXmlStatus::kMarkerFileMissing;
+        return result;
+    }
+    std::vector<std::string> marker_lines;
+    ReadLines(marker_file, marker_lines);
+    const EldpMarkers markers = ParseEldpMarkers(marker_lines);
+
+    const std::string template_text = source_folder + kEldpTemplateFile;
+    std::vector<std::string> template_lines;
+    if (!ReadLines(template_text, template_lines)) {
+        result.status = EldpXmlStatus::kTemplateMissing;
+        result.error = "Cannot open file " + ShownPath(template_text);
+        return result;
+    }
+    const std::vector<std::string> lines = BuildEldpXml(list, markers, template_lines);
+
+    const std::filesystem::path folder = PathFromText(xml_output_folder);
+    std::filesystem::create_directories(folder, error);
+    if (!std::filesystem::is_directory(folder, error)) {
+        result.status = EldpXmlStatus::kOutputFolderFailed;
+        return result;
+    }
+    const std::string output_text = xml_output_folder + kEldpXmlFile;
+    result.output_file = ShownPath(output_text);
+    if (!WriteReplacing(PathFromText(output_text), lines)) {
+        result.status = EldpXmlStatus::kWriteFailed;
+        result.error = "Cannot create file " + result.output_file;
+        return result;
+    }
+    boxes.Show("Program ZERKON uložil data do " + result.output_file, "Uložení datové věty XML",
+               MessageIcon::Warning, MessageButtons::Ok);
+    return result;
+}
+
+}  // namespace zerkon
