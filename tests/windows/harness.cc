@@ -1,0 +1,540 @@
+#include "harness.h"
+
+#include <array>
+#include <cstdint>
+#include <fstream>
+
+namespace e2e {
+
+namespace fs = std::filesystem;
+
+// --- Locations -------------------------------------------------------------------------------
+
+fs::path BuildDir() {
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (n < buffer.size()) {
+            buffer.resize(n);
+            break;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    // build/<preset>/tests/windows/e2e_tests.exe
+    return fs::path(buffer).parent_path().parent_path().parent_path();
+}
+
+fs::path ZerkonExe() { return BuildDir() / L"src" / L"ui" / L"zerkon.exe"; }
+
+fs::path PeerExe(const std::wstring& name) {
+    return BuildDir() / L"tests" / L"peers" / (name + L".exe");
+}
+
+fs::path HostExe(const std::wstring& name) {
+    return BuildDir() / L"tests" / L"hosts" / (name + L".exe");
+}
+
+fs::path ScratchFolder(const std::wstring& name) {
+    fs::path folder = BuildDir() / L"e2e-scratch" / name;
+    std::error_code error;
+    fs::remove_all(folder, error);
+    fs::create_directories(folder, error);
+    return folder;
+}
+
+// --- Processes -------------------------------------------------------------------------------
+
+namespace {
+
+std::wstring QuoteArgument(const std::wstring& argument) {
+    if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos) {
+        return argument;
+    }
+    return L"\"" + argument + L"\"";
+}
+
+struct WindowSearch {
+    std::wstring class_name;
+    DWORD pid = 0;
+    bool visible_only = true;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<WindowSearch*>(context);
+    if (search->visible_only && !IsWindowVisible(window)) return TRUE;
+    if (search->pid != 0) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        if (pid != search->pid) return TRUE;
+    }
+    if (!search->class_name.empty() && GetClassName(window) != search->class_name) return TRUE;
+    search->found.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> TopLevelWindows(const std::wstring& class_name, DWORD pid, bool visible_only) {
+    WindowSearch search{class_name, pid, visible_only, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
+Process::Process(Process&& other) noexcept : process_(other.process_), id_(other.id_) {
+    other.process_ = nullptr;
+    other.id_ = 0;
+}
+
+Process& Process::operator=(Process&& other) noexcept {
+    if (this != &other) {
+        End();
+        process_ = other.process_;
+        id_ = other.id_;
+        other.process_ = nullptr;
+        other.id_ = 0;
+    }
+    return *this;
+}
+
+Process::~Process() { End(); }
+
+Process Process::Start(const fs::path& exe, const std::vector<std::wstring>& arguments,
+                       const fs::path& working_folder) {
+    std::wstring raw;
+    for (const auto& argument : arguments) {
+        if (!raw.empty()) raw += L' ';
+        raw += QuoteArgument(argument);
+    }
+    return StartRaw(exe, raw, working_folder);
+}
+
+Process Process::StartRaw(const fs::path& exe, const std::wstring& raw_arguments,
+                          const fs::path& working_folder) {
+    std::wstring command_line = QuoteArgument(exe.wstring());
+    if (!raw_arguments.empty()) command_line += L" " + raw_arguments;
+    fs::path folder = working_folder.empty() ? exe.parent_path() : working_folder;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    Process process;
+    if (CreateProcessW(exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       folder.c_str(), &startup, &info)) {
+        CloseHandle(info.hThread);
+        process.process_ = info.hProcess;
+        process.id_ = info.dwProcessId;
+    }
+    return process;
+}
+
+bool Process::Running() const {
+    return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> Process::WaitForExit(std::chrono::milliseconds timeout) const {
+    if (process_ == nullptr) return std::nullopt;
+    if (WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
+        return std::nullopt;
+    }
+    DWORD code = 0;
+    if (!GetExitCodeProcess(process_, &code)) return std::nullopt;
+    return code;
+}
+
+void Process::End() {
+    if (process_ == nullptr) return;
+    if (Running()) {
+        for (HWND window : TopLevelWindows(L"", id_, false)) {
+            PostMessageW(window, WM_CLOSE, 0, 0);
+        }
+        if (WaitForSingleObject(process_, 3000) != WAIT_OBJECT_0) {
+            TerminateProcess(process_, 1);
+            WaitForSingleObject(process_, 5000);
+        }
+    }
+    CloseHandle(process_);
+    process_ = nullptr;
+    id_ = 0;
+}
+
+// --- Windows ---------------------------------------------------------------------------------
+
+HWND WaitForWindow(const std::wstring& class_name, DWORD pid, std::chrono::milliseconds timeout) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            auto windows = TopLevelWindows(class_name, pid, true);
+            if (!windows.empty()) found = windows.front();
+            return found != nullptr;
+        },
+        timeout);
+    return found;
+}
+
+HWND WaitForAnyWindow(const std::wstring& class_name, DWORD pid,
+                      std::chrono::milliseconds timeout) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            auto windows = TopLevelWindows(class_name, pid, false);
+            if (!windows.empty()) found = windows.front();
+            return found != nullptr;
+        },
+        timeout);
+    return found;
+}
+
+std::vector<HWND> FindTopLevelWindows(const std::wstring& class_name) {
+    return TopLevelWindows(class_name, 0, false);
+}
+
+bool WaitForWindowGone(HWND window, std::chrono::milliseconds timeout) {
+    return WaitUntil([&] { return !IsWindow(window); }, timeout);
+}
+
+namespace {
+
+struct ChildSearch {
+    int id = 0;
+    std::wstring class_name;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchChildId(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<ChildSearch*>(context);
+    if (GetDlgCtrlID(window) == search->id) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK MatchChildClass(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<ChildSearch*>(context);
+    if (GetClassName(window) == search->class_name) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND FindChild(HWND parent, int control_id) {
+    ChildSearch search{control_id, {}, nullptr};
+    EnumChildWindows(parent, MatchChildId, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindChildByClass(HWND parent, const std::wstring& class_name) {
+    ChildSearch search{0, class_name, nullptr};
+    EnumChildWindows(parent, MatchChildClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring GetText(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) {
+        return {};
+    }
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_ABORTIFHUNG, 5000, &copied)) {
+        return {};
+    }
+    text.resize(copied);
+    return text;
+}
+
+std::wstring GetClassName(HWND window) {
+    std::array<wchar_t, 256> name{};
+    int n = GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+    return std::wstring(name.data(), n > 0 ? n : 0);
+}
+
+SIZE ClientSize(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+RECT ScreenRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+
+void PressKey(HWND control, UINT virtual_key) {
+    UINT scan = MapVirtualKeyW(virtual_key, MAPVK_VK_TO_VSC);
+    PostMessageW(control, WM_KEYDOWN, virtual_key, 1 | (scan << 16));
+    PostMessageW(control, WM_KEYUP, virtual_key, 1 | (scan << 16) | 0xC0000000u);
+}
+
+void TypeText(HWND control, const std::wstring& text) {
+    for (wchar_t c : text) {
+        if (c == L'\r' || c == L'\n') {
+            PressKey(control, VK_RETURN);
+            PostMessageW(control, WM_CHAR, L'\r', 1);
+        } else if (c == L'\t') {
+            PressKey(control, VK_TAB);
+        } else {
+            PostMessageW(control, WM_CHAR, c, 1);
+        }
+    }
+}
+
+void SendKeys(const std::wstring& text) {
+    std::vector<INPUT> inputs;
+    for (wchar_t c : text) {
+        INPUT down{};
+        down.type = INPUT_KEYBOARD;
+        if (c == L'\r' || c == L'\n' || c == L'\t') {
+            down.ki.wVk = c == L'\t' ? VK_TAB : VK_RETURN;
+        } else {
+            down.ki.wScan = c;
+            down.ki.dwFlags = KEYEVENTF_UNICODE;
+        }
+        INPUT up = down;
+        up.ki.dwFlags |= KEYEVENTF_KEYUP;
+        inputs.push_back(down);
+        inputs.push_back(up);
+    }
+    if (!inputs.empty()) {
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    }
+}
+
+void Focus(HWND window) {
+    HWND top = GetAncestor(window, GA_ROOT);
+    SetForegroundWindow(top);
+    DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    DWORD own = GetCurrentThreadId();
+    AttachThreadInput(own, thread, TRUE);
+    SetFocus(window);
+    AttachThreadInput(own, thread, FALSE);
+}
+
+void Sync(HWND window) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+    Sleep(50);
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+}
+
+namespace {
+
+// The file-name field: the edit inside the combo box cmb13 (0x47C) of explorer-style dialogs,
+// or the plain edit edt1 (0x480) of others.
+HWND FileNameField(HWND dialog) {
+    if (HWND combo = FindChild(dialog, 0x47C)) {
+        if (HWND edit = FindChildByClass(combo, L"Edit")) return edit;
+        return combo;
+    }
+    return FindChild(dialog, 0x480);
+}
+
+}  // namespace
+
+bool ChooseFileInDialog(const fs::path& file, DWORD pid, std::chrono::milliseconds timeout) {
+    HWND dialog = WaitForWindow(L"#32770", pid, timeout);
+    if (dialog == nullptr) return false;
+    HWND field = nullptr;
+    if (!WaitUntil([&] { return (field = FileNameField(dialog)) != nullptr; }, timeout)) {
+        return false;
+    }
+    std::wstring path = file.wstring();
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    HWND open = FindChild(dialog, IDOK);
+    if (open != nullptr) {
+        Click(open);
+    } else {
+        PressKey(field, VK_RETURN);
+    }
+    return WaitForWindowGone(dialog, timeout);
+}
+
+bool CancelFileDialog(DWORD pid, std::chrono::milliseconds timeout) {
+    HWND dialog = WaitForWindow(L"#32770", pid, timeout);
+    if (dialog == nullptr) return false;
+    if (HWND cancel = FindChild(dialog, IDCANCEL)) {
+        Click(cancel);
+    } else {
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    }
+    return WaitForWindowGone(dialog, timeout);
+}
+
+// --- Registry --------------------------------------------------------------------------------
+
+bool SetRegistryString(HKEY root, const std::wstring& key, const std::wstring& name,
+                       const std::wstring& value) {
+    HKEY handle = nullptr;
+    if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE | KEY_WOW64_32KEY, nullptr,
+                        &handle, nullptr) != ERROR_SUCCESS) {
+        return false;
+    }
+    LONG result =
+        RegSetValueExW(handle, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(handle);
+    return result == ERROR_SUCCESS;
+}
+
+bool DeleteRegistryValue(HKEY root, const std::wstring& key, const std::wstring& name) {
+    HKEY handle = nullptr;
+    LONG result = RegOpenKeyExW(root, key.c_str(), 0, KEY_SET_VALUE | KEY_WOW64_32KEY, &handle);
+    if (result == ERROR_FILE_NOT_FOUND) return true;
+    if (result != ERROR_SUCCESS) return false;
+    result = RegDeleteValueW(handle, name.c_str());
+    RegCloseKey(handle);
+    return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+}
+
+bool DeleteRegistryTree(HKEY root, const std::wstring& key) {
+    HKEY handle = nullptr;
+    LONG result = RegOpenKeyExW(root, key.c_str(), 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY, &handle);
+    if (result == ERROR_FILE_NOT_FOUND) return true;
+    if (result != ERROR_SUCCESS) return false;
+    RegDeleteTreeW(handle, nullptr);
+    RegCloseKey(handle);
+    result = RegDeleteKeyExW(root, key.c_str(), KEY_WOW64_32KEY, 0);
+    return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+}
+
+// --- Screenshots -----------------------------------------------------------------------------
+
+namespace {
+
+// A minimal PNG encoder: 8-bit RGB, no filtering, deflate "stored" blocks. Large files, but
+// no library needed.
+class PngWriter {
+public:
+    static bool Write(const fs::path& path, int width, int height,
+                      const std::vector<uint8_t>& rgb_rows) {
+        std::vector<uint8_t> raw;
+        raw.reserve(static_cast<size_t>(height) * (width * 3 + 1));
+        for (int y = 0; y < height; ++y) {
+            raw.push_back(0);  // filter type None
+            auto row = rgb_rows.begin() + static_cast<ptrdiff_t>(y) * width * 3;
+            raw.insert(raw.end(), row, row + width * 3);
+        }
+        std::vector<uint8_t> zlib{0x78, 0x01};
+        size_t offset = 0;
+        do {
+            size_t length = std::min<size_t>(65535, raw.size() - offset);
+            bool last = offset + length == raw.size();
+            zlib.push_back(last ? 1 : 0);
+            zlib.push_back(length & 0xFF);
+            zlib.push_back(length >> 8);
+            zlib.push_back(~length & 0xFF);
+            zlib.push_back((~length >> 8) & 0xFF);
+            zlib.insert(zlib.end(), raw.begin() + offset, raw.begin() + offset + length);
+            offset += length;
+        } while (offset < raw.size());
+        PutBig32(zlib, Adler32(raw));
+
+        std::vector<uint8_t> header;
+        PutBig32(header, width);
+        PutBig32(header, height);
+        header.insert(header.end(), {8, 2, 0, 0, 0});
+
+        std::vector<uint8_t> png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+        Chunk(png, "IHDR", header);
+        Chunk(png, "IDAT", zlib);
+        Chunk(png, "IEND", {});
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+        return static_cast<bool>(out);
+    }
+
+private:
+    static void PutBig32(std::vector<uint8_t>& out, uint32_t value) {
+        for (int shift = 24; shift >= 0; shift -= 8) out.push_back((value >> shift) & 0xFF);
+    }
+
+    static uint32_t Adler32(const std::vector<uint8_t>& data) {
+        uint32_t a = 1, b = 0;
+        for (uint8_t byte : data) {
+            a = (a + byte) % 65521;
+            b = (b + a) % 65521;
+        }
+        return (b << 16) | a;
+    }
+
+    static uint32_t Crc32(const uint8_t* data, size_t size, uint32_t crc) {
+        static const auto table = [] {
+            std::array<uint32_t, 256> t{};
+            for (uint32_t n = 0; n < 256; ++n) {
+                uint32_t c = n;
+                for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+                t[n] = c;
+            }
+            return t;
+        }();
+        for (size_t i = 0; i < size; ++i) crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
+        return crc;
+    }
+
+    static void Chunk(std::vector<uint8_t>& png, const char* type,
+                      const std::vector<uint8_t>& data) {
+        PutBig32(png, static_cast<uint32_t>(data.size()));
+        size_t start = png.size();
+        png.insert(png.end(), type, type + 4);
+        png.insert(png.end(), data.begin(), data.end());
+        uint32_t crc = Crc32(png.data() + start, png.size() - start, 0xFFFFFFFFu) ^ 0xFFFFFFFFu;
+        PutBig32(png, crc);
+    }
+};
+
+}  // namespace
+
+fs::path SaveScreenshot(const std::wstring& name, HWND window) {
+    RECT rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (window != nullptr) {
+        GetWindowRect(window, &rect);
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Sync(window);
+    }
+    int width = rect.right - rect.left;
+    int height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0) return {};
+
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY | CAPTUREBLT);
+    SelectObject(memory, old);
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<uint8_t> bgra(static_cast<size_t>(width) * height * 4);
+    int rows = GetDIBits(memory, bitmap, 0, height, bgra.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    if (rows != height) return {};
+
+    std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3);
+    for (size_t i = 0, j = 0; i < bgra.size(); i += 4, j += 3) {
+        rgb[j] = bgra[i + 2];
+        rgb[j + 1] = bgra[i + 1];
+        rgb[j + 2] = bgra[i];
+    }
+    fs::path folder = BuildDir() / L"screenshots";
+    std::error_code error;
+    fs::create_directories(folder, error);
+    fs::path file = folder / (name + L".png");
+    if (!PngWriter::Write(file, width, height, rgb)) return {};
+    return file;
+}
+
+}  // namespace e2e
