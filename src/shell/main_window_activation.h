@@ -1,0 +1,36 @@
+#pragma once
+// What the main window does each time it becomes active: its caption with the program's
+// version, the shared folders, and the command line read again.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/command_line.h"
+
+namespace zerkon {
+
+// The fixed caption text; the version follows it directly.
+inline constexpr std::string_view kMainCaptionPrefix = " Zerkon - užitečný pomocník ";
+
+struct MainWindowActivation {
+    std::string caption;
+    std::string program_folder;
+    std::string source_folder;
+    EldpSwitch eldp;
+    // True in ELDP mode: the main window minimises itself and opens the ELDP form.
+    bool open_eldp_minimised = false;
+};
+
+// file_version: the "FileVersion" string of the program's version resource (may be empty);
+// program_path: the running executable; arguments: the split command line (element 0 is the
+// program).
+MainWindowActivation ActivateMainWindow(std::string_view file_version,
+                                        std::string_view program_path,
+                                        const std::vector<std::string>& arguments);
+
+// Stores the result in the shared variables (ProgramFolder, SourceFolder, EldpDataFile,
+// EldpFromCommandLine).
+void PublishActivation(const MainWindowActivation& activation);
+
+}  // namespace zerkon
