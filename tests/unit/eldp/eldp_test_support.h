@@ -1,0 +1,94 @@
+#pragma once
+// Shared pieces of the ELDP tests: a message-box recorder, scratch folders
+// and the files of the demo payroll installation.
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "common/file_helpers.h"
+#include "platform/message_box.h"
+
+namespace zerkon::testing {
+
+class RecordingBoxes : public MessageBoxes {
+  public:
+    struct Shown {
+        std::string text;
+        std::string caption;
+        MessageIcon icon;
+        MessageButtons buttons;
+    };
+    MessageResult Show(std::string_view text, std::string_view caption, MessageIcon icon,
+                       MessageButtons buttons) override {
+        shown.push_back({std::string(text), std::string(caption), icon, buttons});
+        return MessageResult::Ok;
+    }
+    std::vector<Shown> shown;
+};
+
+inline std::filesystem::path TestData() {
+    return std::filesystem::path(ZERKON_TEST_DATA);
+}
+inline std::filesystem::path EldpData(const std::string& name) {
+    return TestData() / "eldp" / name;
+}
+// The demo payroll installation's template folder.
+inline std::filesystem::path DemoSourceRal() {
+    return TestData() / ".." / ".." / "demo" / "RAL" / "SOURCERAL";
+}
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A fresh folder below the system's temporary folder, removed at the end.
+class ScratchFolder {
+  public:
+    ScratchFolder() {
+        std::random_device random;
+        path_ = std::filesystem::temp_directory_path() /
+                ("zerkon-eldp-" + std::to_string(random()) + std::to_string(random()));
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    const std::filesystem::path& path() const { return path_; }
+    // The folder as program text with a trailing separator.
+    std::string text() const { return TextFromPath(path_) + "/"; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// A payroll installation in a scratch folder: payroll_base/SOURCERAL holds
+// copies of the demo files.
+class PayrollInstallation {
+  public:
+    PayrollInstallation() {
+        std::filesystem::create_directories(source());
+        for (const auto& entry : std::filesystem::directory_iterator(DemoSourceRal())) {
+            std::filesystem::copy_file(entry.path(), source() / entry.path().filename());
+        }
+    }
+    std::filesystem::path base() const { return scratch_.path(); }
+    std::filesystem::path source() const { return scratch_.path() / "SOURCERAL"; }
+    std::filesystem::path xml_file() const { return base() / "xml-manualne" / "eldp09.xml"; }
+    // The registered install path (no trailing separator).
+    std::string base_text() const { return TextFromPath(base()); }
+
+  private:
+    ScratchFolder scratch_;
+};
+
+}  // namespace zerkon::testing
