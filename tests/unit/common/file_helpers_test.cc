@@ -1,0 +1,201 @@
+#include "common/file_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "../print/fake_message_boxes.h"
+#include "../print/scratch_folder.h"
+
+namespace zerkon {
+namespace {
+
+using testing::FakeMessageBoxes;
+using testing::ScratchFolder;
+namespace fs = std::filesystem;
+
+class FixedClock final : public Clock {
+public:
+    LocalDateTime Now() const override { return {2009, 3, 7, 14, 5, 9}; }
+};
+
+void MakeReadOnly(const std::string& text_path) {
+    fs::permissions(PathFromText(text_path),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+}
+
+TEST(StripFileNameCharsTest, RemovesOnlyCharactersNotAllowedInFileNames) {
+    EXPECT_EQ(StripFileNameChars("a\"b'c:d;e/f\\g<h>i*j?k\rl\nm|n.txt"), "abcdefghijklm|n.txt");
+    EXPECT_EQ(StripFileNameChars("Podklady pro ELDP - ruční zadání"),
+              "Podklady pro ELDP - ruční zadání");
+}
+
+TEST(TemporaryFileNameTest, CarriesTheTimeToTheSecond) {
+    EXPECT_EQ(TemporaryFileName({2009, 3, 7, 14, 35, 1}), "tmpFile143501.tmp");
+    EXPECT_EQ(TemporaryFileName({2009, 3, 7, 0, 0, 0}), "tmpFile000000.tmp");
+}
+
+TEST(CopyFileCheckedTest, CreatesMissingTargetFoldersAndCopiesEveryByte) {
+    ScratchFolder scratch;
+    std::string content(5000, 'x');  // more than two copy blocks
+    content[4999] = '\x9a';
+    scratch.Write("src\\data.bin", content);
+    FakeMessageBoxes boxes;
+    const std::string target = scratch.Text() + "a\\b\\c\\";
+    EXPECT_TRUE(CopyFileChecked(scratch.Text() + "src\\", target, "data.bin", "", boxes));
+    EXPECT_EQ(ScratchFolder::Read(target + "data.bin"), content);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST(CopyFileCheckedTest, RefusesACopyOntoItselfWhateverTheLetterCase) {
+    ScratchFolder scratch;
+    scratch.Write("data.txt", "abc");
+    FakeMessageBoxes boxes;
+    std::string upper_folder = scratch.Text();
+    EXPECT_FALSE(CopyFileChecked(scratch.Text(), upper_folder, "data.txt", "DATA.TXT", boxes));
+    EXPECT_EQ(ScratchFolder::Read(scratch.Text() + "data.txt"), "abc");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST(CopyFileCheckedTest, CleansTheNamesBeforeUse) {
+    ScratchFolder scratch;
+    scratch.Write("src\\ab.txt", "obsah");
+    FakeMessageBoxes boxes;
+    EXPECT_TRUE(
+        CopyFileChecked(scratch.Text() + "src\\", scratch.Text() + "dst\\", "a:b.txt", "c?d", boxes));
+    EXPECT_EQ(ScratchFolder::Read(scratch.Text() + "dst\\cd"), "obsah");
+}
+
+TEST(CopyFileCheckedTest, MissingSourceOrEmptyNameGivesFalseSilently) {
+    ScratchFolder scratch;
+    FakeMessageBoxes boxes;
+    EXPECT_FALSE(CopyFileChecked(scratch.Text(), scratch.Text() + "t\\", "none.txt", "", boxes));
+    EXPECT_FALSE(CopyFileChecked(scratch.Text() + "nofolder\\", scratch.Text(), "x", "", boxes));
+    EXPECT_FALSE(CopyFileChecked(scratch.Text(), scratch.Text() + "t\\", "", "x", boxes));
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST(CopyFileCheckedTest, TargetThatCannotBeCreatedShowsTheHeldOpenBox) {
+    ScratchFolder scratch;
+    scratch.Write("src\\busy.txt", "abc");
+    fs::create_directories(PathFromText(scratch.Text() + "dst\\busy.txt"));
+    FakeMessageBoxes boxes;
+    EXPECT_FALSE(CopyFileChecked(scratch.Text() + "src\\", scratch.Text() + "dst\\", "busy.txt",
+                                 "", boxes));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text,
+              "Pravděpodobně soubor \"busy.txt\" je otevřen jiným programem.\r\n"
+              "Pokusím se tento soubor přepsat a opětovně uložit.");
+    EXPECT_EQ(boxes.shown[0].caption, "Problém při ukládání dat na disk");
+    EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(boxes.shown[0].buttons, MessageButtons::Ok);
+}
+
+#ifndef _WIN32
+TEST(CopyFileCheckedTest, AWriteThatFailsIsNoSuccess) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    ScratchFolder scratch;
+    scratch.Write("big.bin", std::string(10000, 'z'));
+    FakeMessageBoxes boxes;
+    EXPECT_FALSE(CopyFileChecked(scratch.Text(), "/dev/", "big.bin", "full", boxes));
+    EXPECT_TRUE(fs::exists("/dev/full"));
+}
+#endif
+
+TEST(CopyFileViaTest, ReplacesAReadOnlyTargetAndLeavesNoTemporaryFile) {
+    ScratchFolder scratch;
+    scratch.Write("src\\Zuta.exe", "new program");
+    const std::string target = scratch.Write("dst\\Zuta.exe", "old");
+    MakeReadOnly(target);
+    FakeMessageBoxes boxes;
+    FixedClock clock;
+    EXPECT_TRUE(CopyFileVia(scratch.Text() + "src", scratch.Text() + "dst", "Zuta.exe", boxes,
+                            clock));
+    EXPECT_EQ(ScratchFolder::Read(target), "new program");
+    EXPECT_FALSE(ScratchFolder::Exists(scratch.Text() + "dst\\tmpFile140509.tmp"));
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST(CopyFileViaTest, AFailedCopyKeepsTheExistingTarget) {
+    ScratchFolder scratch;
+    const std::string target = scratch.Write("dst\\Zuta.exe", "old");
+    FakeMessageBoxes boxes;
+    FixedClock clock;
+    EXPECT_FALSE(CopyFileVia(scratch.Text() + "src", scratch.Text() + "dst", "Zuta.exe", boxes,
+                             clock));
+    EXPECT_EQ(ScratchFolder::Read(target), "old");
+    EXPECT_FALSE(ScratchFolder::Exists(scratch.Text() + "dst\\tmpFile140509.tmp"));
+}
+
+TEST(CopyFileViaTest, TargetThatCannotBeReplacedStaysAndIsReported) {
+    ScratchFolder scratch;
+    scratch.Write("src\\Zuta.exe", "new");
+    scratch.Write("dst\\Zuta.exe\\inside.txt", "a folder in the way");
+    FakeMessageBoxes boxes;
+    FixedClock clock;
+    EXPECT_FALSE(CopyFileVia(scratch.Text() + "src", scratch.Text() + "dst", "Zuta.exe", boxes,
+                             clock));
+    EXPECT_EQ(ScratchFolder::Read(scratch.Text() + "dst\\Zuta.exe\\inside.txt"),
+              "a folder in the way");
+    EXPECT_FALSE(ScratchFolder::Exists(scratch.Text() + "dst\\tmpFile140509.tmp"));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find("\"Zuta.exe\" je otevřen"), std::string::npos);
+}
+
+TEST(CopyFileViaTest, EmptyFolderArgumentsGiveFalse) {
+    ScratchFolder scratch;
+    FakeMessageBoxes boxes;
+    FixedClock clock;
+    EXPECT_FALSE(CopyFileVia("", scratch.Text(), "x", boxes, clock));
+    EXPECT_FALSE(CopyFileVia(scratch.Text(), "", "x", boxes, clock));
+}
+
+TEST(DeleteFileForcedTest, DeletesReadOnlyFilesAndAcceptsMissingOnes) {
+    ScratchFolder scratch;
+    const std::string file = scratch.Write("ro.txt", "x");
+    MakeReadOnly(file);
+    EXPECT_TRUE(DeleteFileForced(file));
+    EXPECT_FALSE(ScratchFolder::Exists(file));
+    EXPECT_TRUE(DeleteFileForced(scratch.Text() + "missing.txt"));
+    EXPECT_FALSE(DeleteFileForced(scratch.Text()));  // a folder is no file
+}
+
+TEST(DeleteFilesByMaskTest, DeletesOnlyTheExtensionAsked) {
+    ScratchFolder scratch;
+    scratch.Write("a.FF2", "");
+    scratch.Write("b.ff2", "");
+    scratch.Write("c.cfg", "");
+    EXPECT_TRUE(DeleteFilesByMask(scratch.Text(), "FF2"));
+    EXPECT_FALSE(ScratchFolder::Exists(scratch.Text() + "a.FF2"));
+    EXPECT_FALSE(ScratchFolder::Exists(scratch.Text() + "b.ff2"));
+    EXPECT_TRUE(ScratchFolder::Exists(scratch.Text() + "c.cfg"));
+    EXPECT_TRUE(DeleteFilesByMask(scratch.Text(), ""));
+    EXPECT_FALSE(ScratchFolder::Exists(scratch.Text() + "c.cfg"));
+    EXPECT_FALSE(DeleteFilesByMask("", "FF2"));
+    EXPECT_FALSE(DeleteFilesByMask(scratch.Text() + "none\\", "FF2"));
+}
+
+TEST(FileReadingTest, JoinsLinesAndMeasuresSizes) {
+    ScratchFolder scratch;
+    const std::string file = scratch.Write("t.txt", "AB\r\nCD\r\n");
+    EXPECT_EQ(ReadTextFileJoined(file), "ABCD");
+    EXPECT_EQ(ReadTextFileJoined(scratch.Text() + "none.txt"), "");
+    EXPECT_EQ(GetFileSizeOrMinusOne(file), 8);
+    EXPECT_EQ(GetFileSizeOrMinusOne(scratch.Text() + "none.txt"), -1);
+}
+
+TEST(TerminateAfterFailureTest, OnlyAsksTheApplicationToEnd) {
+    ScratchFolder scratch;
+    const std::string keep = scratch.Write("FFSTRAN.CFG", "x");
+    const fs::path before = fs::current_path();
+    fs::current_path(scratch.path());
+    int quits = 0;
+    TerminateAfterFailure([&] { ++quits; });
+    fs::current_path(before);
+    EXPECT_EQ(quits, 1);
+    EXPECT_TRUE(ScratchFolder::Exists(keep));
+}
+
+}  // namespace
+}  // namespace zerkon
