@@ -158,32 +158,42 @@ MaskEditText DeleteFixed(std::string_view mask, const Pattern& pattern, Working 
 
 // --- Flowing editing -------------------------------------------------------
 
-// Collects the digits, pads them and puts the literals back at their places:
-// the digits close any gap left by a removed character.
-std::string Reflow(const Pattern& pattern, std::string_view text) {
-    std::string flowed;
-    for (char c : text) {
-        if (IsDigit(c)) flowed.push_back(c);
-    }
-    flowed.append(kFlowPadding, kEmptyPlace);
+// Pads the collected digits and puts the literals back at their places: the
+// digits close any gap left by a removed character.
+std::string Reflow(const Pattern& pattern, std::string digits) {
+    digits.append(kFlowPadding, kEmptyPlace);
     for (int p = 0; p < pattern.size(); ++p) {
         if (!pattern.IsLiteral(p)) continue;
-        if (p > static_cast<int>(flowed.size())) break;
-        flowed.insert(flowed.begin() + p, pattern.at(p));
+        if (p > static_cast<int>(digits.size())) break;
+        digits.insert(digits.begin() + p, pattern.at(p));
     }
-    return flowed;
+    return digits;
 }
 
+// Removes the selection, or the character left (Backspace) or right (Delete)
+// of the caret, and lets the remaining digits flow together. A digit that is
+// the mask's own literal at its place is not collected, so that a literal
+// digit is never copied into a placeholder.
 Working RemoveFlowing(const Pattern& pattern, Working w, bool backspace) {
-    if (w.length > 0) {
-        w.text.erase(static_cast<size_t>(w.caret), static_cast<size_t>(w.length));
-    } else if (backspace && w.caret > 0) {
-        w.text.erase(static_cast<size_t>(w.caret - 1), 1);
-        --w.caret;
-    } else if (!backspace && w.caret < static_cast<int>(w.text.size())) {
-        w.text.erase(static_cast<size_t>(w.caret), 1);
+    int from = w.caret;
+    int to = w.caret + w.length;
+    if (w.length == 0) {
+        if (backspace && w.caret > 0) {
+            from = w.caret - 1;
+            to = w.caret;
+        } else if (!backspace && w.caret < static_cast<int>(w.text.size())) {
+            to = w.caret + 1;
+        }
     }
-    w.text = Reflow(pattern, w.text);
+    std::string digits;
+    for (int p = 0; p < static_cast<int>(w.text.size()); ++p) {
+        char c = w.text[static_cast<size_t>(p)];
+        if (p >= from && p < to) continue;
+        if (pattern.IsLiteral(p) && c == pattern.at(p)) continue;
+        if (IsDigit(c)) digits.push_back(c);
+    }
+    w.text = Reflow(pattern, std::move(digits));
+    w.caret = from;
     w.length = 0;
     return w;
 }
