@@ -1,0 +1,41 @@
+#pragma once
+// Pieces the bank decoders share: lines, fixed positions, tokens, dates with
+// dots, and one-allocation concatenation.
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/number_helpers.h"
+
+namespace zerkon::bank_text {
+
+inline constexpr std::string_view kCrLf = "\r\n";
+
+// 70 or 40 '*'.
+std::string_view Stars(size_t count);
+
+// The lines of a file; a line ends at CR LF, CR or LF. A final line break
+// does not start another line, and an empty text has no lines.
+std::vector<std::string_view> SplitLines(std::string_view bytes);
+
+// Characters first..first+width-1 (1-based), as far as the line reaches.
+std::string_view Field(std::string_view line, size_t first, size_t width);
+
+// Takes the text before the first space off `rest`, together with the space;
+// without a space takes everything.
+std::string_view NextToken(std::string_view& rest);
+
+// DDMMYY -> DD.MM.YY: a '.' after the second and after the fourth character,
+// or at the end of a shorter text ("" -> "..").
+std::string DottedDate(std::string_view date);
+
+// The parts joined with one allocation.
+std::string Concat(std::initializer_list<std::string_view> parts);
+void Append(std::string& out, std::initializer_list<std::string_view> parts);
+
+// Sums of untrusted amounts stop at the limits instead of overflowing.
+Amount AddSaturating(Amount a, Amount b);
+
+}  // namespace zerkon::bank_text

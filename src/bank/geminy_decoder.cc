@@ -1,0 +1,77 @@
+#include "bank/geminy_decoder.h"
+
+#include <string>
+
+#include "bank/decoder_text.h"
+#include "common/date_helpers.h"
+#include "common/number_helpers.h"
+#include "common/text_helpers.h"
+
+namespace zerkon {
+
+namespace {
+
+using namespace bank_text;
+
+constexpr size_t kStarsWidth = 70;
+
+}  // namespace
+
+void DecodeGeminy(const BankSource& source, const RegionalSettings& regional,
+                  PreviewLines& preview) {
+    preview.clear();
+    preview.push_back(Concat({"Soubor:  ", source.path}));
+    preview.push_back(Concat({"Ze dne:  ", FormatFileDate(source.modified)}));
+    preview.emplace_back(Stars(kStarsWidth));
+    preview.emplace_back();
+
+    const std::vector<std::string_view> lines = SplitLines(source.bytes);
+    // The header shows the total before the orders: collect them first.
+    PreviewLines orders;
+    orders.reserve(lines.size() * 7);
+    long long order_count = 0;
+    Amount sum = 0;
+    for (const std::string_view line : lines) {
+        if (line.empty()) continue;
+        const Amount amount = TextToHundredths(Field(line, 29, 15), regional);
+        ++order_count;
+        sum = AddSaturating(sum, amount);
+        orders.emplace_back();
+        orders.push_back(
+            Concat({"Ve prospěch účtu:  ",
+                    TrimRightSpaces(Concat({Field(line, 96, 16), " / ", Field(line, 22, 4), "   ",
+                                            Field(line, 272, 20)}))}));
+        orders.push_back(Concat({"Částka:  ", FormatAmount(amount, regional)}));
+        orders.push_back(Concat({"VS:  ", Field(line, 60, 10)}));
+        orders.push_back(Concat({"KS:  ", Field(line, 50, 10)}));
+        orders.push_back(Concat({"SS:  ", Field(line, 70, 10)}));
+        orders.push_back(Concat({"Info:  ", TrimRightSpaces(Field(line, 112, 140))}));
+    }
+
+    const std::string total = FormatAmount(sum, regional);
+    if (!lines.empty()) {
+        const std::string_view first = lines.front();
+        preview.push_back(Concat({"Druh platebního styku:  ",
+                                  Field(first, 7, 2) == "11" ? "platební příkaz k úhradě" : ""}));
+        preview.push_back(Concat({"Na vrub účtu:  ", Field(first, 80, 16), " / ",
+                                  Field(first, 15, 4), "   ", Field(first, 252, 20)}));
+        preview.push_back(Concat({"Celková částka k proplacení:  ", total}));
+        preview.push_back(
+            Concat({"Datum splatnosti:  ", CompactToDottedDate(Field(first, 44, 6))}));
+    }
+    preview.reserve(preview.size() + orders.size() + 1);
+    for (std::string& entry : orders) preview.push_back(std::move(entry));
+    preview.push_back(Concat({kCrLf, Stars(kStarsWidth), kCrLf,
+                              "Celkový počet řádků:  ", std::to_string(order_count), kCrLf,
+                              "Celková částka k proplacení:  ", total, kCrLf, Stars(kStarsWidth)}));
+}
+
+void DecodeGeminy(const std::filesystem::path& path, PreviewLines& preview,
+                  const RegionalSettings& regional) {
+    preview.clear();
+    const BankFile file = ReadBankFile(path);
+    const std::string path_text = PathToProgramText(path);
+    DecodeGeminy(BankSource{file.bytes, path_text, file.modified}, regional, preview);
+}
+
+}  // namespace zerkon

@@ -1,0 +1,206 @@
+#include "bank/gpc_decoder.h"
+
+#include <string>
+
+#include "bank/decoder_text.h"
+#include "common/number_helpers.h"
+#include "common/text_helpers.h"
+
+namespace zerkon {
+
+namespace {
+
+using namespace bank_text;
+
+// A signed amount field: digits of halere followed by a sign character.
+struct SignedAmount {
+    std::string_view sign;  // "-" or empty
+    Amount value = 0;       // without the sign
+    std::string text;       // "###0.00", without the sign
+
+    Amount Signed() const { return sign.empty() ? value : -value; }
+    // As shown: sign + amount + " Kč".
+    std::string Shown() const { return Concat({sign, text, " Kč"}); }
+};
+
+std::string_view PostingLabel(std::string_view code) {
+    if (code == "1") return "Debet";
+    if (code == "2") return "Kredit";
+    if (code == "4") return "Storno debet";
+    if (code == "5") return "Storno kredit";
+    return {};
+}
+
+class GpcDecoder {
+  public:
+    GpcDecoder(const RegionalSettings& regional, PreviewLines& preview, JobLines& job_lines)
+        : regional_(regional), preview_(preview), job_lines_(job_lines) {}
+
+    void Decode(const BankSource& source) {
+        path_ = source.path;
+        preview_.clear();
+        preview_.push_back(Concat({"Soubor:  ", source.path, kCrLf, Stars(70)}));
+        const std::vector<std::string_view> lines = SplitLines(source.bytes);
+        // Items, the most common lines, take ten entries and one job record.
+        preview_.reserve(lines.size() * 11 + 2);
+        job_lines_.reserve(job_lines_.size() + lines.size() + 1);
+        for (const std::string_view line : lines) {
+            preview_.emplace_back();
+            const std::string_view type = Field(line, 1, 3);
+            if (type == "074") {
+                DecodeHead(line);
+            } else if (type == "075") {
+                DecodeItem(line);
+            }
+        }
+        const std::string items = std::to_string(items_);
+        const std::string credits = std::to_string(credits_);
+        const std::string debits = std::to_string(debits_);
+        preview_.push_back(Concat({Stars(40), kCrLf, "Celkový počet kredit: ", credits, kCrLf,
+                                   "Celkový počet debet:  ", debits, kCrLf,
+                                   "Celkový počet řádků:  ", items, kCrLf, Stars(40)}));
+        Append(head_record_, {"<Pocet>", items, kCrLf, "<PocetKredit>", credits, kCrLf,
+                              "<PocetDebet>", debits, kCrLf});
+        job_lines_.push_back(std::move(head_record_));
+    }
+
+  private:
+    SignedAmount ReadAmount(std::string_view line, size_t first, size_t width) const {
+        SignedAmount amount;
+        amount.value = TextToHundredths(Field(line, first, width), regional_);
+        amount.text = FormatPlainAmount(amount.value, regional_);
+        if (Field(line, first + width, 1) == "-") amount.sign = "-";
+        return amount;
+    }
+
+    void DecodeHead(std::string_view line) {
+        const std::string_view account = Field(line, 4, 16);
+        // 19 characters: the 20th of the name field is never read.
+        const std::string_view name = Field(line, 20, 19);
+        const std::string old_date = DottedDate(Field(line, 40, 6));
+        const SignedAmount old_amount = ReadAmount(line, 46, 14);
+        const std::string old_balance = old_amount.Shown();
+        const std::string new_balance = ReadAmount(line, 61, 14).Shown();
+        const std::string debit = ReadAmount(line, 76, 14).Shown();
+        const std::string credit = ReadAmount(line, 91, 14).Shown();
+        const std::string_view number = Field(line, 106, 3);
+        const std::string posting_date = DottedDate(Field(line, 109, 6));
+
+        preview_.emplace_back("******** Výpis v Kč ********");
+        preview_.push_back(Concat({"Účet:  ", account}));
+        preview_.push_back(Concat({"Název účtu:  ", name}));
+        preview_.push_back(Concat({"Datum starého zůstatku:  ", old_date}));
+        preview_.push_back(Concat({"Starý zůstatek:  ", old_balance}));
+        preview_.push_back(Concat({"Nový zůstatek:  ", new_balance}));
+        preview_.push_back(Concat({"Debet:  ", debit}));
+        preview_.push_back(Concat({"Kredit:  ", credit}));
+        preview_.push_back(Concat({"Pořadové číslo výpisu:  ", number}));
+        preview_.push_back(Concat({"Datum účtování:  ", posting_date}));
+
+        // A later head replaces an earlier one; item numbers go on.
+        head_record_ = Concat({"[Table]<zerkonHead>",
+                               kCrLf,
+                               "<ID>0",
+                               kCrLf,
+                               "<Soubor>",
+                               path_,
+                               kCrLf,
+                               "<Ucet>",
+                               account,
+                               kCrLf,
+                               "<NazevUctu>",
+                               name,
+                               kCrLf,
+                               "<DatumStary>",
+                               old_date,
+                               kCrLf,
+                               "<ZustatekStary>",
+                               old_balance,
+                               kCrLf,
+                               "<ZustatekNovy>",
+                               new_balance,
+                               kCrLf,
+                               "<Debet>",
+                               debit,
+                               kCrLf,
+                               "<Kredit>",
+                               credit,
+                               kCrLf,
+                               "<PoradoveCislo>",
+                               number,
+                               kCrLf,
+                               "<DatumUct>",
+                               posting_date,
+                               kCrLf});
+        balance_ = old_amount.Signed();
+    }
+
+    void DecodeItem(std::string_view line) {
+        const std::string_view account = Field(line, 20, 16);
+        const std::string_view bank_code = Field(line, 74, 4);
+        const std::string_view document = Field(line, 36, 13);
+        const Amount amount = TextToHundredths(Field(line, 49, 12), regional_);
+        const std::string amount_text = FormatPlainAmount(amount, regional_);
+        const std::string_view code = Field(line, 61, 1);
+        const std::string_view variable_symbol = Field(line, 62, 10);
+        const std::string_view constant_symbol = Field(line, 78, 4);
+        const std::string_view specific_symbol = Field(line, 82, 10);
+        const std::string_view message = Field(line, 98, 20);
+        const std::string due_date = DottedDate(Field(line, 123, 6));
+
+        preview_.emplace_back("******** Obratová položka v Kč ********");
+        preview_.push_back(Concat({"Účet:  ", account, " / ", bank_code}));
+        preview_.push_back(Concat({"Číslo dokladu:  ", document}));
+        preview_.push_back(Concat({PostingLabel(code), ":  ", amount_text, " Kč"}));
+        preview_.push_back(Concat({"VS:  ", variable_symbol}));
+        preview_.push_back(Concat({"KS:  ", constant_symbol}));
+        preview_.push_back(Concat({"SS:  ", specific_symbol}));
+        preview_.push_back(Concat({"Zpráva:  ", message}));
+        preview_.push_back(Concat({"Datum splatnosti:  ", due_date}));
+
+        ++items_;
+        std::string record;
+        record.reserve(256);
+        Append(record, {"[Table]<zerkon>", kCrLf, "<ID>", std::to_string(items_), kCrLf, "<Ucet>",
+                        account, " / ", bank_code, kCrLf, "<CisloDokladu>", document, kCrLf});
+        if (code == "1" || code == "2") {
+            const bool debit = code == "1";
+            balance_ = AddSaturating(balance_, debit ? -amount : amount);
+            Append(record, {"<Prachy>", debit ? "-" : "", amount_text, kCrLf, "<Zustatek>",
+                            FormatGeneral(balance_, regional_), kCrLf});
+            ++(debit ? debits_ : credits_);
+        }
+        Append(record, {"<VS>", variable_symbol, kCrLf});
+        if (!IsAllZeros(constant_symbol)) Append(record, {"<KS>", constant_symbol, kCrLf});
+        if (!IsAllZeros(specific_symbol)) Append(record, {"<SS>", specific_symbol, kCrLf});
+        Append(record, {"<Zprava>", message, kCrLf, "<datum>", due_date, kCrLf});
+        job_lines_.push_back(std::move(record));
+    }
+
+    const RegionalSettings& regional_;
+    PreviewLines& preview_;
+    JobLines& job_lines_;
+    std::string_view path_;
+    std::string head_record_;
+    Amount balance_ = 0;
+    long long items_ = 0;
+    long long credits_ = 0;
+    long long debits_ = 0;
+};
+
+}  // namespace
+
+void DecodeGpc(const BankSource& source, const RegionalSettings& regional, PreviewLines& preview,
+               JobLines& job_lines) {
+    GpcDecoder(regional, preview, job_lines).Decode(source);
+}
+
+void DecodeGpc(const std::filesystem::path& path, PreviewLines& preview, JobLines& job_lines,
+               const RegionalSettings& regional) {
+    preview.clear();
+    const BankFile file = ReadBankFile(path);
+    const std::string path_text = PathToProgramText(path);
+    DecodeGpc(BankSource{file.bytes, path_text, file.modified}, regional, preview, job_lines);
+}
+
+}  // namespace zerkon

@@ -1,0 +1,25 @@
+#pragma once
+// KPC batches of payment orders as preview text. A KPC file holds a file
+// header (line 1: the client's name at 11-30), an accounting-file header
+// (line 2: the debited bank code at 15-18), a group header on line 3 and on
+// every later line starting "2 " (debited account, group amount, due date),
+// payment items (credited account, amount in halere, VS, bank code + KS, SS,
+// message), "3 +" closing a group and "5 +" closing the file. Nothing is
+// rejected: short or broken lines show what their positions hold.
+
+#include <filesystem>
+
+#include "bank/bank_file.h"
+#include "common/regional.h"
+
+namespace zerkon {
+
+// Clears `preview` and fills it with the entries of the file.
+void DecodeKpc(const BankSource& source, const RegionalSettings& regional, PreviewLines& preview);
+
+// Reads the file first; throws BankFileError when it cannot be read (with
+// `preview` left empty).
+void DecodeKpc(const std::filesystem::path& path, PreviewLines& preview,
+               const RegionalSettings& regional = RegionalSettings::Czech());
+
+}  // namespace zerkon

@@ -1,0 +1,50 @@
+#include "bank/preview_text.h"
+
+namespace zerkon {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+// Calls emit(line) for every line of the entry.
+template <typename Emit>
+void ForEachLine(std::string_view entry, Emit&& emit) {
+    for (;;) {
+        const size_t end = entry.find(kCrLf);
+        if (end == std::string_view::npos) {
+            emit(entry);
+            return;
+        }
+        emit(entry.substr(0, end));
+        entry.remove_prefix(end + kCrLf.size());
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> PreviewEntriesToLines(const PreviewLines& entries) {
+    std::vector<std::string> lines;
+    lines.reserve(entries.size());
+    for (const std::string& entry : entries) {
+        ForEachLine(entry, [&](std::string_view line) { lines.emplace_back(line); });
+    }
+    return lines;
+}
+
+std::string PreviewEntriesToText(const PreviewLines& entries, std::string_view line_end) {
+    size_t size = 0;
+    for (const std::string& entry : entries) {
+        ForEachLine(entry, [&](std::string_view line) { size += line.size() + line_end.size(); });
+    }
+    std::string text;
+    text.reserve(size);
+    for (const std::string& entry : entries) {
+        ForEachLine(entry, [&](std::string_view line) {
+            text.append(line);
+            text.append(line_end);
+        });
+    }
+    return text;
+}
+
+}  // namespace zerkon
