@@ -1,0 +1,605 @@
+#include "controls/edit_behavior.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "common/cp1250.h"
+
+namespace zerkon::edit {
+namespace {
+
+char Upper(char c) { return UpperCase1250(c); }
+char Lower(char c) { return LowerCase1250(c); }
+
+EditEnvironment Czech() {
+    EditEnvironment env;
+    env.upper = Upper;
+    env.lower = Lower;
+    env.now.now = {2026, 3, 15, 10, 20, 0};
+    return env;
+}
+
+// Plays the standard edit's part: inserts what the behaviour lets through.
+void Type(EditBehavior& e, std::string_view chars, const EditEnvironment& env) {
+    for (char c : chars) {
+        EditState& s = e.state();
+        CharResult r = e.Char(c, env);
+        if (r.ch == '\b') {
+            if (s.sel_length > 0) {
+                s.text.erase(s.sel_start, s.sel_length);
+            } else if (s.sel_start > 0) {
+                s.text.erase(--s.sel_start, 1);
+            }
+            s.sel_length = 0;
+        } else if (static_cast<unsigned char>(r.ch) >= 32) {
+            s.text.replace(s.sel_start, s.sel_length, 1, r.ch);
+            ++s.sel_start;
+            s.sel_length = 0;
+        }
+    }
+}
+
+EditBehavior Loaded(EditSettings settings, std::string text = "", bool enabled = true) {
+    EditBehavior e(std::move(settings));
+    e.state().text = std::move(text);
+    e.state().enabled = enabled;
+    e.Loaded(Czech());
+    return e;
+}
+
+EditSettings OfType(TypeEdit t) {
+    EditSettings s;
+    s.edit_type = t;
+    return s;
+}
+
+TEST(EditDefaults, MatchTheStoredLayoutDefaults) {
+    EditBehavior e;
+    const EditSettings& s = e.settings();
+    EXPECT_EQ(s.color_on_focus, 10092543u);
+    EXPECT_EQ(s.color_on_disabled, kClBtnFace);
+    EXPECT_EQ(s.button_caption, "\xB7\xB7");
+    EXPECT_EQ(s.button_width, 15);
+    EXPECT_EQ(s.cursor_end_field, CursorEndField::cfEnd);
+    EXPECT_TRUE(s.key_enter && s.key_down_up && s.required_monitoring);
+    EXPECT_STREQ(e.version(), "2.77");
+}
+
+TEST(EditColours, FocusDisabledAndPaintReset) {
+    EditBehavior e = Loaded({});
+    EXPECT_EQ(e.state().colour, kClWindow);
+    e.Enter(false, Czech());
+    EXPECT_EQ(e.state().colour, kLightYellow);
+    e.Exit(Czech());
+    EXPECT_EQ(e.state().colour, kClWindow);
+    e.state().colour = 0x0000FF;  // the program paints an unfocused field red
+    EXPECT_EQ(e.Paint().colour, kClWindow);
+
+    EditBehavior disabled = Loaded({}, "", false);
+    EXPECT_EQ(disabled.state().colour, kClBtnFace);
+    disabled.state().colour = 0x00FF00;
+    EXPECT_EQ(disabled.Paint().colour, kClBtnFace);
+
+    EditSettings inactive;
+    inactive.color_on_focus_active = false;
+    EditBehavior plain = Loaded(inactive);
+    plain.Enter(false, Czech());
+    EXPECT_EQ(plain.Paint().colour, kClWindow);
+}
+
+TEST(EditKeys, ArrowsAndPagesMoveFocus) {
+    EditBehavior e = Loaded({}, "abc");
+    EditEnvironment env = Czech();
+    EXPECT_EQ(e.KeyDown(vk::kDown, {}, env).focus, FocusMove::Next);
+    EXPECT_EQ(e.KeyDown(vk::kUp, {}, env).focus, FocusMove::Previous);
+    KeyResult page = e.KeyDown(vk::kNext, {}, env);
+    EXPECT_EQ(page.focus, FocusMove::None);  // no PgDown target: swallowed
+    EXPECT_EQ(page.key, 0);
+
+    env.targets[static_cast<size_t>(FocusSlot::Down)] = {true, true, true};
+    env.targets[static_cast<size_t>(FocusSlot::PgUp)] = {true, true, true};
+    EXPECT_EQ(e.KeyDown(vk::kDown, {}, env).focus, FocusMove::Down);
+    EXPECT_EQ(e.KeyDown(vk::kPrior, {}, env).focus, FocusMove::PgUp);
+    env.targets[static_cast<size_t>(FocusSlot::Down)] = {true, false, true};
+    EXPECT_EQ(e.KeyDown(vk::kDown, {}, env).focus, FocusMove::Next);
+    env.targets[static_cast<size_t>(FocusSlot::Down)] = {true, true, false};
+    EXPECT_EQ(e.KeyDown(vk::kDown, {}, env).focus, FocusMove::Next);
+
+    e.settings().key_down_up = false;
+    KeyResult plain = e.KeyDown(vk::kDown, {}, env);
+    EXPECT_EQ(plain.focus, FocusMove::None);
+    EXPECT_EQ(plain.key, vk::kDown);
+}
+
+TEST(EditKeys, LeftAndRightLeaveAStringFieldAtItsEnds) {
+    EditSettings s;
+    s.string_edit.exit_string = ExitString::esLeftRight;
+    EditBehavior e = Loaded(s, "abc");
+    e.state().sel_start = 1;
+    EXPECT_EQ(e.KeyDown(vk::kRight, {}, Czech()).key, vk::kRight);
+    e.state().sel_start = 3;
+    EXPECT_EQ(e.KeyDown(vk::kRight, {}, Czech()).focus, FocusMove::Next);
+    e.state().sel_start = 0;
+    EXPECT_EQ(e.KeyDown(vk::kLeft, {}, Czech()).focus, FocusMove::Previous);
+    e.settings().string_edit.exit_string = ExitString::esRight;
+    EXPECT_EQ(e.KeyDown(vk::kLeft, {}, Czech()).key, vk::kLeft);
+}
+
+TEST(EditKeys, EnterMovesLikeTabAndInsertsNothing) {
+    EditBehavior e = Loaded({}, "");
+    CharResult r = e.Char('\r', Czech());
+    EXPECT_EQ(r.focus, FocusMove::Next);
+    EXPECT_EQ(r.ch, 0);
+    e.settings().key_enter = false;
+    r = e.Char('\r', Czech());
+    EXPECT_EQ(r.focus, FocusMove::None);
+    EXPECT_EQ(r.ch, '\r');
+}
+
+TEST(EditButton, ShortCutClicksOnlyWhenSet) {
+    EditSettings s;
+    s.edit_type = TypeEdit::teMask;
+    s.mask_edit.Mask = "!99.99.9999";
+    s.button_visible = true;
+    EditBehavior e = Loaded(s, "12.05.2009");
+    e.state().sel_start = 2;
+    // Backspace is taken by the mask and arrives at the short-cut check as 0.
+    KeyResult back = e.KeyDown(vk::kBack, {}, Czech());
+    EXPECT_EQ(back.key, 0);
+    EXPECT_FALSE(back.click_button);
+    EXPECT_FALSE(e.KeyDown('A', {}, Czech()).click_button);
+
+    e.settings().button_short_cut = MakeShortCut(0x73, {.shift = false, .ctrl = true});
+    EXPECT_TRUE(e.KeyDown(0x73, {.ctrl = true}, Czech()).click_button);
+    EXPECT_FALSE(e.KeyDown(0x73, {}, Czech()).click_button);
+    e.settings().button_visible = false;
+    EXPECT_FALSE(e.KeyDown(0x73, {.ctrl = true}, Czech()).click_button);
+}
+
+TEST(EditCase, UpperLowerAndProperCase) {
+    EditSettings s;
+    s.case_mode = CaseMode::cmProperCase;
+    EditBehavior e = Loaded(s);
+    Type(e, "jan novák", Czech());
+    EXPECT_EQ(e.state().text, "Jan Novák");
+    e.settings().case_mode = CaseMode::cmUpperCase;
+    e.state().text.clear();
+    e.state().sel_start = 0;
+    Type(e, "čap", Czech());
+    EXPECT_EQ(e.state().text, "ČAP");
+    e.settings().case_mode = CaseMode::cmLowerCase;
+    Type(e, "ŘÍ", Czech());
+    EXPECT_EQ(e.state().text, "ČAPří");
+}
+
+TEST(EditStringFilter, RefusesOutsideTheFilterButPassesControls) {
+    EditSettings s;
+    s.string_edit.filtr = "0123456789";
+    s.string_edit.filtr_use = true;
+    EditBehavior e = Loaded(s);
+    e.Enter(false, Czech());
+    Type(e, "1a2b3", Czech());
+    EXPECT_EQ(e.state().text, "123");
+    Type(e, "\b", Czech());
+    EXPECT_EQ(e.state().text, "12");
+    EXPECT_EQ(e.Char('\x16', Czech()).ch, '\x16');  // Ctrl+V passes
+
+    EditSettings empty;
+    empty.string_edit.filtr_use = true;
+    EditBehavior open = Loaded(empty);
+    open.Enter(false, Czech());
+    EXPECT_FALSE(open.settings().string_edit.filtr_use);
+    Type(open, "ab", Czech());
+    EXPECT_EQ(open.state().text, "ab");
+}
+
+TEST(EditStringExit, PadsWithTheAlignCharacter) {
+    EditSettings s;
+    s.string_edit.align_left_char = "0";
+    s.max_length = 6;
+    EditBehavior e = Loaded(s, "123");
+    e.Enter(false, Czech());
+    e.Exit(Czech());
+    EXPECT_EQ(e.state().text, "000123");
+    e.settings().max_length = 0;
+    e.state().text = "12";
+    e.Exit(Czech());
+    EXPECT_EQ(e.state().text, "12");
+}
+
+TEST(EditRequired, EmptyRequiredFieldKeepsFocus) {
+    EditSettings s;
+    s.required = true;
+    EditBehavior e = Loaded(s);
+    e.Enter(false, Czech());
+    ExitResult r = e.Exit(Czech());
+    EXPECT_EQ(r.message, "Zadání položky je povinné !");
+    EXPECT_TRUE(r.refocus);
+    EXPECT_FALSE(r.fire_on_exit);
+    e.state().text = "x";
+    r = e.Exit(Czech());
+    EXPECT_FALSE(r.message.has_value());
+    EXPECT_TRUE(r.fire_on_exit);
+    e.settings().required_monitoring = false;
+    e.state().text.clear();
+    EXPECT_FALSE(e.Exit(Czech()).message.has_value());
+}
+
+EditBehavior Currency(std::string text = "") {
+    EditBehavior e = Loaded(OfType(TypeEdit::teCurrency), std::move(text));
+    e.Enter(false, Czech());
+    e.state().sel_start = static_cast<int>(e.state().text.size());
+    e.state().sel_length = 0;
+    return e;
+}
+
+// Key-down followed by the character the keyboard layout produced.
+void Press(EditBehavior& e, int key, char produced, ShiftState shift = {}) {
+    KeyResult k = e.KeyDown(key, shift, Czech());
+    (void)k;
+    Type(e, std::string(1, produced), Czech());
+}
+
+TEST(EditNumberTyping, MainRowKeysTypeDigitsOnAnyLayout) {
+    EditBehavior e = Currency();
+    EXPECT_EQ(e.KeyDown('2', {}, Czech()).key, 0x62);  // numeric-keypad 2
+    Type(e, "\xEC", Czech());                          // Czech layout: ě
+    Press(e, '5', '%', {.shift = true});               // Shift held
+    EXPECT_EQ(e.state().text, "25");
+    // Exactly Ctrl is no digit key; the character then must pass the filter.
+    EXPECT_EQ(e.KeyDown('3', {.ctrl = true}, Czech()).key, '3');
+    Type(e, "\xEC", Czech());
+    EXPECT_EQ(e.state().text, "25");
+    // AltGr (Ctrl+Alt) still remaps.
+    Press(e, '7', '{', {.ctrl = true, .alt = true});
+    EXPECT_EQ(e.state().text, "257");
+}
+
+TEST(EditNumberTyping, SeparatorsAndMinus) {
+    EditBehavior e = Currency();
+    Type(e, "12.5", Czech());
+    EXPECT_EQ(e.state().text, "12,5");
+    Type(e, ",.", Czech());
+    EXPECT_EQ(e.state().text, "12,5");
+    Type(e, "-", Czech());  // not at position 0
+    EXPECT_EQ(e.state().text, "12,5");
+    e.state().sel_start = 0;
+    Type(e, "-", Czech());
+    EXPECT_EQ(e.state().text, "-12,5");
+    e.state().sel_start = 0;
+    Type(e, "-x", Czech());
+    EXPECT_EQ(e.state().text, "-12,5");
+    // A selected whole text takes anything allowed.
+    e.state().sel_start = 0;
+    e.state().sel_length = 5;
+    Type(e, ",", Czech());
+    EXPECT_EQ(e.state().text, ",");
+    Type(e, "\b\b", Czech());
+    EXPECT_EQ(e.state().text, "");
+    // A separator at position 0 before a minus is refused.
+    e.state().text = "-5";
+    e.state().sel_start = 0;
+    Type(e, ".", Czech());
+    EXPECT_EQ(e.state().text, "-5");
+}
+
+TEST(EditNumberTyping, IntegerRefusesSeparatorsAndPositiveRefusesMinus) {
+    EditSettings s = OfType(TypeEdit::teInteger);
+    s.number.number_area = NumberArea::naPositive;
+    EditBehavior e = Loaded(s, "12,7");
+    EXPECT_EQ(e.state().text, "12");
+    e.Enter(false, Czech());
+    e.state().sel_start = 0;
+    e.state().sel_length = 0;
+    Type(e, "-,.9", Czech());
+    EXPECT_EQ(e.state().text, "912");
+}
+
+TEST(EditNumberExit, ConvertsToValueAndRewritesText) {
+    EditBehavior e = Currency();
+    Type(e, "0012,5", Czech());
+    EXPECT_FALSE(e.Exit(Czech()).message.has_value());
+    EXPECT_EQ(e.state().value, 125000);
+    EXPECT_EQ(e.state().text, "12,5");
+    EXPECT_EQ(e.Paint().display, "12,5 Kč");
+
+    EditBehavior minus = Currency();
+    Type(minus, "-", Czech());
+    minus.Exit(Czech());
+    EXPECT_EQ(minus.state().text, "");
+    EXPECT_EQ(minus.state().value, 0);
+
+    EditSettings zero = OfType(TypeEdit::teCurrency);
+    zero.number.number_none_do_zero = true;
+    EditBehavior z = Loaded(zero);
+    z.Enter(false, Czech());
+    z.Exit(Czech());
+    EXPECT_EQ(z.state().text, "0");
+    EXPECT_EQ(z.state().value, 0);
+
+    EditBehavior lone = Currency();
+    Type(lone, ",", Czech());
+    lone.Exit(Czech());
+    EXPECT_EQ(lone.state().text, "0");
+}
+
+TEST(EditNumberExit, FollowsTheCurrentSeparator) {
+    EditBehavior e = Currency("7,25");
+    EditEnvironment english = Czech();
+    english.decimal_separator = '.';
+    e.Exit(english);
+    EXPECT_EQ(e.state().text, "7.25");
+    EXPECT_EQ(e.state().value, 72500);
+}
+
+TEST(EditNumberExit, ValidationErrorRestoresTheUndoCopy) {
+    EditSettings s = OfType(TypeEdit::teCurrency);
+    s.number.valid = true;
+    s.number.value_min = -100 * kCurrencyUnit;
+    EditBehavior e = Loaded(s);
+    e.Enter(false, Czech());
+    Type(e, "-3", Czech());
+    ASSERT_FALSE(e.Exit(Czech()).message.has_value());
+    EXPECT_EQ(e.state().value, -30000);
+    e.Enter(false, Czech());
+    e.state().sel_start = 2;
+    e.state().sel_length = 0;
+    e.state().text = "-3";
+    e.state().sel_start = 0;
+    e.state().sel_length = 2;
+    Type(e, "5", Czech());
+    ExitResult r = e.Exit(Czech());
+    EXPECT_EQ(r.message, "Maximální číselná hodnota je \"0\"");
+    EXPECT_TRUE(r.refocus);
+    EXPECT_TRUE(r.fire_on_exit);
+    EXPECT_EQ(e.state().text, "-3");
+    EXPECT_EQ(e.state().value, -30000);
+    EXPECT_EQ(e.state().sel_start, 0);
+    EXPECT_EQ(e.state().sel_length, 0);
+}
+
+TEST(EditNumberExit, PastedNonsenseIsReportedNotKept) {
+    EditBehavior e = Currency();
+    e.state().text = "abc";
+    ExitResult r = e.Exit(Czech());
+    EXPECT_EQ(r.message, "Zadaná číselná hodnota \"abc\" není číslo !");
+    EXPECT_EQ(e.state().text, "");
+}
+
+TEST(EditValue, ClampsRewritesAndIgnoresLayoutReading) {
+    EditSettings s = OfType(TypeEdit::teCurrency);
+    s.number.value_max = 100 * kCurrencyUnit;
+    EditBehavior e = Loaded(s);
+    e.SetValue(1505000, Czech());
+    EXPECT_EQ(e.state().value, 100 * kCurrencyUnit);
+    EXPECT_EQ(e.state().text, "100");
+    e.SetValue(123456, Czech());
+    EXPECT_EQ(e.state().text, "12,34");
+    e.state().loading = true;
+    e.SetValue(5, Czech());
+    EXPECT_EQ(e.state().value, 123456);
+
+    EditBehavior str = Loaded({}, "abc");
+    str.SetValue(7, Czech());
+    EXPECT_EQ(str.state().value, 7);
+    EXPECT_EQ(str.state().text, "abc");
+    str.state().text.clear();
+    str.TextChanged();
+    EXPECT_EQ(str.state().value, 0);
+}
+
+TEST(EditEntry, CaretPlacement) {
+    EditBehavior end = Loaded({}, "abcd");
+    end.Enter(false, Czech());
+    EXPECT_EQ(end.state().sel_start, 4);
+    EXPECT_EQ(end.state().sel_length, 0);
+
+    EditSettings sel;
+    sel.auto_select = true;
+    EditBehavior all = Loaded(sel, "abcd");
+    all.Enter(false, Czech());
+    EXPECT_EQ(all.state().sel_length, 4);
+
+    EditSettings begin;
+    begin.cursor_end_field = CursorEndField::cfBegin;
+    EditBehavior b = Loaded(begin, "abcd");
+    b.Enter(false, Czech());
+    EXPECT_EQ(b.state().sel_start, 0);
+    EXPECT_EQ(b.state().sel_length, 0);
+
+    EditSettings zero = OfType(TypeEdit::teCurrency);
+    zero.number.cursor_zero_over = true;
+    zero.cursor_end_field = CursorEndField::cfZeroElseBegin;
+    EditBehavior z = Loaded(zero, "0");
+    z.Enter(false, Czech());
+    EXPECT_EQ(z.state().sel_length, 4);  // "0,00" selected
+    z.state().text = "5,00";
+    z.Enter(false, Czech());
+    EXPECT_EQ(z.state().sel_start, 0);
+    EXPECT_EQ(z.state().sel_length, 0);
+}
+
+TEST(EditEntry, NumberEntryCutsSurplusDecimals) {
+    EditBehavior e = Loaded(OfType(TypeEdit::teCurrency), "1,5");
+    e.state().text = "1,2345";
+    e.Enter(false, Czech());
+    EXPECT_EQ(e.state().text, "1,23");
+    EXPECT_EQ(e.state().paint_alignment, PaintAlignment::Right);
+}
+
+EditSettings DateField() {
+    EditSettings s = OfType(TypeEdit::teMask);
+    s.mask_edit.Mask = "!99.99.9999";
+    s.mask_edit.MaskOnExit = TMaskOn::moRevisionSpec;
+    return s;
+}
+
+TEST(EditMask, TypingIntoADateField) {
+    EditBehavior e = Loaded(DateField());
+    e.WriteVersion();
+    EXPECT_EQ(e.state().text, "__.__.____");
+    e.Enter(false, Czech());
+    EXPECT_EQ(e.state().sel_start, 0);
+    EXPECT_EQ(e.state().sel_length, 0);
+    Type(e, "12", Czech());
+    EXPECT_EQ(e.state().text, "12.__.____");
+    EXPECT_EQ(e.state().sel_start, 3);
+    Type(e, "x.", Czech());  // refused and dropped
+    EXPECT_EQ(e.state().text, "12.__.____");
+    Type(e, "0520", Czech());
+    e.KeyDown(vk::kBack, {}, Czech());
+    Type(e, "\b", Czech());  // the character of Backspace never inserts
+    EXPECT_EQ(e.state().text, "12.05.2___");
+    EXPECT_EQ(e.KeyDown(vk::kInsert, {.shift = true}, Czech()).key, 0);
+}
+
+TEST(EditMask, ExitRevisesTheDate) {
+    EditBehavior e = Loaded(DateField());
+    e.WriteVersion();
+    e.Enter(false, Czech());
+    e.state().text = "5_.1_.9___";
+    e.Exit(Czech());
+    EXPECT_EQ(e.state().text, "05.01.2009");
+    e.Enter(false, Czech());
+    e.state().text = "__.__.____";
+    e.Exit(Czech());
+    EXPECT_EQ(e.state().text, "");
+    e.Enter(false, Czech());
+    EXPECT_EQ(e.state().text, "__.__.____");
+}
+
+TEST(EditMask, RequiredDateLeftEmptyIsRefused) {
+    EditSettings s = DateField();
+    s.required = true;
+    EditBehavior e = Loaded(s);
+    e.WriteVersion();
+    e.Enter(false, Czech());
+    EXPECT_TRUE(e.Exit(Czech()).refocus);
+}
+
+TEST(EditMask, AnyKeySequenceKeepsTheBodyLength) {
+    std::mt19937 rng(12345);
+    const char chars[] = "0123456789 .\b_a-";
+    const int keys[] = {vk::kBack, vk::kDelete, vk::kLeft, vk::kRight, vk::kInsert};
+    for (const char* mask : {"!99.99.9999", "!99:99", "99.99.9999", "!99.99."}) {
+        EditSettings s = OfType(TypeEdit::teMask);
+        s.mask_edit.Mask = mask;
+        EditBehavior e = Loaded(s);
+        e.WriteVersion();
+        e.Enter(false, Czech());
+        size_t body = std::string_view(mask).size() - (mask[0] == '!' ? 1 : 0);
+        for (int i = 0; i < 3000; ++i) {
+            EditState& st = e.state();
+            int len = static_cast<int>(st.text.size());
+            if (rng() % 3 == 0) {
+                st.sel_start = static_cast<int>(rng() % (len + 1));
+                st.sel_length = static_cast<int>(rng() % (len - st.sel_start + 1));
+                e.KeyDown(keys[rng() % 5], {.shift = rng() % 2 == 0}, Czech());
+            } else {
+                Type(e, std::string(1, chars[rng() % (sizeof(chars) - 1)]), Czech());
+            }
+            ASSERT_EQ(e.state().text.size(), body) << mask << " after step " << i;
+            ASSERT_LE(e.state().sel_start, static_cast<int>(body));
+        }
+    }
+}
+
+EditSettings PickList() {
+    EditSettings s = OfType(TypeEdit::teComboBox);
+    s.combo_box.Items = "Anna|Adam|Alena";
+    return s;
+}
+
+TEST(EditComboBox, LoadTypeAheadAndClearing) {
+    EditSettings s = PickList();
+    s.combo_box.ItemIndex = 1;
+    EditBehavior e = Loaded(s);
+    EXPECT_EQ(e.state().text, "Adam");
+    EXPECT_TRUE(e.state().read_only);
+    EXPECT_TRUE(e.settings().button_visible);
+    e.Enter(false, Czech());
+    EXPECT_EQ(e.settings().cursor_end_field, CursorEndField::cfBegin);
+    EXPECT_EQ(e.settings().combo_box.Items, "Anna|Adam|Alena");
+    e.KeyDown(vk::kDelete, {}, Czech());
+    EXPECT_EQ(e.state().text, "");
+    e.Char('a', Czech());
+    EXPECT_EQ(e.state().text, "Anna");
+    e.Char('a', Czech());
+    EXPECT_EQ(e.state().text, "Adam");
+    e.Char('a', Czech());
+    e.Char('a', Czech());
+    EXPECT_EQ(e.state().text, "Anna");
+    e.settings().combo_box.OffDelKey = true;
+    EXPECT_EQ(e.KeyDown(vk::kBack, {}, Czech()).key, vk::kBack);
+    EXPECT_EQ(e.state().text, "Anna");
+    EXPECT_EQ(e.KeyDown(vk::kInsert, {.shift = true}, Czech()).key, 0);
+}
+
+TEST(EditComboBox, ItemsOfOtherTypesAreDroppedOnEntry) {
+    EditSettings s;
+    s.combo_box.Items = "a|b";
+    EditBehavior e = Loaded(s);
+    e.Enter(false, Czech());
+    EXPECT_TRUE(e.settings().combo_box.Items.empty());
+}
+
+TEST(EditButton, ClickColoursAndPickList) {
+    EditSettings s;
+    s.color_edit_on_butt_active = true;
+    EditBehavior e = Loaded(s);
+    e.Enter(false, Czech());
+    ButtonClickStart start = e.BeginButtonClick();
+    EXPECT_TRUE(start.take_focus);
+    EXPECT_FALSE(start.open_pick_list);
+    EXPECT_EQ(e.state().colour, kClInfoBk);
+    e.EndButtonClick();
+    EXPECT_EQ(e.state().colour, kLightYellow);
+
+    EditSettings p = PickList();
+    p.combo_box.DropDownCount = 25;
+    EditBehavior c = Loaded(p);
+    start = c.BeginButtonClick();
+    EXPECT_TRUE(start.open_pick_list);
+    EXPECT_EQ(start.drop_down_count, 6);
+    EXPECT_EQ(c.state().colour, p.combo_box.ColorEditOnFocus);
+    c.PickListClosed(true, "Alena");
+    EXPECT_EQ(c.state().text, "Alena");
+    EXPECT_EQ(c.state().colour, kLightYellow);
+    c.BeginButtonClick();
+    c.PickListClosed(false, "");
+    EXPECT_EQ(c.state().text, "Alena");
+
+    EditBehavior empty = Loaded(OfType(TypeEdit::teComboBox));
+    EXPECT_FALSE(empty.BeginButtonClick().open_pick_list);
+}
+
+TEST(EditPaint, NumbersAreDrawnByTheControlOnlyWithoutFocus) {
+    EditBehavior e = Loaded(OfType(TypeEdit::teCurrency), "1234567,5");
+    EXPECT_EQ(e.state().text, "1234567,50");
+    e.state().text = "1234567,5";
+    PaintPlan plan = e.Paint();
+    EXPECT_TRUE(plan.custom);
+    EXPECT_EQ(plan.display, "1 234 567,5 Kč");
+    EXPECT_EQ(plan.alignment, PaintAlignment::Right);
+    e.Enter(false, Czech());
+    EXPECT_FALSE(e.Paint().custom);
+    e.Exit(Czech());
+    e.settings().password_char = '*';
+    EXPECT_EQ(e.Paint().display, std::string(14, '*'));
+    EXPECT_FALSE(Loaded({}, "x").Paint().custom);
+}
+
+TEST(EditButtonLayout, InsideTheRightEdge) {
+    SideButtonLayout l = LayoutSideButton(121, 21, 15, true);
+    EXPECT_EQ(l.button, (EditRect{102, 0, 117, 17}));
+    EXPECT_EQ(l.format, (EditRect{0, 0, 102, 21}));
+    l = LayoutSideButton(121, 21, 15, false);
+    EXPECT_EQ(l.button, (EditRect{106, 0, 121, 21}));
+    EXPECT_EQ(ClampButtonWidth(5, 121), 15);
+    EXPECT_EQ(ClampButtonWidth(500, 121), 121);
+    EXPECT_EQ(ClampButtonWidth(30, 121), 30);
+}
+
+}  // namespace
+}  // namespace zerkon::edit
