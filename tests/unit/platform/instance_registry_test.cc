@@ -1,4 +1,4 @@
-#include "shell/instance_registry.h"
+#include "platform/instance_registry.h"
 
 #include <gtest/gtest.h>
 
