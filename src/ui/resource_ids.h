@@ -1,0 +1,5 @@
+#pragma once
+// Ids of the resources in resources/zerkon.rc (included by the .rc file too).
+
+#define IDI_ZERKON 1
+#define IDI_EXIT_GLYPH 101
