@@ -70,7 +70,9 @@ std::string ComboKeyPress(const TComboBoxEdit& combo, std::string_view current_t
     return ComboTypeAhead(combo.Items, current_text, ch);
 }
 
-int NormalizedDropDownCount(int count) { return count < 1 || count > 20 ? 6 : count; }
+int NormalizedDropDownCount(int count) {
+    return count < 1 || count > 20 ? 6 : count;
+}
 
 int NormalizeDropDownCount(TComboBoxEdit& combo) {
     combo.DropDownCount = NormalizedDropDownCount(combo.DropDownCount);

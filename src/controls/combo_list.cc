@@ -27,16 +27,14 @@ struct AccentedLetter {
 };
 
 constexpr AccentedLetter kAccented[] = {
-    {'Á', 'A', false}, {'Ä', 'A', false}, {'Â', 'A', false}, {'Ă', 'A', false},
-    {'Ą', 'A', false}, {'Č', 'C', true},  {'Ć', 'C', false}, {'Ç', 'C', false},
-    {'Ď', 'D', false}, {'Đ', 'D', false}, {'É', 'E', false}, {'Ě', 'E', false},
-    {'Ë', 'E', false}, {'Ę', 'E', false}, {'Í', 'I', false}, {'Î', 'I', false},
-    {'Ĺ', 'L', false}, {'Ľ', 'L', false}, {'Ł', 'L', false}, {'Ň', 'N', false},
-    {'Ń', 'N', false}, {'Ó', 'O', false}, {'Ô', 'O', false}, {'Ö', 'O', false},
-    {'Ő', 'O', false}, {'Ř', 'R', true},  {'Ŕ', 'R', false}, {'Š', 'S', true},
-    {'Ś', 'S', false}, {'Ş', 'S', false}, {'Ť', 'T', false}, {'Ţ', 'T', false},
-    {'Ú', 'U', false}, {'Ů', 'U', false}, {'Ü', 'U', false}, {'Ű', 'U', false},
-    {'Ý', 'Y', false}, {'Ž', 'Z', true},  {'Ź', 'Z', false}, {'Ż', 'Z', false},
+    {'Á', 'A', false}, {'Ä', 'A', false}, {'Â', 'A', false}, {'Ă', 'A', false}, {'Ą', 'A', false},
+    {'Č', 'C', true},  {'Ć', 'C', false}, {'Ç', 'C', false}, {'Ď', 'D', false}, {'Đ', 'D', false},
+    {'É', 'E', false}, {'Ě', 'E', false}, {'Ë', 'E', false}, {'Ę', 'E', false}, {'Í', 'I', false},
+    {'Î', 'I', false}, {'Ĺ', 'L', false}, {'Ľ', 'L', false}, {'Ł', 'L', false}, {'Ň', 'N', false},
+    {'Ń', 'N', false}, {'Ó', 'O', false}, {'Ô', 'O', false}, {'Ö', 'O', false}, {'Ő', 'O', false},
+    {'Ř', 'R', true},  {'Ŕ', 'R', false}, {'Š', 'S', true},  {'Ś', 'S', false}, {'Ş', 'S', false},
+    {'Ť', 'T', false}, {'Ţ', 'T', false}, {'Ú', 'U', false}, {'Ů', 'U', false}, {'Ü', 'U', false},
+    {'Ű', 'U', false}, {'Ý', 'Y', false}, {'Ž', 'Z', true},  {'Ź', 'Z', false}, {'Ż', 'Z', false},
 };
 
 struct SortKey {
@@ -123,10 +121,14 @@ PickListRect PickListGeometry(const PickListGeometryInput& in) {
 PickListClose PickListState::OnEvent(PickListEvent event) {
     switch (event) {
         case PickListEvent::kDoubleClick:
-        case PickListEvent::kEnterKey: return PickListClose::kAccepted;
+        case PickListEvent::kEnterKey:
+            return PickListClose::kAccepted;
         case PickListEvent::kEscapeKey:
-        case PickListEvent::kRightButtonDown: return PickListClose::kCancelled;
-        case PickListEvent::kMouseEnter: entered_ = true; return PickListClose::kStayOpen;
+        case PickListEvent::kRightButtonDown:
+            return PickListClose::kCancelled;
+        case PickListEvent::kMouseEnter:
+            entered_ = true;
+            return PickListClose::kStayOpen;
         case PickListEvent::kMouseLeave:
             return close_if_mouse_leave_ && entered_ ? PickListClose::kCancelled
                                                      : PickListClose::kStayOpen;

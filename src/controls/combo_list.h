@@ -28,13 +28,13 @@ bool PickListTextLess(std::string_view a, std::string_view b);
 struct PickListGeometryInput {
     int field_client_left = 0;  // screen position of the field's client origin
     int field_client_top = 0;
-    int field_width = 0;        // the field's outer width and height
+    int field_width = 0;  // the field's outer width and height
     int field_height = 0;
-    int widest_text = 0;        // widest shown text in the list's font, pixels
-    int row_count = 0;          // number of rows
-    int drop_down_count = 8;    // already normalised (NormalizeDropDownCount)
-    int font_points = 8;        // the list font's size in points
-    int work_area_bottom = 0;   // bottom of the desktop work area (SPI_GETWORKAREA)
+    int widest_text = 0;       // widest shown text in the list's font, pixels
+    int row_count = 0;         // number of rows
+    int drop_down_count = 8;   // already normalised (NormalizeDropDownCount)
+    int font_points = 8;       // the list font's size in points
+    int work_area_bottom = 0;  // bottom of the desktop work area (SPI_GETWORKAREA)
 };
 
 struct PickListRect {
@@ -67,14 +67,14 @@ enum class PickListClose { kStayOpen, kAccepted, kCancelled };
 // The pop-up's state while open: the "entered" flag of the list (the mouse
 // has been over it) decides whether leaving closes it.
 class PickListState {
-public:
+  public:
     explicit PickListState(bool close_if_mouse_leave)
         : close_if_mouse_leave_(close_if_mouse_leave) {}
 
     PickListClose OnEvent(PickListEvent event);
     bool entered() const { return entered_; }
 
-private:
+  private:
     bool close_if_mouse_leave_;
     bool entered_ = false;
 };

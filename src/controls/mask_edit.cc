@@ -18,11 +18,13 @@ constexpr int kGroupLiterals = 25;
 // Flowing editing appends this many empty places before re-placing literals.
 constexpr int kFlowPadding = 7;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The body of a mask together with its editing mode.
 class Pattern {
-public:
+  public:
     explicit Pattern(std::string_view mask) : body_(MaskBody(mask)), fixed_(IsFixedMask(mask)) {}
 
     int size() const { return static_cast<int>(body_.size()); }
@@ -66,7 +68,7 @@ public:
         return text_size;
     }
 
-private:
+  private:
     std::string_view body_;
     bool fixed_;
 };
@@ -266,14 +268,14 @@ void RebuildMaskTypingSet(TMaskSpecEdit& spec, bool labeled_edit) {
 
 std::string MaskTextOnEnter(std::string_view text, const TMaskSpecEdit& spec, const MaskNow& now,
                             DateTimeFormats* formats) {
-    return ApplyMaskOn(FitTextToMask(text, spec.Mask), spec.Mask, spec.MaskOnEnter,
-                       TMaskOn::moNone, now, formats);
+    return ApplyMaskOn(FitTextToMask(text, spec.Mask), spec.Mask, spec.MaskOnEnter, TMaskOn::moNone,
+                       now, formats);
 }
 
 std::string MaskTextOnExit(std::string_view text, const TMaskSpecEdit& spec, const MaskNow& now,
                            DateTimeFormats* formats) {
-    return ApplyMaskOn(FitTextToMask(text, spec.Mask), spec.Mask, TMaskOn::moNone,
-                       spec.MaskOnExit, now, formats);
+    return ApplyMaskOn(FitTextToMask(text, spec.Mask), spec.Mask, TMaskOn::moNone, spec.MaskOnExit,
+                       now, formats);
 }
 
 int MaskEntryCaret(std::string_view text) {
@@ -281,7 +283,9 @@ int MaskEntryCaret(std::string_view text) {
     return pos == std::string_view::npos ? -1 : static_cast<int>(pos);
 }
 
-bool MaskDropsCharacter(char ch) { return ch == '\b' || ch == '.'; }
+bool MaskDropsCharacter(char ch) {
+    return ch == '\b' || ch == '.';
+}
 
 MaskTypeResult MaskTypeCharacter(const TMaskSpecEdit& spec, const MaskEditText& edit, char ch) {
     if (ch == '\0' || spec.typing_set.find(ch) == std::string::npos) return {false, edit};
@@ -291,8 +295,8 @@ MaskTypeResult MaskTypeCharacter(const TMaskSpecEdit& spec, const MaskEditText& 
     return {true, TypeFlowing(spec.Mask, pattern, std::move(w), ch)};
 }
 
-MaskKeyDownResult MaskKeyDown(const TMaskSpecEdit& spec, const MaskEditText& edit,
-                              int virtual_key, bool shift) {
+MaskKeyDownResult MaskKeyDown(const TMaskSpecEdit& spec, const MaskEditText& edit, int virtual_key,
+                              bool shift) {
     if (virtual_key == mask_vk::kInsert && shift) return {true, edit};
     if (virtual_key != mask_vk::kBack && virtual_key != mask_vk::kDelete) return {false, edit};
     bool backspace = virtual_key == mask_vk::kBack;

@@ -98,8 +98,7 @@ std::string FitTextToMask(std::string_view text, std::string_view mask);
 // empty pattern again. A part that does not convert leaves the text as it was.
 // `formats`, when given, receives the formats the mask selects.
 std::string ApplyMaskOn(std::string_view text, std::string_view mask, TMaskOn entry_mode,
-                        TMaskOn exit_mode, const MaskNow& now,
-                        DateTimeFormats* formats = nullptr);
+                        TMaskOn exit_mode, const MaskNow& now, DateTimeFormats* formats = nullptr);
 
 // --- Points at which the edit control calls in ----------------------------
 
@@ -166,7 +165,7 @@ struct MaskKeyDownResult {
 
 // Key-down, at the type-specific step (after the focus-movement decision,
 // before the focus movement itself and the short-cut check).
-MaskKeyDownResult MaskKeyDown(const TMaskSpecEdit& spec, const MaskEditText& edit,
-                              int virtual_key, bool shift);
+MaskKeyDownResult MaskKeyDown(const TMaskSpecEdit& spec, const MaskEditText& edit, int virtual_key,
+                              bool shift);
 
 }  // namespace zerkon

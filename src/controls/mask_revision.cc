@@ -46,7 +46,9 @@ int TodayYear(const MaskNow& now) {
     return now.date_default_year > 0 ? now.date_default_year : now.now.year;
 }
 
-bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+bool IsLeapYear(int year) {
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
 
 int DaysInMonth(int month, int year) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -57,15 +59,28 @@ int DaysInMonth(int month, int year) {
 void SelectFormats(MaskKind kind, DateTimeFormats* formats) {
     if (formats == nullptr) return;
     switch (kind) {
-        case MaskKind::kDayMonthYear4: formats->short_date_format = "dd/mm/yyyy"; break;
-        case MaskKind::kDayMonthYear2: formats->short_date_format = "dd/mm/yy"; break;
-        case MaskKind::kDayMonth: formats->short_date_format = "dd/mm"; break;
-        case MaskKind::kTimeSeconds: formats->short_time_format = "hh:mm:ss"; break;
-        case MaskKind::kTimeMillis: formats->long_time_format = "hh:mm:ss.zzz"; break;
+        case MaskKind::kDayMonthYear4:
+            formats->short_date_format = "dd/mm/yyyy";
+            break;
+        case MaskKind::kDayMonthYear2:
+            formats->short_date_format = "dd/mm/yy";
+            break;
+        case MaskKind::kDayMonth:
+            formats->short_date_format = "dd/mm";
+            break;
+        case MaskKind::kTimeSeconds:
+            formats->short_time_format = "hh:mm:ss";
+            break;
+        case MaskKind::kTimeMillis:
+            formats->long_time_format = "hh:mm:ss.zzz";
+            break;
         case MaskKind::kTime:
         case MaskKind::kTimeAnyHours:
-        case MaskKind::kTimeQuarter: formats->short_time_format = "hh:mm"; break;
-        case MaskKind::kNone: break;
+        case MaskKind::kTimeQuarter:
+            formats->short_time_format = "hh:mm";
+            break;
+        case MaskKind::kNone:
+            break;
     }
 }
 
@@ -83,13 +98,18 @@ std::string FillWithNow(MaskKind kind, const MaskNow& now) {
     std::string day_month = Padded(t.day, 2) + "." + Padded(t.month, 2);
     std::string hours_minutes = Padded(t.hour, 2) + ":" + Padded(t.minute, 2);
     switch (kind) {
-        case MaskKind::kDayMonthYear4: return day_month + "." + Padded(TodayYear(now), 4);
-        case MaskKind::kDayMonthYear2: return day_month + "." + Padded(TodayYear(now) % 100, 2);
-        case MaskKind::kDayMonth: return day_month;
-        case MaskKind::kTimeSeconds: return hours_minutes + ":" + Padded(t.second, 2);
+        case MaskKind::kDayMonthYear4:
+            return day_month + "." + Padded(TodayYear(now), 4);
+        case MaskKind::kDayMonthYear2:
+            return day_month + "." + Padded(TodayYear(now) % 100, 2);
+        case MaskKind::kDayMonth:
+            return day_month;
+        case MaskKind::kTimeSeconds:
+            return hours_minutes + ":" + Padded(t.second, 2);
         case MaskKind::kTimeMillis:
             return hours_minutes + ":" + Padded(t.second, 2) + "." + Padded(now.millisecond, 3);
-        default: return hours_minutes;
+        default:
+            return hours_minutes;
     }
 }
 

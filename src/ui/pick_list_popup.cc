@@ -17,7 +17,7 @@ constexpr int kListId = 1;
 
 // One pop-up window with its list; lives for one ShowPickListPopup call.
 class PickListPopup {
-public:
+  public:
     PickListPopup(const PickListRequest& request, PickListRows rows)
         : request_(request), rows_(std::move(rows)), state_(request.close_if_mouse_leave) {}
     PickListPopup(const PickListPopup&) = delete;
@@ -26,7 +26,7 @@ public:
 
     PickListResult Run();
 
-private:
+  private:
     static LRESULT CALLBACK PopupProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
     static LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
     static void RegisterClassOnce();
@@ -126,8 +126,7 @@ bool PickListPopup::Create() {
 
     HFONT font = ListFont();
     PickListRect rect = Place(font);
-    SetWindowPos(popup_, HWND_TOP, rect.left, rect.top, rect.width, rect.height,
-                 SWP_NOACTIVATE);
+    SetWindowPos(popup_, HWND_TOP, rect.left, rect.top, rect.width, rect.height, SWP_NOACTIVATE);
 
     // The list fills the pop-up without a border of its own; arrows and Enter
     // stay inside it (no keys move focus like Tab).
@@ -143,8 +142,7 @@ bool PickListPopup::Create() {
     list_ = std::make_unique<TMListBox>(popup_, options);
     HWND list = list_->hwnd();
     SetWindowLongPtrW(list, GWL_STYLE, GetWindowLongPtrW(list, GWL_STYLE) & ~WS_BORDER);
-    SetWindowLongPtrW(list, GWL_EXSTYLE,
-                      GetWindowLongPtrW(list, GWL_EXSTYLE) & ~WS_EX_CLIENTEDGE);
+    SetWindowLongPtrW(list, GWL_EXSTYLE, GetWindowLongPtrW(list, GWL_EXSTYLE) & ~WS_EX_CLIENTEDGE);
     SetWindowPos(list, nullptr, 0, 0, client.right, client.bottom,
                  SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOACTIVATE);
     SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -208,8 +206,7 @@ PickListResult PickListPopup::Run() {
     return result;
 }
 
-LRESULT CALLBACK PickListPopup::PopupProc(HWND hwnd, UINT message, WPARAM wparam,
-                                          LPARAM lparam) {
+LRESULT CALLBACK PickListPopup::PopupProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_CTLCOLORLISTBOX: {
             HBRUSH brush = ControlBackgroundBrush(reinterpret_cast<HWND>(lparam),
@@ -220,7 +217,8 @@ LRESULT CALLBACK PickListPopup::PopupProc(HWND hwnd, UINT message, WPARAM wparam
         case WM_CLOSE:
             if (g_open_popup) g_open_popup->Deliver(PickListEvent::kEscapeKey);
             return 0;
-        default: break;
+        default:
+            break;
     }
     return DefWindowProcW(hwnd, message, wparam, lparam);
 }
@@ -235,7 +233,8 @@ LRESULT PickListPopup::HandleList(UINT message, WPARAM wparam, LPARAM lparam) {
     HWND list = list_->hwnd();
     auto standard = [&] { return CallWindowProcW(list_standard_, list, message, wparam, lparam); };
     switch (message) {
-        case WM_GETDLGCODE: return standard() | DLGC_WANTALLKEYS;
+        case WM_GETDLGCODE:
+            return standard() | DLGC_WANTALLKEYS;
         case WM_KEYDOWN:
             if (wparam == VK_RETURN) {
                 Deliver(PickListEvent::kEnterKey);
@@ -275,7 +274,8 @@ LRESULT PickListPopup::HandleList(UINT message, WPARAM wparam, LPARAM lparam) {
             SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(list_standard_));
             return CallWindowProcW(list_standard_, list, message, wparam, lparam);
         }
-        default: return standard();
+        default:
+            return standard();
     }
 }
 
@@ -292,6 +292,8 @@ PickListResult ShowPickListPopup(const PickListRequest& request) {
     return result;
 }
 
-bool IsPickListPopupOpen() { return g_open_popup != nullptr; }
+bool IsPickListPopupOpen() {
+    return g_open_popup != nullptr;
+}
 
 }  // namespace zerkon

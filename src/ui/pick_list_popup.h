@@ -23,6 +23,8 @@ bool IsPickListPopupOpen();
 
 // Makes ShowPickListPopup the pop-up that pick-list fields open from their
 // side button. Call once at start-up, before any such field is clicked.
-inline void RegisterPickListPopup() { SetPickListPopup(&ShowPickListPopup); }
+inline void RegisterPickListPopup() {
+    SetPickListPopup(&ShowPickListPopup);
+}
 
 }  // namespace zerkon

@@ -88,11 +88,12 @@ TEST(ComboField, DropDownCountOutsideOneToTwentyBecomesSix) {
 }
 
 TEST(PickListRows, SortedCzechWithValuesFollowingTheirRows) {
-    PickListRows list = BuildPickListRows("Žofie|cyril|Čeněk|Adam|Hana|Chrudoš|Ivan|Ábel", true, "");
+    PickListRows list =
+        BuildPickListRows("Žofie|cyril|Čeněk|Adam|Hana|Chrudoš|Ivan|Ábel", true, "");
     std::vector<std::string> shown;
     for (const ComboItem& row : list.rows) shown.push_back(row.shown);
-    EXPECT_EQ(shown, (std::vector<std::string>{"Ábel", "Adam", "cyril", "Čeněk", "Hana",
-                                               "Chrudoš", "Ivan", "Žofie"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"Ábel", "Adam", "cyril", "Čeněk", "Hana", "Chrudoš",
+                                               "Ivan", "Žofie"}));
     PickListRows coded = BuildPickListRows("2‡ Odměna|1‡ Mzda", true, "2");
     EXPECT_EQ(coded.rows[0], (ComboItem{"1", "1 Mzda"}));
     EXPECT_EQ(coded.rows[1], (ComboItem{"2", "2 Odměna"}));

@@ -16,7 +16,9 @@ TMaskSpecEdit Spec(const char* mask, bool labeled = false) {
     return spec;
 }
 
-MaskEditText At(const char* text, int caret, int length = 0) { return {text, caret, length}; }
+MaskEditText At(const char* text, int caret, int length = 0) {
+    return {text, caret, length};
+}
 
 MaskEditText Type(const TMaskSpecEdit& spec, MaskEditText edit, std::string_view keys) {
     for (char c : keys) edit = MaskTypeCharacter(spec, edit, c).edit;
@@ -178,8 +180,8 @@ TEST(FlowingMask, TypingOverwritesEmptyPlacesAndInsertsAtDigits) {
 // After any sequence of keys a masked text keeps the body's length with every
 // literal at its place, and the caret stays inside the text.
 TEST(MaskProperty, RandomKeysKeepThePattern) {
-    const char* masks[] = {kDate,      "!99.99.",  "!99:99:99.999", "?99:99", "!99:15",
-                           "99.99.9999", "99-1x9", "(999) 999-999", "!9"};
+    const char* masks[] = {kDate,        "!99.99.", "!99:99:99.999", "?99:99", "!99:15",
+                           "99.99.9999", "99-1x9",  "(999) 999-999", "!9"};
     std::mt19937 random(20090105);
     for (const char* mask : masks) {
         for (bool labeled : {false, true}) {
