@@ -1,0 +1,109 @@
+#include "bank/gpc_decoder.h"
+
+#include <gtest/gtest.h>
+
+namespace zerkon {
+namespace {
+
+const RegionalSettings kCzech = RegionalSettings::Czech();
+
+struct Decoded {
+    PreviewLines preview;
+    JobLines job;
+};
+
+Decoded Decode(std::string_view bytes, JobLines job = {}) {
+    Decoded result{{}, std::move(job)};
+    DecodeGpc(BankSource{bytes, "v.gpc", {}}, kCzech, result.preview, result.job);
+    return result;
+}
+
+// A turnover item with the given amount, posting code and symbols.
+std::string Item(std::string_view amount12, char code, std::string_view ks4 = "0308",
+                 std::string_view ss10 = "0000000000") {
+    std::string line = "075" + std::string(16, '1') + "0000000000009999" + "0000000000001";
+    line += std::string(amount12) + code + "0000000777" + "00" + "0800" + std::string(ks4) +
+            std::string(ss10) + "010309" + "Zpráva              " + "01102" + "050309";
+    return line;
+}
+
+std::string Head(std::string_view old14, char sign) {
+    std::string line = "074" + std::string(16, '2') + "Název               " + "010309";
+    line += std::string(old14) + sign + std::string(14, '0') + '+' + std::string(14, '0') + '+' +
+            std::string(14, '0') + '+' + "001" + "310309";
+    return line;
+}
+
+TEST(DecodeGpc, WithoutAHeadTheLastRecordHoldsOnlyTheCounts) {
+    const Decoded decoded = Decode(Item("000000001000", '2') + "\r\n");
+    ASSERT_EQ(decoded.job.size(), 2u);
+    EXPECT_EQ(decoded.job[1], "<Pocet>1\r\n<PocetKredit>1\r\n<PocetDebet>0\r\n");
+    // The running balance starts from 0.
+    EXPECT_NE(decoded.job[0].find("<Prachy>10,00\r\n<Zustatek>10\r\n"), std::string::npos);
+}
+
+TEST(DecodeGpc, EmptyFileGivesTheHeaderAndSummaryOnly) {
+    const Decoded decoded = Decode("", {"head line"});
+    ASSERT_EQ(decoded.preview.size(), 2u);
+    EXPECT_EQ(decoded.preview[0], "Soubor:  v.gpc\r\n" + std::string(70, '*'));
+    EXPECT_EQ(decoded.preview[1], std::string(40, '*') +
+                                      "\r\nCelkový počet kredit: 0\r\nCelkový počet debet:  0"
+                                      "\r\nCelkový počet řádků:  0\r\n" +
+                                      std::string(40, '*'));
+    // The job lines are appended to, never cleared.
+    EXPECT_EQ(decoded.job,
+              (JobLines{"head line", "<Pocet>0\r\n<PocetKredit>0\r\n<PocetDebet>0\r\n"}));
+}
+
+TEST(DecodeGpc, StornoAndUnknownCodesCarryNoAmountInThePrintData) {
+    const Decoded decoded =
+        Decode(Head("00000000010000", '-') + "\n" + Item("000000000500", '5') + "\n" +
+               Item("000000000700", '9') + "\n" + Item("000000000100", '1') + "\n");
+    EXPECT_EQ(decoded.preview[16], "Storno kredit:  5,00 Kč");
+    EXPECT_EQ(decoded.preview[26], ":  7,00 Kč");
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(decoded.job[i].find("<Prachy>"), std::string::npos);
+        EXPECT_EQ(decoded.job[i].find("<Zustatek>"), std::string::npos);
+    }
+    // A negative old balance: -100 - 1.
+    EXPECT_NE(decoded.job[2].find("<Prachy>-1,00\r\n<Zustatek>-101\r\n"), std::string::npos);
+    EXPECT_NE(decoded.job[3].find("<Pocet>3\r\n<PocetKredit>0\r\n<PocetDebet>1\r\n"),
+              std::string::npos);
+    EXPECT_NE(decoded.job[3].find("<ZustatekStary>-100,00 Kč\r\n"), std::string::npos);
+}
+
+TEST(DecodeGpc, AllZeroSymbolsAreShownButNotTagged) {
+    const Decoded decoded = Decode(Item("000000000100", '1', "0000", "0000000000"));
+    EXPECT_EQ(decoded.preview[7], "KS:  0000");
+    EXPECT_EQ(decoded.preview[8], "SS:  0000000000");
+    EXPECT_EQ(decoded.job[0].find("<KS>"), std::string::npos);
+    EXPECT_EQ(decoded.job[0].find("<SS>"), std::string::npos);
+    const Decoded tagged = Decode(Item("000000000100", '1', "0001", "0000000010"));
+    EXPECT_NE(tagged.job[0].find("<KS>0001\r\n<SS>0000000010\r\n"), std::string::npos);
+}
+
+TEST(DecodeGpc, ShortRecordsGiveEmptyFields) {
+    const Decoded decoded = Decode("074\n075\n07\n");
+    EXPECT_EQ(decoded.preview[3], "Účet:  ");
+    EXPECT_EQ(decoded.preview[6], "Starý zůstatek:  0,00 Kč");
+    EXPECT_EQ(decoded.preview[11], "Datum účtování:  ..");
+    EXPECT_EQ(decoded.preview[14], "Účet:   / ");
+    EXPECT_EQ(decoded.preview[16], ":  0,00 Kč");
+    // "07" is no record: one empty line only.
+    EXPECT_EQ(decoded.preview[22], "");
+    EXPECT_EQ(decoded.preview.size(), 24u);
+    EXPECT_EQ(decoded.job[0],
+              "[Table]<zerkon>\r\n<ID>1\r\n<Ucet> / \r\n<CisloDokladu>\r\n<VS>\r\n"
+              "<Zprava>\r\n<datum>..\r\n");
+}
+
+TEST(DecodeGpc, CharacterThirtyNineIsNotPartOfTheName) {
+    std::string head = Head("00000000000000", '+');
+    head[38] = 'Q';
+    const Decoded decoded = Decode(head);
+    EXPECT_EQ(decoded.preview[4], "Název účtu:  Název              ");
+    EXPECT_EQ(decoded.job.back().find('Q'), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zerkon
