@@ -1,0 +1,51 @@
+// zerkon.exe: start-up in this order: the shared modules, the single-instance guard (a second
+// copy of the same executable activates the first one and ends with exit code 0 before creating
+// any window), the main window, the hidden premium overview, and the message loop.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <memory>
+
+#include "platform/instance_guard.h"
+#include "ui/main_window.h"
+#include "ui/main_window_ids.h"
+#include "ui/premium_overview_window.h"
+
+namespace {
+
+// Lives until the process ends, also when it ends through std::exit ("Konec"): its destructor
+// removes this copy from the instance list.
+std::unique_ptr<zerkon::SingleInstanceGuard> instance_guard;
+
+int RunMessageLoop() {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show_command) {
+    instance_guard = std::make_unique<zerkon::SingleInstanceGuard>();
+    if (!instance_guard->first()) {
+        instance_guard->ActivateFirstCopy(zerkon::kMainWindowClass);
+        return 0;
+    }
+
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    zerkon::TFormZerkon FormZerkon;
+    if (!FormZerkon.Create()) return 1;
+    zerkon::TFormPrehledPoj FormPrehledPoj;
+    FormPrehledPoj.Create(FormZerkon.hwnd());
+
+    ShowWindow(FormZerkon.hwnd(), show_command);
+    UpdateWindow(FormZerkon.hwnd());
+    return RunMessageLoop();
+}

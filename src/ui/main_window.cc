@@ -1,0 +1,222 @@
+#include "ui/main_window.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "platform/win32/wide_text.h"
+#include "shell/command_line.h"
+#include "shell/main_window_activation.h"
+#include "ui/bank_window.h"
+#include "ui/main_window_ids.h"
+#include "ui/premium_overview_window.h"
+#include "ui/resource_ids.h"
+#include "ui/speed_button.h"
+
+namespace zerkon {
+namespace {
+
+constexpr int kClientWidth = 377;
+constexpr int kClientHeight = 275;
+constexpr std::string_view kEldpHint = "Evidenční list důchodového pojištění";
+
+std::string ProgramPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n < path.size()) {
+            path.resize(n);
+            return Narrow(path);
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+}  // namespace
+
+TFormZerkon::TFormZerkon() : XFileVersion1(OwnProgramVersionResource()) {}
+
+bool TFormZerkon::Create() {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    exit_glyph_ = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_EXIT_GLYPH), IMAGE_ICON, 16, 16, 0));
+    CreateOptions options;
+    options.class_name = kMainWindowClass;
+    options.caption = "Zerkon ";
+    options.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    options.client_width = kClientWidth;
+    options.client_height = kClientHeight;
+    options.icon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_ZERKON));
+    if (!WindowBase::Create(options)) return false;
+    CreateControls();
+    return true;
+}
+
+void TFormZerkon::CreateControls() {
+    const HFONT bold = Fonts().bold;
+    CreateLabel(hwnd_, kMainLabel1Id, "Dekodér bankovních příkazů", 28, 16, bold);
+    CreateLabel(hwnd_, kMainLabel3Id, "v elektroniclé podobě:", 28, 32, bold);
+    CreateLabel(hwnd_, kMainLabel2Id, "Manuální vyplnění formulářů:", 28, 136, bold);
+
+    const SpeedButtonOptions buttons[] = {
+        {.id = kMainKpcId, .caption = "KPC", .left = 28, .top = 48, .width = 150, .height = 22},
+        {.id = kMainGpcId, .caption = "GPC", .left = 28, .top = 70, .width = 150, .height = 22},
+        {.id = kMainGeminyId,
+         .caption = "Geminy",
+         .left = 28,
+         .top = 92,
+         .width = 150,
+         .height = 22},
+        {.id = kMainCfgId,
+         .caption = "CFG",
+         .left = 204,
+         .top = 70,
+         .width = 150,
+         .height = 22,
+         .visible = false},
+        {.id = kMainEldpId,
+         .caption = "ELDP",
+         .left = 28,
+         .top = 152,
+         .width = 150,
+         .height = 22,
+         .hint = kEldpHint},
+        {.id = kMainInfoId,
+         .caption = "Informace",
+         .left = 204,
+         .top = 152,
+         .width = 150,
+         .height = 22,
+         .hint = kEldpHint},
+        {.id = kMainPrehledPojId,
+         .caption = "Přehled o výši pojistného",
+         .left = 28,
+         .top = 176,
+         .width = 150,
+         .height = 22,
+         .enabled = false},
+        {.id = kMainUpgradeId,
+         .caption = "Aktualizace programu",
+         .left = 28,
+         .top = 228,
+         .width = 150,
+         .height = 22},
+        {.id = kMainExitId,
+         .caption = "Konec",
+         .left = 265,
+         .top = 224,
+         .width = 100,
+         .height = 26,
+         .glyph = exit_glyph_},
+    };
+    for (const auto& button : buttons) CreateSpeedButton(hwnd_, button);
+}
+
+LRESULT TFormZerkon::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_ACTIVATEAPP:
+        if (wparam) application_switch_ = true;
+        break;
+    case WM_ACTIVATE:
+        OnActivate(wparam);
+        return 0;
+    case WM_COMMAND:
+        if (HIWORD(wparam) == BN_CLICKED) OnCommand(LOWORD(wparam));
+        return 0;
+    case WM_DRAWITEM:
+        if (DrawSpeedButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
+        break;
+    case WM_CTLCOLORSTATIC:
+        SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return WindowBase::HandleMessage(message, wparam, lparam);
+}
+
+// The form's activation handler runs when the window becomes active within the program (first
+// show, return from a modal window), not when the user merely switches back from another
+// program.
+void TFormZerkon::OnActivate(WPARAM wparam) {
+    bool active = LOWORD(wparam) != WA_INACTIVE;
+    bool switched_in = application_switch_;
+    application_switch_ = false;
+    if (!active || in_activation_) return;
+    if (activated_once_ && switched_in) return;
+    activated_once_ = true;
+    in_activation_ = true;
+    FormActivate();
+    in_activation_ = false;
+}
+
+void TFormZerkon::OnCommand(int id) {
+    switch (id) {
+    case kMainKpcId:
+        sbBankaClick(1);
+        break;
+    case kMainGpcId:
+        sbBankaClick(2);
+        break;
+    case kMainGeminyId:
+        sbBankaClick(3);
+        break;
+    case kMainEldpId:
+        sbELDPClick();
+        break;
+    case kMainInfoId:
+        SpeedButton1Click();
+        break;
+    case kMainPrehledPojId:
+        sbPrehledPojClick();
+        break;
+    case kMainUpgradeId:
+        sbUpgradeClick();
+        break;
+    case kMainExitId:
+        sbExitClick();
+        break;
+    default:
+        break;  // sbCFG has no behaviour
+    }
+}
+
+void TFormZerkon::FormActivate() {
+    std::vector<std::string> arguments = SplitCommandLine(Narrow(GetCommandLineW()));
+    MainWindowActivation activation =
+        ActivateMainWindow(XFileVersion1.GetVersionInfo("FileVersion"), ProgramPath(), arguments);
+    SetText(hwnd_, activation.caption);
+    PublishActivation(activation);
+    if (activation.open_eldp_minimised) {
+        ShowWindow(hwnd_, SW_MINIMIZE);
+        sbELDPClick();
+    }
+}
+
+// The bank preview window in format mode `tag` (1 KPC, 2 GPC, 3 Geminy).
+void TFormZerkon::sbBankaClick(int tag) { ShowBankPreview(hwnd_, tag); }
+
+// The ELDP form, modal; it reads EldpDataFile/EldpFromCommandLine itself.
+void TFormZerkon::sbELDPClick() {}
+
+void TFormZerkon::sbPrehledPojClick() {
+    TFormPrehledPoj form;
+    if (form.Create(hwnd_)) RunModal(form.hwnd(), hwnd_);
+}
+
+// The program update flow, mode 0, its window placed 30 px right of and 60 px below this
+// window's top-left corner.
+void TFormZerkon::sbUpgradeClick() {}
+
+// The information window.
+void TFormZerkon::SpeedButton1Click() {}
+
+void TFormZerkon::sbExitClick() {
+    // Ends at once; std::exit still runs the module finalisation (static destructors), which
+    // removes the single-instance registration.
+    std::exit(0);
+}
+
+}  // namespace zerkon

@@ -1,0 +1,43 @@
+#pragma once
+// TFormZerkon: the main window. It holds the buttons that open every other window; the window
+// class name "TFormZerkon" is how other programs (and the ELDP form) find it.
+//
+// Each button has one handler method below. Windows that other parts of the program provide are
+// opened from exactly that method (a single call to the window's own Show... function declared
+// in its own header); nothing else in this file needs to change for them.
+
+#include <windows.h>
+
+#include "controls/file_version.h"
+#include "ui/window_base.h"
+
+namespace zerkon {
+
+class TFormZerkon : public WindowBase {
+public:
+    TFormZerkon();
+    // Creates the window hidden, centred on the screen.
+    bool Create();
+
+private:
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+    void CreateControls();
+    void OnActivate(WPARAM wparam);
+    void OnCommand(int id);
+
+    void FormActivate();
+    void sbBankaClick(int tag);
+    void sbELDPClick();
+    void sbPrehledPojClick();
+    void sbUpgradeClick();
+    void SpeedButton1Click();
+    void sbExitClick();
+
+    TXFileVersion XFileVersion1;
+    HICON exit_glyph_ = nullptr;
+    bool activated_once_ = false;
+    bool application_switch_ = false;
+    bool in_activation_ = false;
+};
+
+}  // namespace zerkon

@@ -1,0 +1,78 @@
+#include "ui/premium_overview_window.h"
+
+#include <string_view>
+
+#include "ui/main_window_ids.h"
+#include "ui/speed_button.h"
+
+namespace zerkon {
+namespace {
+
+constexpr std::string_view kFieldLabels[] = {
+    "Vyměřovací základ:",        "Pojistné zaměstnance:", "Pojistné zaměstnavatele:",
+    "Pojistné celkem:",          "Zaplaceno:",            "Přeplatek / nedoplatek:",
+};
+
+constexpr int kLabelLeft = 16;
+constexpr int kEditLeft = 176;
+constexpr int kFirstTop = 44;
+constexpr int kRowHeight = 28;
+
+}  // namespace
+
+bool TFormPrehledPoj::Create(HWND owner) {
+    CreateOptions options;
+    options.class_name = kPremiumOverviewClass;
+    options.caption = "Přehled o výši pojistného";
+    options.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    options.ex_style = WS_EX_DLGMODALFRAME;
+    options.client_width = 320;
+    options.client_height = kFirstTop + kRowHeight * 6 + 48;
+    options.owner = owner;
+    if (!WindowBase::Create(options)) return false;
+    CreateControls();
+    return true;
+}
+
+void TFormPrehledPoj::CreateControls() {
+    CreateLabel(hwnd_, 0, "Pojistné za období", kLabelLeft, 14, Fonts().bold);
+    int id = kPremiumFirstEditId;
+    int top = kFirstTop;
+    for (std::string_view label : kFieldLabels) {
+        CreateLabel(hwnd_, 0, label, kLabelLeft, top + 4, Fonts().normal);
+        CreateChild(hwnd_, L"EDIT", id++, "", WS_VISIBLE | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL,
+                    kEditLeft, top, 128, 21, WS_EX_CLIENTEDGE);
+        top += kRowHeight;
+    }
+    CreateSpeedButton(hwnd_, {.id = kPremiumBackId,
+                              .caption = "Zpět",
+                              .left = 320 - 16 - 100,
+                              .top = top + 12,
+                              .width = 100,
+                              .height = 26});
+}
+
+LRESULT TFormPrehledPoj::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (LOWORD(wparam) == kPremiumBackId || LOWORD(wparam) == IDCANCEL) sbZpetClick();
+        return 0;
+    case WM_CLOSE:
+        sbZpetClick();
+        return 0;
+    case WM_DRAWITEM:
+        if (DrawSpeedButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
+        break;
+    case WM_CTLCOLORSTATIC:
+        SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    default:
+        break;
+    }
+    return WindowBase::HandleMessage(message, wparam, lparam);
+}
+
+// Closing hides the window: the modal loop ends, and the instance made at start-up stays.
+void TFormPrehledPoj::sbZpetClick() { ShowWindow(hwnd_, SW_HIDE); }
+
+}  // namespace zerkon

@@ -1,0 +1,141 @@
+#include "ui/speed_button.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/wide_text.h"
+#include "ui/window_base.h"
+
+namespace zerkon {
+namespace {
+
+const wchar_t kGlyphProperty[] = L"Zerkon.SpeedButton.Glyph";
+const wchar_t kOldProcProperty[] = L"Zerkon.SpeedButton.Proc";
+const wchar_t kHotProperty[] = L"Zerkon.SpeedButton.Hot";
+
+bool IsSpeedButton(HWND window) { return GetPropW(window, kOldProcProperty) != nullptr; }
+
+void SetHot(HWND button, bool hot) {
+    bool was_hot = GetPropW(button, kHotProperty) != nullptr;
+    if (hot == was_hot) return;
+    if (hot) {
+        SetPropW(button, kHotProperty, reinterpret_cast<HANDLE>(1));
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, button, 0};
+        TrackMouseEvent(&track);
+    } else {
+        RemovePropW(button, kHotProperty);
+    }
+    InvalidateRect(button, nullptr, FALSE);
+}
+
+// Follows the mouse for the flat look; everything else goes to the standard button.
+LRESULT CALLBACK SpeedButtonProc(HWND button, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto old_proc = reinterpret_cast<WNDPROC>(GetPropW(button, kOldProcProperty));
+    switch (message) {
+    case WM_MOUSEMOVE:
+        SetHot(button, true);
+        break;
+    case WM_MOUSELEAVE:
+        SetHot(button, false);
+        break;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old_proc));
+        RemovePropW(button, kOldProcProperty);
+        RemovePropW(button, kGlyphProperty);
+        RemovePropW(button, kHotProperty);
+        break;
+    default:
+        break;
+    }
+    return CallWindowProcW(old_proc, button, message, wparam, lparam);
+}
+
+void AddHint(HWND parent, HWND button, std::string_view hint) {
+    HWND tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
+                                   0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (tooltip == nullptr) return;
+    std::wstring text = Wide(hint);
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = parent;
+    tool.uId = reinterpret_cast<UINT_PTR>(button);
+    tool.lpszText = text.data();
+    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+}  // namespace
+
+HWND CreateSpeedButton(HWND parent, const SpeedButtonOptions& options) {
+    DWORD style = BS_OWNERDRAW | (options.visible ? WS_VISIBLE : 0) |
+                  (options.enabled ? 0 : WS_DISABLED);
+    HWND button = CreateChild(parent, L"BUTTON", options.id, options.caption, style, options.left,
+                              options.top, options.width, options.height);
+    if (button == nullptr) return nullptr;
+    if (options.glyph != nullptr) SetPropW(button, kGlyphProperty, options.glyph);
+    auto old_proc = GetWindowLongPtrW(button, GWLP_WNDPROC);
+    SetPropW(button, kOldProcProperty, reinterpret_cast<HANDLE>(old_proc));
+    SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SpeedButtonProc));
+    if (!options.hint.empty()) AddHint(parent, button, options.hint);
+    return button;
+}
+
+bool DrawSpeedButton(const DRAWITEMSTRUCT& item) {
+    if (item.CtlType != ODT_BUTTON || !IsSpeedButton(item.hwndItem)) return false;
+    HDC dc = item.hDC;
+    RECT rect = item.rcItem;
+    bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    bool hot = GetPropW(item.hwndItem, kHotProperty) != nullptr;
+
+    FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
+    if (pressed) {
+        DrawEdge(dc, &rect, BDR_SUNKENOUTER, BF_RECT);
+    } else if (hot && !disabled) {
+        DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT);
+    }
+
+    int length = GetWindowTextLengthW(item.hwndItem);
+    std::wstring text(length + 1, L'\0');
+    GetWindowTextW(item.hwndItem, text.data(), length + 1);
+    text.resize(length);
+
+    HGDIOBJ old_font = SelectObject(dc, reinterpret_cast<HFONT>(
+                                            SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+    SIZE text_size{};
+    GetTextExtentPoint32W(dc, text.c_str(), length, &text_size);
+    auto glyph = static_cast<HICON>(GetPropW(item.hwndItem, kGlyphProperty));
+    const int glyph_size = 16;
+    const int spacing = glyph != nullptr && length > 0 ? 4 : 0;
+    int content_width = text_size.cx + (glyph != nullptr ? glyph_size + spacing : 0);
+    int offset = pressed ? 1 : 0;
+    int x = rect.left + (rect.right - rect.left - content_width) / 2 + offset;
+    int middle = (rect.top + rect.bottom) / 2 + offset;
+
+    if (glyph != nullptr) {
+        if (disabled) {
+            DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(glyph), 0, x,
+                       middle - glyph_size / 2, glyph_size, glyph_size, DST_ICON | DSS_DISABLED);
+        } else {
+            DrawIconEx(dc, x, middle - glyph_size / 2, glyph, glyph_size, glyph_size, 0, nullptr,
+                       DI_NORMAL);
+        }
+        x += glyph_size + spacing;
+    }
+    SetBkMode(dc, TRANSPARENT);
+    RECT text_rect{x, middle - text_size.cy / 2, x + text_size.cx, middle + text_size.cy / 2 + 1};
+    if (disabled) {
+        // The engraved look of disabled text.
+        OffsetRect(&text_rect, 1, 1);
+        SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+        DrawTextW(dc, text.c_str(), length, &text_rect, DT_SINGLELINE | DT_NOPREFIX);
+        OffsetRect(&text_rect, -1, -1);
+        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    } else {
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    }
+    DrawTextW(dc, text.c_str(), length, &text_rect, DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, old_font);
+    return true;
+}
+
+}  // namespace zerkon

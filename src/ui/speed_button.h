@@ -1,0 +1,34 @@
+#pragma once
+// Flat speed buttons: owner-drawn BUTTON controls that look flat until the mouse is over them
+// (then raised; sunken while pressed), with an optional glyph left of the caption and an
+// optional hint (tooltip). They take no keyboard focus from the user's point of view (no tab
+// stop, no focus rectangle) and report clicks as usual: WM_COMMAND/BN_CLICKED with their id,
+// and BM_CLICK works on them.
+//
+// Usage: create with CreateSpeedButton in the parent's WM_CREATE/creation code, and forward the
+// parent's WM_DRAWITEM to DrawSpeedButton (it returns false for items that are not speed
+// buttons).
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace zerkon {
+
+struct SpeedButtonOptions {
+    int id = 0;
+    std::string_view caption = {};  // Windows-1250
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    HICON glyph = nullptr;   // drawn 16 x 16 left of the caption; not owned
+    std::string_view hint = {};  // tooltip text; empty for none
+    bool visible = true;
+    bool enabled = true;
+};
+
+HWND CreateSpeedButton(HWND parent, const SpeedButtonOptions& options);
+bool DrawSpeedButton(const DRAWITEMSTRUCT& item);
+
+}  // namespace zerkon
