@@ -4,9 +4,32 @@
 #include <cstdint>
 #include <fstream>
 
+#include <gtest/gtest.h>
+
 namespace e2e {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// Under Wine without a window manager (the private Xvfb), let Wine draw captions and frames so
+// that screenshots show them. Harmless on Windows, which has no such key.
+class WineLook : public ::testing::Environment {
+public:
+    void SetUp() override {
+        HKEY key = nullptr;
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\X11 Driver", 0, nullptr, 0,
+                            KEY_SET_VALUE, nullptr, &key, nullptr) == ERROR_SUCCESS) {
+            const wchar_t value[] = L"N";
+            RegSetValueExW(key, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                           sizeof(value));
+            RegCloseKey(key);
+        }
+    }
+};
+[[maybe_unused]] auto* const wine_look = ::testing::AddGlobalTestEnvironment(new WineLook);
+
+}  // namespace
 
 // --- Locations -------------------------------------------------------------------------------
 

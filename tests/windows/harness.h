@@ -14,6 +14,10 @@
 // - Scratch folders for a test (copies of zerkon.exe in other folders, files for dialogs) go below
 //   build/<preset>/e2e-scratch/, see ScratchFolder().
 //
+// - Under Wine the driver sets HKCU\Software\Wine\X11 Driver "Managed"="N" before the tests
+//   (a GoogleTest environment): the private Xvfb has no window manager, and so Wine draws the
+//   captions and frames itself and screenshots show them.
+//
 // Waiting: every wait is a bounded poll (kDefaultTimeout unless given); a wait that runs out
 // returns an empty/null result and the test asserts on it, so a hung program never hangs ctest.
 //
