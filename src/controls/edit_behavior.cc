@@ -379,6 +379,10 @@ ExitResult EditBehavior::Exit(const EditEnvironment& env) {
     return result;
 }
 
+bool EditBehavior::ButtonClickTakesFocus() const {
+    return settings_.edit_type != TypeEdit::teComboBox || !settings_.combo_box.Items.empty();
+}
+
 ButtonClickStart EditBehavior::BeginButtonClick() {
     ButtonClickStart start;
     if (settings_.edit_type == TypeEdit::teComboBox) {

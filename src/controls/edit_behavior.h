@@ -162,6 +162,8 @@ public:
     void Enter(bool by_mouse, const EditEnvironment& env);
     ExitResult Exit(const EditEnvironment& env);
 
+    // Whether a click of the side button first puts focus into the field.
+    bool ButtonClickTakesFocus() const;
     ButtonClickStart BeginButtonClick();
     void PickListClosed(bool accepted, const std::string& value);
     void EndButtonClick();

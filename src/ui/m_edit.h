@@ -5,7 +5,11 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+
+#include "controls/edit_behavior.h"
+#include "ui/m_memo.h"
 
 namespace zerkon {
 
@@ -32,5 +36,105 @@ struct PickListResult {
 using PickListPopupFn = PickListResult (*)(const PickListRequest& request);
 void SetPickListPopup(PickListPopupFn popup);
 PickListPopupFn GetPickListPopup();
+
+struct EditOptions {
+    int id = 0;
+    int left = 0, top = 0, width = 121, height = 21;
+    bool visible = true;
+    bool enabled = true;
+    bool tab_stop = true;
+    bool read_only = false;
+    int max_length = 0;
+    wchar_t password_char = 0;
+    edit::Colour colour = edit::kClWindow;
+    std::string text;  // Windows-1250
+    edit::EditSettings settings;
+    HFONT font = nullptr;  // DEFAULT_GUI_FONT when null
+};
+
+// The explicit navigation targets of FocusControl; not owned, not watched.
+struct TFocusControl {
+    HWND down = nullptr;
+    HWND pg_down = nullptr;
+    HWND pg_up = nullptr;
+    HWND up = nullptr;
+};
+
+class TMEdit : public ColouredControl {
+public:
+    TMEdit(HWND parent, const EditOptions& options);
+    TMEdit(const TMEdit&) = delete;
+    TMEdit& operator=(const TMEdit&) = delete;
+    ~TMEdit() override;
+
+    HWND hwnd() const { return hwnd_; }
+    edit::EditBehavior& behavior() { return behavior_; }
+    ControlColour Background() const override { return behavior_.state().colour; }
+
+    std::string Text() const;
+    void SetText(const std::string& text);
+    edit::Currency Value() const { return behavior_.state().value; }
+    void SetValue(edit::Currency value);
+    // Color write: an unfocused field gets its normal colour back at the next paint.
+    void SetColor(edit::Colour colour);
+    void SetEnabled(bool enabled);
+    void SetVisible(bool visible);
+    void SetButtonVisible(bool visible);
+    void SetButtonWidth(int width);
+    void SetButtonCaption(const std::string& caption);
+    HWND button() const { return button_; }
+    // Version write: stays "2.77"; fits a masked text to its mask.
+    void SetVersion(const std::string& version);
+    // Clicks the side button as the mouse or the short cut does.
+    void ClickButton();
+    void Focus();
+
+    TFocusControl focus_control;
+    std::function<void(TMEdit&, const std::string&)> on_error;
+    std::function<void(TMEdit&)> on_click_button;
+    std::function<void(TMEdit&)> on_change;
+    std::function<void(TMEdit&)> on_enter;
+    std::function<void(TMEdit&)> on_exit;
+
+protected:
+    virtual void PositionChanged() {}
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT Standard(UINT message, WPARAM wparam, LPARAM lparam);
+    edit::EditEnvironment Environment() const;
+    void ReadEdit();
+    void WriteEdit();
+    void WriteText(const std::string& text);
+    void MoveFocus(edit::FocusMove move);
+    void LayoutButton();
+    void CustomPaint(const edit::PaintPlan& plan);
+    void ReportExit();
+    void CheckTextChange();
+
+    HWND hwnd_ = nullptr;
+    HWND button_ = nullptr;
+    WNDPROC original_ = nullptr;
+    edit::EditBehavior behavior_;
+    std::string last_text_;
+    std::string pending_message_;
+    bool pending_on_exit_ = false;
+    bool changing_text_ = false;
+};
+
+// The caption position of TMLabeledEdit.
+enum class LabelPosition { lpAbove, lpBelow, lpLeft, lpRight };
+
+struct LabeledEditOptions {
+    EditOptions edit;
+    std::string label;  // Windows-1250; "&" marks the mnemonic
+    LabelPosition label_position = LabelPosition::lpAbove;
+    int label_spacing = 3;
+};
+
+// Where the caption of a labeled edit goes for an edit at (left, top, width,
+// height) and a caption of the given size.
+POINT LabelOrigin(const RECT& edit, SIZE label, LabelPosition position, int spacing);
 
 }  // namespace zerkon
