@@ -106,8 +106,8 @@ class EldpXmlExport : public ::testing::Test {
   protected:
     EldpXmlResult Export(EldpRecord& record) {
         list_.assign(1, MakeEldpExportRecord(record));
-        return WriteEldpXml(list_, payroll_.base_text() + "/SOURCERAL/",
-                            payroll_.base_text() + "/xml-manualne/", boxes_);
+        return WriteEldpXml(list_, payroll_.base_text() + "\\SOURCERAL\\",
+                            payroll_.base_text() + "\\xml-manualne\\", boxes_);
     }
     std::string ExportFile(const std::string& data_file) {
         EldpRecord record;
@@ -145,7 +145,8 @@ TEST_F(EldpXmlExport, MatchesTheGoldenFiles) {
     EXPECT_EQ(ExportFile("novak.txt"), ReadBytes(EldpData("novak.xml")));
     EXPECT_EQ(ExportFile("quirks.txt"), ReadBytes(EldpData("quirks.xml")));
     ASSERT_EQ(boxes_.shown.size(), 2u);
-    const std::string written = TextFromPath(payroll_.base() / "xml-manualne" / "eldp09.xml");
+    const std::string written =
+        TextFromPath(PathFromText(payroll_.base_text() + "\\xml-manualne\\eldp09.xml"));
     EXPECT_EQ(boxes_.shown[1].text, "Program ZERKON uložil data do " + written);
     EXPECT_EQ(boxes_.shown[1].caption, "Uložení datové věty XML");
     EXPECT_EQ(boxes_.shown[1].icon, MessageIcon::Warning);
