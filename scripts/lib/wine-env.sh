@@ -36,6 +36,20 @@ zerkon_wine_start() {
             fi
         done
     ) 9>"$ZERKON_WINE_DIR/lock"
+    # Wine names files in the Unix locale's character set: without cs_CZ.UTF-8 on the system it
+    # falls back to ASCII and cannot create a file such as "ruční.vrex". A private copy of the
+    # locale (LOCPATH) keeps Czech names working without touching the system.
+    (
+        flock 9
+        if [ ! -d "$ZERKON_WINE_DIR/locale/cs_CZ.UTF-8" ] && command -v localedef >/dev/null; then
+            mkdir -p "$ZERKON_WINE_DIR/locale"
+            LC_ALL=C localedef -i cs_CZ -f UTF-8 "$ZERKON_WINE_DIR/locale/cs_CZ.UTF-8" \
+                >/dev/null 2>&1 9>&- || true
+        fi
+    ) 9>"$ZERKON_WINE_DIR/lock"
+    if [ -d "$ZERKON_WINE_DIR/locale/cs_CZ.UTF-8" ]; then
+        { export LOCPATH=$ZERKON_WINE_DIR/locale; } 2>/dev/null
+    fi
     DISPLAY=$(cut -d' ' -f1 "$ZERKON_WINE_DIR/display")
     export DISPLAY
     (
