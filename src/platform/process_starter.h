@@ -14,4 +14,7 @@ public:
     virtual bool Start(std::string_view command_line) = 0;
 };
 
+// CreateProcess with the window shown normally (Windows only; win32/process_starter.cc).
+ProcessStarter& SystemProcessStarter();
+
 }  // namespace zerkon

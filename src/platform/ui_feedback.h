@@ -12,4 +12,7 @@ public:
     virtual void Wait(int milliseconds) = 0;
 };
 
+// The mouse cursor and Sleep of the calling thread (Windows only; win32/ui_feedback.cc).
+UiFeedback& SystemUiFeedback();
+
 }  // namespace zerkon

@@ -22,4 +22,7 @@ public:
                               std::span<const std::uint8_t> data) = 0;
 };
 
+// The real windows (Windows only; win32/window_messenger.cc).
+WindowMessenger& SystemWindowMessenger();
+
 }  // namespace zerkon
