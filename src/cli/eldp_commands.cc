@@ -1,0 +1,196 @@
+// zerkon-cli commands for ELDP data files: the XML export "eldp09.xml" as the
+// form's XML button writes it, and the ELDP data record of the print job.
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "cli/cli_options.h"
+#include "cli/commands.h"
+#include "common/cp1250.h"
+#include "common/date_helpers.h"
+#include "common/file_helpers.h"
+#include "eldp/eldp_data_file.h"
+#include "eldp/eldp_export.h"
+#include "eldp/eldp_folders.h"
+#include "eldp/eldp_print_data.h"
+#include "eldp/eldp_xml.h"
+#include "platform/message_box.h"
+#include "print/job_file.h"
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include "shell/install_paths.h"
+#include "shell/maker_settings.h"
+#endif
+
+namespace zerkon::cli {
+namespace {
+
+constexpr std::string_view kEldpXmlUsage =
+    "usage: zerkon-cli eldp-xml DATAFILE [--payroll-dir FOLDER]";
+constexpr std::string_view kEldpPrintDataUsage =
+    "usage: zerkon-cli eldp-print-data DATAFILE [--raw] [--regional cs|en]";
+
+// Message boxes of the export, kept to be written out afterwards.
+class CollectedMessages : public MessageBoxes {
+  public:
+    MessageResult Show(std::string_view text, std::string_view, MessageIcon,
+                       MessageButtons) override {
+        texts.emplace_back(text);
+        return MessageResult::Ok;
+    }
+    std::vector<std::string> texts;
+};
+
+// Takes "--payroll-dir FOLDER" out of the arguments. False (with a message)
+// when the folder is missing.
+bool TakePayrollDir(std::vector<std::string>& args, std::optional<std::string>& folder,
+                    std::ostream& err) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "--payroll-dir") continue;
+        if (i + 1 >= args.size()) {
+            err << "zerkon-cli: --payroll-dir needs a folder" << kTerminalLineEnd;
+            return false;
+        }
+        folder = args[i + 1];
+        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                   args.begin() + static_cast<std::ptrdiff_t>(i + 2));
+        return true;
+    }
+    return true;
+}
+
+// The data file as program text, or nothing (with a message) when it cannot
+// be read: a batch export must not turn a mistyped name into an empty sheet.
+std::optional<std::string> DataFileText(const std::string& argument, std::ostream& err) {
+    const std::filesystem::path path = PathFromArgument(argument);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        WriteError("cannot read the ELDP data file " + TextFromPath(path), err);
+        return std::nullopt;
+    }
+    return TextFromPath(path);
+}
+
+#ifdef _WIN32
+std::string ExecutableFolder() {
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length < buffer.size()) {
+            buffer.resize(length);
+            break;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    return FolderOf(TextFromPath(std::filesystem::path(buffer)));
+}
+#endif
+
+// The payroll program's folder and this program's folder, as the XML button
+// works them out. Off Windows there is no registry: the folder must be given.
+bool PayrollFolders(const std::optional<std::string>& option, EldpFolders& folders,
+                    std::ostream& err) {
+    if (option) {
+        folders = ResolveEldpFolders(TextFromPath(PathFromArgument(*option)), "");
+        return true;
+    }
+#ifdef _WIN32
+    folders = ResolveEldpFolders(
+        ReadMakerSetting(SystemRegistry(), kRalSubKey, "", kInstallPathValue), ExecutableFolder());
+    return true;
+#else
+    err << "zerkon-cli: name the payroll program's folder with --payroll-dir FOLDER"
+        << kTerminalLineEnd << kEldpXmlUsage << kTerminalLineEnd;
+    return false;
+#endif
+}
+
+}  // namespace
+
+int RunEldpXml(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> args = arguments;
+    std::optional<std::string> payroll_dir;
+    if (!TakePayrollDir(args, payroll_dir, err)) return 2;
+    const auto options = ParseCommonOptions(args, err);
+    if (!options) return 2;
+    if (options->help) {
+        out << kEldpXmlUsage << kTerminalLineEnd;
+        return 0;
+    }
+    if (options->operands.size() != 1) {
+        err << kEldpXmlUsage << kTerminalLineEnd;
+        return 2;
+    }
+    EldpFolders folders;
+    if (!PayrollFolders(payroll_dir, folders, err)) return 2;
+    const auto data_file = DataFileText(options->operands[0], err);
+    if (!data_file) return 1;
+
+    EldpRecord record;
+    IniEldp(*data_file, record);
+    EldpExportList list{MakeEldpExportRecord(record)};
+    CollectedMessages messages;
+    const EldpXmlResult result =
+        WriteEldpXml(list, folders.source_folder, folders.xml_output_folder, messages);
+    switch (result.status) {
+        case EldpXmlStatus::kWritten:
+            for (const std::string& text : messages.texts) {
+                out << Cp1250ToUtf8(text) << kTerminalLineEnd;
+            }
+            return 0;
+        case EldpXmlStatus::kMarkerFileMissing:
+            for (const std::string& text : messages.texts) WriteError(text, err);
+            WriteError("missing marker file " +
+                           TextFromPath(PathFromText(folders.source_folder + kEldpMarkerFile)),
+                       err);
+            return 1;
+        case EldpXmlStatus::kOutputFolderFailed:
+            WriteError(
+                "cannot create the folder " + TextFromPath(PathFromText(folders.xml_output_folder)),
+                err);
+            return 1;
+        case EldpXmlStatus::kTemplateMissing:
+        case EldpXmlStatus::kWriteFailed:
+            WriteError(result.error, err);
+            return 1;
+    }
+    return 1;
+}
+
+int RunEldpPrintData(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const auto options = ParseCommonOptions(args, err);
+    if (!options) return 2;
+    if (options->help) {
+        out << kEldpPrintDataUsage << kTerminalLineEnd;
+        return 0;
+    }
+    if (options->operands.size() != 1) {
+        err << kEldpPrintDataUsage << kTerminalLineEnd;
+        return 2;
+    }
+    const auto data_file = DataFileText(options->operands[0], err);
+    if (!data_file) return 1;
+
+    EldpRecord record;
+    IniEldp(*data_file, record);
+    std::vector<std::string> lines;
+    try {
+        AppendEldpPrintData(record, options->regional, lines);
+    } catch (const DateConversionError& error) {
+        WriteError(error.what(), err);
+        return 1;
+    }
+    if (options->raw) {
+        out << JobFileText(lines);
+    } else {
+        for (const std::string& line : lines) out << Cp1250ToUtf8(line) << kTerminalLineEnd;
+    }
+    out.flush();
+    return 0;
+}
+
+}  // namespace zerkon::cli
