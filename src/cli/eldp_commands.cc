@@ -99,6 +99,7 @@ bool PayrollFolders(const std::optional<std::string>& option, EldpFolders& folde
         return true;
     }
 #ifdef _WIN32
+    (void)err;
     folders = ResolveEldpFolders(
         ReadMakerSetting(SystemRegistry(), kRalSubKey, "", kInstallPathValue), ExecutableFolder());
     return true;
