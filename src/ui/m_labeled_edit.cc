@@ -81,7 +81,8 @@ void TMLabeledEdit::PositionChanged() {
     POINT origin = LabelOrigin(r, size, position_, spacing_);
     SetWindowPos(label_, nullptr, origin.x, origin.y, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(label_, IsWindowVisible(hwnd()) ? SW_SHOWNA : SW_HIDE);
+    const bool visible = (GetWindowLongW(hwnd(), GWL_STYLE) & WS_VISIBLE) != 0;
+    ShowWindow(label_, visible ? SW_SHOWNA : SW_HIDE);
     EnableWindow(label_, IsWindowEnabled(hwnd()));
 }
 
