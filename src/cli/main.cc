@@ -1,6 +1,121 @@
-#include <cstdio>
+// zerkon-cli: the command-line front end of the core. main only finds the
+// command and runs it; the commands live in their own files.
 
-int main() {
-    std::puts("zerkon-cli");
-    return 0;
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/cli_options.h"
+#include "cli/commands.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#endif
+
+namespace zerkon::cli {
+namespace {
+
+constexpr Command kCommands[] = {
+    {"preview", "kpc|gpc|geminy FILE", "the preview text of a bank file", RunPreview},
+    {"gpc-data", "FILE", "the print-data records of a GPC statement", RunGpcData},
+    // ELDP data files.
+    {"eldp-xml", "DATAFILE", "the XML export of an ELDP data file", RunEldpXml},
+    {"eldp-print-data", "DATAFILE", "the ELDP data record of the print job", RunEldpPrintData},
+};
+
+void WriteUsage(std::ostream& out) {
+    out << "usage: zerkon-cli COMMAND [ARGUMENTS] [--raw] [--regional cs|en]" << kTerminalLineEnd
+        << kTerminalLineEnd << "commands:" << kTerminalLineEnd;
+    for (const Command& command : kCommands) {
+        out << "  " << command.name << ' ' << command.usage << kTerminalLineEnd << "      "
+            << command.summary << kTerminalLineEnd;
+    }
+    out << kTerminalLineEnd << "options:" << kTerminalLineEnd
+        << "  --raw            Windows-1250 bytes with CR LF instead of UTF-8 text"
+        << kTerminalLineEnd
+        << "  --regional cs|en number formats of Czech (default) or English settings"
+        << kTerminalLineEnd << "  --help           this text" << kTerminalLineEnd;
 }
+
+// The command is the first argument that is neither an option nor the value
+// of --regional; the command gets all other arguments.
+int Run(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--regional") {
+            ++i;
+            continue;
+        }
+        if (args[i].starts_with("-")) continue;
+        const std::string name = args[i];
+        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i));
+        for (const Command& command : kCommands) {
+            if (name == command.name) return command.run(args, out, err);
+        }
+        err << "zerkon-cli: unknown command " << name << kTerminalLineEnd;
+        WriteUsage(err);
+        return 2;
+    }
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            WriteUsage(out);
+            return 0;
+        }
+    }
+    WriteUsage(err);
+    return 2;
+}
+
+}  // namespace
+}  // namespace zerkon::cli
+
+#ifdef _WIN32
+namespace {
+
+// UTF-16 arguments to UTF-8 (unpaired surrogates become U+FFFD).
+std::string WideToUtf8(const wchar_t* text) {
+    std::string out;
+    for (; *text != 0; ++text) {
+        char32_t c = static_cast<char16_t>(*text);
+        if (c >= 0xD800 && c <= 0xDBFF && text[1] >= 0xDC00 && text[1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char16_t>(*++text) - 0xDC00);
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = 0xFFFD;
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    // Output is written byte for byte: raw Windows-1250 must not gain CRs.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.push_back(WideToUtf8(argv[i]));
+    return zerkon::cli::Run(std::move(args), std::cout, std::cerr);
+}
+#else
+int main(int argc, char** argv) {
+    return zerkon::cli::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}
+#endif

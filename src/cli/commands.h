@@ -1,0 +1,35 @@
+#pragma once
+// The commands of zerkon-cli. Each gets the arguments that follow its name
+// on the command line (options included, UTF-8), writes its result to `out`
+// and its messages to `err`, and returns the process exit code: 0 success,
+// 1 a file could not be read or written, 2 a usage error.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace zerkon::cli {
+
+using CommandFunction = int (*)(const std::vector<std::string>& args, std::ostream& out,
+                                std::ostream& err);
+
+struct Command {
+    const char* name;
+    const char* usage;  // one line: arguments after the name
+    const char* summary;
+    CommandFunction run;
+};
+
+// bank_commands.cc
+// preview kpc|gpc|geminy FILE: the preview text of a bank file.
+int RunPreview(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// gpc-data FILE: the print-data records of a GPC statement.
+int RunGpcData(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// eldp_commands.cc
+// eldp-xml DATAFILE: the XML export of an ELDP data file.
+int RunEldpXml(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// eldp-print-data DATAFILE: the ELDP data record of the print job.
+int RunEldpPrintData(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace zerkon::cli
