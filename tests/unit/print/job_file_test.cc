@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/file_helpers.h"
 #include "fake_message_boxes.h"
 #include "scratch_folder.h"
@@ -53,6 +55,21 @@ TEST(JobFileTest, EldpJobWithoutMenuEntryAppendsNothing) {
     EXPECT_EQ(job, Lines{"před"});
     ASSERT_EQ(boxes.shown.size(), 1u);  // the missing menu file, reported once
     EXPECT_NE(boxes.shown[0].text.find("menucall.src"), std::string::npos);
+}
+
+TEST(JobFileTest, ShippedBankTemplatesDescribeBothTables) {
+    Lines job;
+    BeginBankJob(std::string(ZERKON_TEST_DATA) + "/../../resources/sourceZERKON\\", "Vypis", job);
+    const auto at = [&](std::string_view line) {
+        return std::find(job.begin(), job.end(), line) - job.begin();
+    };
+    const std::ptrdiff_t items = at("[StructureTable]zerkon");
+    const std::ptrdiff_t head = at("[StructureTable]zerkonHead");
+    ASSERT_LT(items, head);
+    ASSERT_LT(head, static_cast<std::ptrdiff_t>(job.size()));
+    EXPECT_EQ(job[items + 1].rfind("ID=", 0), 0u);
+    EXPECT_EQ(job[head + 1].rfind("ID=", 0), 0u);
+    EXPECT_EQ(job.back(), "[DataArea]");
 }
 
 TEST(CopyTemplateSectionTest, MarkerInsideALongerLineStartsTheFirstSectionOnly) {
