@@ -1,0 +1,308 @@
+#include "ui/bank_window.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "bank/bank_preview_flow.h"
+#include "bank/geminy_decoder.h"
+#include "bank/gpc_decoder.h"
+#include "bank/kpc_decoder.h"
+#include "common/regional.h"
+#include "platform/win32/file_dialog_win32.h"
+#include "platform/win32/wide_text.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "platform/process_starter.h"
+#include "platform/registry.h"
+#include "platform/ui_feedback.h"
+#include "platform/window_messenger.h"
+#include "print/engine_handoff.h"
+#include "print/job_file.h"
+#include "shell/file_message.h"
+#include "shell/install_paths.h"
+#include "shell/maker_settings.h"
+#include "ui/m_memo.h"
+#include "ui/speed_button.h"
+#include "ui/window_base.h"
+
+namespace zerkon {
+
+namespace {
+
+constexpr int kClientWidth = 537;
+constexpr int kClientHeight = 465;
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+
+// The user's decimal and thousands separators, for the amounts shown.
+RegionalSettings UserRegionalSettings() {
+    RegionalSettings settings = RegionalSettings::Czech();
+    wchar_t buffer[8] = {};
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, buffer, 8) > 1) {
+        settings.decimal_separator = Narrow(std::wstring_view(buffer, 1))[0];
+    }
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, buffer, 8) > 1) {
+        settings.thousands_separator = Narrow(std::wstring_view(buffer, 1))[0];
+    }
+    return settings;
+}
+
+class RealBankDecoders : public BankDecoders {
+public:
+    explicit RealBankDecoders(const RegionalSettings& regional) : regional_(regional) {}
+    void DecodeKpc(const std::filesystem::path& file, BankTextLines& preview) override {
+        zerkon::DecodeKpc(file, preview, regional_);
+    }
+    void DecodeGpc(const std::filesystem::path& file, BankTextLines& preview,
+                   BankTextLines& job_lines) override {
+        zerkon::DecodeGpc(file, preview, job_lines, regional_);
+    }
+    void DecodeGeminy(const std::filesystem::path& file, BankTextLines& preview) override {
+        zerkon::DecodeGeminy(file, preview, regional_);
+    }
+
+private:
+    RegionalSettings regional_;
+};
+
+class WindowMessageBoxes : public MessageBoxes {
+public:
+    explicit WindowMessageBoxes(HWND owner) : owner_(owner) {}
+    MessageResult Show(std::string_view text, std::string_view caption, MessageIcon icon,
+                       MessageButtons buttons) override {
+        UINT style = buttons == MessageButtons::OkCancel ? MB_OKCANCEL
+                     : buttons == MessageButtons::YesNo  ? MB_YESNO
+                                                         : MB_OK;
+        switch (icon) {
+            case MessageIcon::Information:
+                style |= MB_ICONINFORMATION;
+                break;
+            case MessageIcon::Warning:
+                style |= MB_ICONWARNING;
+                break;
+            case MessageIcon::Error:
+                style |= MB_ICONERROR;
+                break;
+            case MessageIcon::Question:
+                style |= MB_ICONQUESTION;
+                break;
+            case MessageIcon::None:
+                break;
+        }
+        switch (MessageBoxW(owner_, Wide(text).c_str(), Wide(caption).c_str(), style)) {
+            case IDCANCEL:
+                return MessageResult::Cancel;
+            case IDYES:
+                return MessageResult::Yes;
+            case IDNO:
+                return MessageResult::No;
+            default:
+                return MessageResult::Ok;
+        }
+    }
+
+private:
+    HWND owner_;
+};
+
+// The job's head from the program's template folder; the print through the
+// print engine hand-off, the request naming the main window.
+class ProgramHandOff : public BankJobHandOff {
+public:
+    ProgramHandOff(HWND main_window, HWND window) : main_window_(main_window), boxes_(window) {}
+    void BeginBankJob(std::string_view section, BankTextLines& job_lines) override {
+        zerkon::BeginBankJob(SourceFolder, section, job_lines);
+    }
+    void PrintBankJob(const BankTextLines& job_lines) override {
+        PrintEngineHandOff engine(PrintEngineServices{
+            .read_engine_folder =
+                [] {
+                    return ReadMakerSetting(SystemRegistry(), kOlbrixSubKey, "",
+                                            kInstallPathValue);
+                },
+            .windows = SystemWindowMessenger(),
+            .starter = SystemProcessStarter(),
+            .boxes = boxes_,
+            .feedback = SystemUiFeedback(),
+            .clock = SystemClock(),
+            .program_folder = ProgramFolder,
+            .own_window = reinterpret_cast<WindowHandle>(main_window_),
+            .message_file = ShippedMessageFile(ProgramFolder),
+            .request_quit = [] { PostQuitMessage(0); },
+        });
+        engine.PrintBankJob(job_lines);
+    }
+
+private:
+    HWND main_window_;
+    WindowMessageBoxes boxes_;
+};
+
+class TFormBanka : public WindowBase, public BankPreviewView {
+public:
+    TFormBanka(HWND owner, int mode)
+        : owner_(owner), mode_(mode), decoders_(UserRegionalSettings()) {}
+    bool Create();
+
+    // BankPreviewView
+    void HidePreview() override { memo_->Show(false); }
+    void ShowPreview(const std::string& text, std::uint32_t focus_colour) override {
+        memo_->SetText(text);  // the whole text in one message, however long
+        memo_->SetFocusColour(focus_colour);
+        memo_->Show(true);
+        memo_->Focus();
+    }
+    void EnablePrint() override { EnableWindow(print_, TRUE); }
+    void ShowError(std::string_view message) override {
+        MessageBoxW(hwnd_, Wide(message).c_str(), L"Zerkon", MB_OK | MB_ICONERROR);
+    }
+
+private:
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+    void CreateControls();
+    void PlaceOverOwner();
+    void OnCommand(int id);
+
+    void sbOpenBankaClick();
+    void sbTiskBankaClick() { flow_->Print(); }
+    void sbExitClick() { ShowWindow(hwnd_, SW_HIDE); }
+
+    HWND owner_;
+    int mode_;
+    RealBankDecoders decoders_;
+    std::unique_ptr<ProgramHandOff> hand_off_;
+    HWND print_ = nullptr;
+    std::unique_ptr<TMMemo> memo_;
+    std::unique_ptr<Win32FileOpenDialog> dialog_;
+    std::unique_ptr<BankPreviewFlow> flow_;
+};
+
+bool TFormBanka::Create() {
+    const std::string caption = BankWindowCaption(mode_);
+    CreateOptions options;
+    options.class_name = kBankWindowClass;
+    options.caption = caption;
+    options.style = kStyle;
+    options.ex_style = kExStyle;
+    options.client_width = kClientWidth;
+    options.client_height = kClientHeight;
+    options.owner = owner_;
+    options.centre_on_screen = false;
+    if (!WindowBase::Create(options)) return false;
+    CreateControls();
+    PlaceOverOwner();
+    return true;
+}
+
+// Centred over the main window, kept on the work area.
+void TFormBanka::PlaceOverOwner() {
+    RECT own{};
+    GetWindowRect(hwnd_, &own);
+    const int width = own.right - own.left;
+    const int height = own.bottom - own.top;
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT owner = work;
+    if (owner_) GetWindowRect(owner_, &owner);
+    int left = owner.left + (owner.right - owner.left - width) / 2;
+    int top = owner.top + (owner.bottom - owner.top - height) / 2;
+    left = std::max(static_cast<int>(work.left), std::min(left, static_cast<int>(work.right) - width));
+    top = std::max(static_cast<int>(work.top), std::min(top, static_cast<int>(work.bottom) - height));
+    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TFormBanka::CreateControls() {
+    memo_ = std::make_unique<TMMemo>(
+        hwnd_, MemoOptions{.id = kBankMemoId,
+                           .left = 0,
+                           .top = 0,
+                           .width = kClientWidth,
+                           .height = 413,
+                           .read_only = true,
+                           .vertical_scroll_bar = true,
+                           .visible = false,
+                           .colour = kClWindow,
+                           .settings = {.key_arrow_exit = true, .key_tab_on_key_press = false}});
+    SendMessageW(memo_->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().normal), FALSE);
+
+    const std::string open_caption = BankOpenButtonCaption(mode_);
+    const SpeedButtonOptions buttons[] = {
+        {.id = kBankOpenId, .caption = open_caption, .left = 20, .top = 424, .width = 125,
+         .height = 26},
+        {.id = kBankPrintId, .caption = "Tisk", .left = 168, .top = 424, .width = 97,
+         .height = 26, .enabled = false},
+        {.id = kBankExitId, .caption = "Zpět", .left = 428, .top = 424, .width = 93,
+         .height = 26},
+        {.id = kBankSettingsId, .caption = "Nastavení", .left = 290, .top = 424, .width = 97,
+         .height = 26, .visible = false, .enabled = false},
+    };
+    for (const SpeedButtonOptions& options : buttons) {
+        HWND button = CreateSpeedButton(hwnd_, options);
+        const bool bold = options.id != kBankExitId;
+        SendMessageW(button, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(bold ? Fonts().bold : Fonts().normal), FALSE);
+        if (options.id == kBankPrintId) print_ = button;
+    }
+
+    dialog_ = std::make_unique<Win32FileOpenDialog>(hwnd_);
+    hand_off_ = std::make_unique<ProgramHandOff>(owner_, hwnd_);
+    flow_ = std::make_unique<BankPreviewFlow>(mode_, *dialog_, decoders_, *hand_off_, *this);
+}
+
+void TFormBanka::sbOpenBankaClick() {
+    HCURSOR previous = GetCursor();
+    flow_->OpenFile();
+    SetCursor(previous);
+}
+
+void TFormBanka::OnCommand(int id) {
+    switch (id) {
+        case kBankOpenId:
+            sbOpenBankaClick();
+            break;
+        case kBankPrintId:
+            if (IsWindowEnabled(print_)) sbTiskBankaClick();
+            break;
+        case kBankExitId:
+            sbExitClick();
+            break;
+        default:
+            break;  // Enter and Escape of the dialog navigation do nothing here
+    }
+}
+
+LRESULT TFormBanka::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (HIWORD(wparam) == BN_CLICKED) OnCommand(LOWORD(wparam));
+            return 0;
+        case WM_DRAWITEM:
+            if (DrawSpeedButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
+            break;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            if (HBRUSH brush = ControlBackgroundBrush(reinterpret_cast<HWND>(lparam),
+                                                      reinterpret_cast<HDC>(wparam))) {
+                return reinterpret_cast<LRESULT>(brush);
+            }
+            break;
+        case WM_CLOSE:
+            sbExitClick();
+            return 0;
+        default:
+            break;
+    }
+    return WindowBase::HandleMessage(message, wparam, lparam);
+}
+
+}  // namespace
+
+void ShowBankPreview(HWND owner, int mode) {
+    TFormBanka form(owner, mode);
+    if (form.Create()) RunModal(form.hwnd(), owner);
+}
+
+}  // namespace zerkon

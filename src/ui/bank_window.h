@@ -1,0 +1,26 @@
+#pragma once
+// TFormBanka: the bank file preview window. It shows one bank file of the
+// format chosen in the main window (1 KPC, 2 GPC, 3 Geminy) decoded as text,
+// and prints a GPC statement through the print engine. The steps are
+// BankPreviewFlow's (src/bank); this window only holds the controls.
+
+#include <windows.h>
+
+namespace zerkon {
+
+// Control ids, also used by the end-to-end tests.
+enum BankWindowControl : int {
+    kBankMemoId = 101,      // MMemo1
+    kBankOpenId = 102,      // sbOpenBanka
+    kBankPrintId = 103,     // sbTiskBanka
+    kBankExitId = 104,      // sbExit
+    kBankSettingsId = 105,  // sbSetBanka, hidden and disabled
+};
+
+inline constexpr wchar_t kBankWindowClass[] = L"TFormBanka";
+
+// Opens the window modally over `owner` (the main window) in format `mode`
+// and returns when it has closed; nothing of it survives.
+void ShowBankPreview(HWND owner, int mode);
+
+}  // namespace zerkon

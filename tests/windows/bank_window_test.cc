@@ -1,0 +1,415 @@
+// The bank preview window driven through the real zerkon.exe: the main
+// window's KPC / GPC / Geminy buttons, the real file dialog, the memo's text
+// against the golden previews, cancelling, printing to the print-engine
+// stand-in, unreadable files and a large statement.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "common/cp1250.h"
+#include "harness.h"
+#include "ui/bank_window.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+const fs::path kData = fs::path(ZERKON_TEST_DATA) / "bank";
+// The golden previews name their files in C:\Banka\.
+const fs::path kBankFolder = L"C:\\Banka";
+
+std::string ReadBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+std::wstring Wide(const std::string& cp1250) {
+    const std::u16string utf16 = zerkon::Cp1250ToUtf16(cp1250);
+    return std::wstring(utf16.begin(), utf16.end());
+}
+
+std::string Narrow(const std::wstring& text) {
+    return zerkon::Utf16ToCp1250(std::u16string(text.begin(), text.end()));
+}
+
+// The date a golden preview shows in its "Ze dne:" line, so that the copy of
+// the sample carries it as its modification date.
+bool GoldenFileDate(const std::string& golden, SYSTEMTIME& date) {
+    const std::size_t at = golden.find("Ze dne:");
+    if (at == std::string::npos) return false;
+    date = {};
+    int day = 0, month = 0, year = 0;
+    if (std::sscanf(golden.c_str() + at + 7, " %d.%d.%d", &day, &month, &year) != 3) return false;
+    date.wDay = static_cast<WORD>(day);
+    date.wMonth = static_cast<WORD>(month);
+    date.wYear = static_cast<WORD>(year);
+    date.wHour = 12;
+    return true;
+}
+
+void SetModified(const fs::path& file, const SYSTEMTIME& local) {
+    SYSTEMTIME utc{};
+    TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc);
+    FILETIME time{};
+    SystemTimeToFileTime(&utc, &time);
+    HANDLE handle = CreateFileW(file.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+    SetFileTime(handle, nullptr, nullptr, &time);
+    CloseHandle(handle);
+}
+
+// Puts a sample at the place and with the date its golden preview names.
+fs::path PlaceSample(const std::string& sample, const std::wstring& name,
+                     const std::string& golden_name) {
+    fs::create_directories(kBankFolder);
+    const fs::path target = kBankFolder / name;
+    fs::copy_file(kData / sample, target, fs::copy_options::overwrite_existing);
+    SYSTEMTIME date{};
+    if (!golden_name.empty() && GoldenFileDate(ReadBytes(kData / golden_name), date)) {
+        SetModified(target, date);
+    }
+    return target;
+}
+
+struct ChildByText {
+    std::wstring text;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchChildText(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<ChildByText*>(context);
+    if (e2e::GetText(window) == search->text) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindChildByText(HWND parent, const std::wstring& text) {
+    ChildByText search{text};
+    EnumChildWindows(parent, MatchChildText, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The common file dialog of process `pid`: types the path into its file-name
+// field and sends it "Open" as the dialog's own command (a posted button
+// click does not always reach Wine's dialog).
+bool ChooseFile(const fs::path& file, DWORD pid) {
+    HWND dialog = e2e::WaitForWindow(L"#32770", pid);
+    if (!dialog) return false;
+    HWND field = nullptr;
+    const bool found = e2e::WaitUntil([&] {
+        HWND combo = e2e::FindChild(dialog, 0x47C);
+        field = combo ? e2e::FindChildByClass(combo, L"Edit") : e2e::FindChild(dialog, 0x480);
+        return field != nullptr;
+    });
+    if (!found) return false;
+    const std::wstring path = file.wstring();
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(e2e::FindChild(dialog, IDOK)));
+    return e2e::WaitForWindowGone(dialog);
+}
+
+bool Visible(HWND window) { return window && IsWindowVisible(window); }
+bool Enabled(HWND window) { return window && IsWindowEnabled(window); }
+
+// One running zerkon.exe with its main window.
+class BankWindowTest : public ::testing::Test {
+protected:
+    void StartProgram(const fs::path& exe = e2e::ZerkonExe()) {
+        program_ = e2e::Process::Start(exe);
+        ASSERT_TRUE(program_.started());
+        main_ = e2e::WaitForWindow(L"TFormZerkon", program_.id());
+        ASSERT_NE(main_, nullptr);
+    }
+
+    // Presses the main window's format button and waits for the preview.
+    void OpenPreview(const std::wstring& button_text) {
+        HWND button = FindChildByText(main_, button_text);
+        ASSERT_NE(button, nullptr) << "no button " << Narrow(button_text);
+        e2e::Click(button);
+        window_ = e2e::WaitForWindow(zerkon::kBankWindowClass, program_.id());
+        ASSERT_NE(window_, nullptr);
+        memo_ = e2e::FindChild(window_, zerkon::kBankMemoId);
+        open_ = e2e::FindChild(window_, zerkon::kBankOpenId);
+        print_ = e2e::FindChild(window_, zerkon::kBankPrintId);
+        exit_ = e2e::FindChild(window_, zerkon::kBankExitId);
+        ASSERT_TRUE(memo_ && open_ && print_ && exit_);
+    }
+
+    // "Soubor ..." and the file chosen in the real dialog.
+    void OpenFile(const fs::path& file) {
+        e2e::Click(open_);
+        const bool chosen = ChooseFile(file, program_.id());
+        if (!chosen) e2e::SaveScreenshot(L"bank-dialog-failed");
+        ASSERT_TRUE(chosen);
+    }
+
+    std::string MemoText() { return Narrow(e2e::GetText(memo_)); }
+
+    void Close() {
+        e2e::Click(exit_);
+        EXPECT_TRUE(e2e::WaitForWindowGone(window_));
+    }
+
+    e2e::Process program_;
+    HWND main_ = nullptr;
+    HWND window_ = nullptr;
+    HWND memo_ = nullptr;
+    HWND open_ = nullptr;
+    HWND print_ = nullptr;
+    HWND exit_ = nullptr;
+};
+
+struct Format {
+    const wchar_t* button;
+    const char* name;
+    const char* sample;
+    const wchar_t* file_name;
+    const char* golden;
+    bool printable;
+};
+
+constexpr Format kFormats[] = {
+    {L"KPC", "KPC", "kpc_one_group.kpc", L"platby.kpc", "kpc_one_group.expected", false},
+    {L"GPC", "GPC", "gpc_statement.gpc", L"vypis.gpc", "gpc_statement.expected", true},
+    {L"Geminy", "Geminy", "geminy_orders.gem", L"prikazy.gem", "geminy_orders.expected", false},
+};
+
+TEST_F(BankWindowTest, EachFormatOpensDecodesAndShowsTheGoldenPreview) {
+    StartProgram();
+    for (const Format& format : kFormats) {
+        SCOPED_TRACE(format.name);
+        const fs::path file = PlaceSample(format.sample, format.file_name, format.golden);
+        OpenPreview(format.button);
+
+        // As opened: caption, size, buttons, hidden preview.
+        EXPECT_EQ(Narrow(e2e::GetText(window_)),
+                  std::string("Náhled příkazu do banky v elektronickém tvaru ve formátu ") +
+                      format.name);
+        const SIZE client = e2e::ClientSize(window_);
+        EXPECT_EQ(client.cx, 537);
+        EXPECT_EQ(client.cy, 465);
+        EXPECT_EQ(Narrow(e2e::GetText(open_)), std::string("Soubor ") + format.name);
+        EXPECT_EQ(Narrow(e2e::GetText(print_)), "Tisk");
+        EXPECT_EQ(Narrow(e2e::GetText(exit_)), "Zpět");
+        EXPECT_FALSE(Enabled(print_));
+        EXPECT_FALSE(Visible(memo_));
+        EXPECT_FALSE(Visible(e2e::FindChild(window_, zerkon::kBankSettingsId)));
+        EXPECT_FALSE(Enabled(main_));  // modal
+        const RECT outer = e2e::ScreenRect(window_);
+        const RECT owner = e2e::ScreenRect(main_);
+        EXPECT_NEAR((outer.left + outer.right) / 2, (owner.left + owner.right) / 2, 2);
+        e2e::SaveScreenshot(std::wstring(L"bank-") + format.button + L"-opened", window_);
+
+        OpenFile(file);
+        ASSERT_TRUE(e2e::WaitUntil([&] { return Visible(memo_); }));
+        EXPECT_EQ(MemoText(), ReadBytes(kData / format.golden));
+        GUITHREADINFO gui{};
+        gui.cbSize = sizeof(gui);
+        GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &gui);
+        EXPECT_EQ(gui.hwndFocus, memo_);
+        EXPECT_EQ(Enabled(print_), format.printable);
+        e2e::SaveScreenshot(std::wstring(L"bank-") + format.button + L"-preview", window_);
+
+        Close();
+        EXPECT_TRUE(e2e::WaitUntil([&] { return Enabled(main_); }));
+    }
+}
+
+TEST_F(BankWindowTest, CancelAfterAPreviewHidesItAndKeepsPrintEnabled) {
+    StartProgram();
+    const fs::path file = PlaceSample("gpc_statement.gpc", L"vypis.gpc", "");
+    OpenPreview(L"GPC");
+    OpenFile(file);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return Visible(memo_); }));
+    ASSERT_TRUE(Enabled(print_));
+
+    e2e::Click(open_);
+    ASSERT_TRUE(e2e::CancelFileDialog(program_.id()));
+    e2e::Sync(window_);
+    EXPECT_FALSE(Visible(memo_));
+    EXPECT_TRUE(Enabled(print_));
+    Close();
+}
+
+TEST_F(BankWindowTest, PaymentOrdersNeverEnablePrint) {
+    StartProgram();
+    const fs::path kpc = PlaceSample("kpc_two_groups.kpc", L"platby.kpc", "");
+    const fs::path gem = PlaceSample("geminy_orders.gem", L"prikazy.gem", "");
+    for (auto [button, file] : {std::pair{L"KPC", kpc}, std::pair{L"Geminy", gem}}) {
+        OpenPreview(button);
+        OpenFile(file);
+        ASSERT_TRUE(e2e::WaitUntil([&] { return Visible(memo_); }));
+        OpenFile(file);  // a second file as well
+        ASSERT_TRUE(e2e::WaitUntil([&] { return Visible(memo_); }));
+        EXPECT_FALSE(Enabled(print_));
+        Close();
+    }
+}
+
+// The error box of an unreadable file: its text, then OK.
+std::wstring DismissErrorBox(HWND owner_window, DWORD pid) {
+    HWND box = nullptr;
+    e2e::WaitUntil([&] {
+        for (HWND candidate : e2e::FindTopLevelWindows(L"#32770")) {
+            DWORD owner_pid = 0;
+            GetWindowThreadProcessId(candidate, &owner_pid);
+            if (owner_pid == pid && IsWindowVisible(candidate)) box = candidate;
+        }
+        return box != nullptr;
+    });
+    if (!box) return L"";
+    std::wstring text;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (e2e::GetClassName(child) == L"Static") text += e2e::GetText(child);
+    }
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    e2e::WaitForWindowGone(box);
+    (void)owner_window;
+    return text;
+}
+
+TEST_F(BankWindowTest, UnreadableFileShowsTheSystemMessageAndLeavesThePreviewHidden) {
+    StartProgram();
+    const fs::path good = PlaceSample("gpc_statement.gpc", L"vypis.gpc", "");
+    const fs::path missing = kBankFolder / L"chybí.gpc";
+    fs::remove(missing);
+    OpenPreview(L"GPC");
+    OpenFile(good);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return Visible(memo_); }));
+
+    e2e::Click(open_);
+    ASSERT_TRUE(ChooseFile(missing, program_.id()));
+    const std::wstring message = DismissErrorBox(window_, program_.id());
+    EXPECT_NE(message.find(missing.filename().wstring()), std::wstring::npos)
+        << Narrow(message);
+    EXPECT_FALSE(Visible(memo_));
+    EXPECT_TRUE(Enabled(print_));  // the earlier statement stays printable
+    EXPECT_TRUE(program_.Running());
+    Close();
+}
+
+// The print engine stand-in as the registered engine: Olbrix.exe in its own
+// folder with the job folder vrex\ below it.
+fs::path InstallEngineStandIn() {
+    const fs::path engine = e2e::ScratchFolder(L"bank-olbrix");
+    fs::copy_file(e2e::PeerExe(L"olbrix_standin"), engine / L"Olbrix.exe");
+    fs::create_directories(engine / L"vrex");
+    EXPECT_TRUE(e2e::SetRegistryString(HKEY_CURRENT_USER, L"Software\\MORV\\Olbrix",
+                                       L"InstallPath", engine.wstring()));
+    return engine;
+}
+
+std::string Field(const std::string& request, std::size_t offset) {
+    return request.substr(offset + 1, static_cast<unsigned char>(request[offset]));
+}
+
+TEST_F(BankWindowTest, PrintHandsTheStatementToThePrintEngine) {
+    const fs::path engine = InstallEngineStandIn();
+    StartProgram();
+    const fs::path file = PlaceSample("gpc_statement.gpc", L"vypis.gpc", "");
+    OpenPreview(L"GPC");
+    OpenFile(file);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return Enabled(print_); }));
+    // Cancelling a later dialog must not lose the statement for printing.
+    e2e::Click(open_);
+    ASSERT_TRUE(e2e::CancelFileDialog(program_.id()));
+
+    e2e::Click(print_);
+    const fs::path received = engine / L"received";
+    ASSERT_TRUE(e2e::WaitUntil([&] { return fs::exists(received / L"job-1.vrex"); }));
+    e2e::SaveScreenshot(L"bank-GPC-printed", window_);
+
+    const std::string request = ReadBytes(received / L"request-1.bin");
+    ASSERT_EQ(request.size(), 565u);
+    const std::string job_name = Field(request, 8);
+    EXPECT_TRUE(job_name.starts_with("GPC-")) << job_name;
+    EXPECT_TRUE(job_name.ends_with(").vrex")) << job_name;
+    EXPECT_EQ(Field(request, 299), "Zerkon");
+    EXPECT_EQ(zerkon::Cp1250ToUtf8(Field(request, 170)),
+              zerkon::Cp1250ToUtf8(Narrow((engine / L"vrex").wstring())) + "\\");
+    std::uint32_t sender = 0;
+    std::memcpy(&sender, request.data() + 4, 4);
+    EXPECT_EQ(sender, static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(main_)));
+    EXPECT_TRUE(fs::exists(engine / L"vrex" / Wide(job_name)));
+
+    // The job: the bank caller line, the head from the templates, and the
+    // statement's records after the data-area line.
+    const std::string job = ReadBytes(received / L"job-1.vrex");
+    EXPECT_TRUE(job.starts_with("[ExtProgram]Zerkon\r\n"));
+    const std::string records = ReadBytes(kData / "gpc_statement.job");
+    EXPECT_TRUE(job.ends_with("\r\n[DataArea]\r\n" + records)) << job;
+    Close();
+}
+
+TEST_F(BankWindowTest, MissingBankTemplateIsAnErrorNotACrash) {
+    // A copy of the program without its template folder beside it.
+    const fs::path folder = e2e::ScratchFolder(L"bank-no-templates");
+    fs::copy_file(e2e::ZerkonExe(), folder / L"zerkon.exe");
+    StartProgram(folder / L"zerkon.exe");
+    const fs::path file = PlaceSample("gpc_statement.gpc", L"vypis.gpc", "");
+    OpenPreview(L"GPC");
+    OpenFile(file);
+    const std::wstring message = DismissErrorBox(window_, program_.id());
+    EXPECT_NE(message.find(L"zdrojZerkonfr3.src"), std::wstring::npos) << Narrow(message);
+    EXPECT_FALSE(Visible(memo_));
+    EXPECT_FALSE(Enabled(print_));
+    EXPECT_TRUE(program_.Running());
+    Close();
+}
+
+// A statement of 100,000 items: how long from "Open" in the dialog until the
+// preview shows.
+TEST_F(BankWindowTest, LargeStatementShowsWithinASecond) {
+    const std::string sample = ReadBytes(kData / "gpc_statement.gpc");
+    std::istringstream lines(sample);
+    std::string head, item, line;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (head.empty() && line.starts_with("074")) head = line;
+        if (item.empty() && line.starts_with("075")) item = line;
+    }
+    ASSERT_FALSE(head.empty());
+    ASSERT_FALSE(item.empty());
+    fs::create_directories(kBankFolder);
+    const fs::path big = kBankFolder / L"velky.gpc";
+    {
+        std::ofstream out(big, std::ios::binary);
+        out << head << "\r\n";
+        for (int i = 0; i < 100000; ++i) out << item << "\r\n";
+    }
+
+    StartProgram();
+    OpenPreview(L"GPC");
+    e2e::Click(open_);
+    HWND dialog = e2e::WaitForWindow(L"#32770", program_.id());
+    ASSERT_NE(dialog, nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(ChooseFile(big, program_.id()));
+    ASSERT_TRUE(e2e::WaitUntil([&] { return Visible(memo_); }, 60s));
+    const auto shown = std::chrono::steady_clock::now();
+    const double seconds = std::chrono::duration<double>(shown - start).count();
+    const LRESULT lines_shown = SendMessageW(memo_, EM_GETLINECOUNT, 0, 0);
+    std::printf("large GPC statement: %ld preview lines shown %.3f s after Open\n",
+                static_cast<long>(lines_shown), seconds);
+    EXPECT_GT(lines_shown, 1000000);
+    EXPECT_LT(seconds, 1.0);
+    e2e::SaveScreenshot(L"bank-GPC-large", window_);
+    Close();
+}
+
+}  // namespace
