@@ -36,6 +36,7 @@ class PickListPopup {
     PickListRect Place(HFONT font);
     LRESULT HandleList(UINT message, WPARAM wparam, LPARAM lparam);
     void Deliver(PickListEvent event);
+    bool Route(MSG& msg) const;
     int Selected() const;
 
     PickListRequest request_;
@@ -43,7 +44,6 @@ class PickListPopup {
     PickListState state_;
     PickListClose closed_ = PickListClose::kStayOpen;
     HWND popup_ = nullptr;
-    HWND owner_ = nullptr;
     std::unique_ptr<TMListBox> list_;
     WNDPROC list_standard_ = nullptr;
     bool tracking_mouse_ = false;
@@ -71,7 +71,6 @@ PickListPopup::~PickListPopup() {
     // Destroying the window first lets both subclasses of the list see its end.
     if (popup_ && IsWindow(popup_)) DestroyWindow(popup_);
     list_.reset();
-    if (owner_) EnableWindow(owner_, TRUE);
 }
 
 HFONT PickListPopup::ListFont() const {
@@ -118,15 +117,16 @@ PickListRect PickListPopup::Place(HFONT font) {
 
 bool PickListPopup::Create() {
     RegisterClassOnce();
-    owner_ = GetAncestor(request_.field, GA_ROOT);
-    popup_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME, kPopupClass, L"",
-                             WS_POPUP | WS_DLGFRAME, 0, 0, 10, 10, owner_, nullptr,
-                             GetModuleHandleW(nullptr), this);
+    HWND owner = GetAncestor(request_.field, GA_ROOT);
+    popup_ = CreateWindowExW(
+        WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME | WS_EX_NOACTIVATE | WS_EX_TOPMOST, kPopupClass, L"",
+        WS_POPUP | WS_DLGFRAME, 0, 0, 10, 10, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (!popup_) return false;
 
     HFONT font = ListFont();
     PickListRect rect = Place(font);
-    SetWindowPos(popup_, HWND_TOP, rect.left, rect.top, rect.width, rect.height, SWP_NOACTIVATE);
+    SetWindowPos(popup_, HWND_TOPMOST, rect.left, rect.top, rect.width, rect.height,
+                 SWP_NOACTIVATE);
 
     // The list fills the pop-up without a border of its own; arrows and Enter
     // stay inside it (no keys move focus like Tab).
@@ -148,7 +148,9 @@ bool PickListPopup::Create() {
     SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageW(list, LB_SETITEMHEIGHT, 0, MAKELPARAM(row_height_, 0));
 
-    // The pop-up sees the list's keys and mouse first (its key preview).
+    // The list stands for the focused control of the pop-up: it shows the
+    // focus colour, and the pop-up sees its keys and mouse first.
+    list_->behaviour().Enter();
     SetPropW(list, L"ZerkonPickList", this);
     list_standard_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListProc)));
@@ -170,12 +172,26 @@ void PickListPopup::Deliver(PickListEvent event) {
     if (how != PickListClose::kStayOpen && closed_ == PickListClose::kStayOpen) closed_ = how;
 }
 
+// Keyboard input of the thread goes to the list, and mouse input for any
+// other window is swallowed: the pop-up is modal while the keyboard focus
+// stays in the field, so that opening the list is not leaving the field.
+bool PickListPopup::Route(MSG& msg) const {
+    HWND list = list_->hwnd();
+    bool keyboard = msg.message == WM_KEYDOWN || msg.message == WM_KEYUP ||
+                    msg.message == WM_CHAR || msg.message == WM_MOUSEWHEEL;
+    if (keyboard) {
+        msg.hwnd = list;
+        return true;
+    }
+    bool mouse = (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) ||
+                 (msg.message >= WM_NCMOUSEMOVE && msg.message <= WM_NCMBUTTONDBLCLK);
+    if (mouse && msg.hwnd != list && msg.hwnd != popup_) return false;
+    return true;
+}
+
 PickListResult PickListPopup::Run() {
     if (!Create()) return {};
-    if (owner_) EnableWindow(owner_, FALSE);
-    ShowWindow(popup_, SW_SHOW);
-    SetActiveWindow(popup_);
-    SetFocus(list_->hwnd());
+    ShowWindow(popup_, SW_SHOWNOACTIVATE);
 
     MSG msg;
     while (closed_ == PickListClose::kStayOpen && IsWindow(popup_)) {
@@ -186,6 +202,7 @@ PickListResult PickListPopup::Run() {
             break;
         }
         if (got < 0) break;
+        if (!Route(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -196,13 +213,7 @@ PickListResult PickListPopup::Run() {
     result.accepted = closed_ == PickListClose::kAccepted && selected >= 0 &&
                       selected < static_cast<int>(rows_.rows.size());
     if (result.accepted) result.value = text;
-
-    // Give the owner back before the pop-up goes, so that activation returns
-    // to it and not to another program's window.
-    if (owner_) EnableWindow(owner_, TRUE);
     ShowWindow(popup_, SW_HIDE);
-    if (owner_) SetActiveWindow(owner_);
-    SetFocus(request_.field);
     return result;
 }
 
@@ -214,6 +225,8 @@ LRESULT CALLBACK PickListPopup::PopupProc(HWND hwnd, UINT message, WPARAM wparam
             if (brush) return reinterpret_cast<LRESULT>(brush);
             break;
         }
+        case WM_MOUSEACTIVATE:
+            return MA_NOACTIVATE;
         case WM_CLOSE:
             if (g_open_popup) g_open_popup->Deliver(PickListEvent::kEscapeKey);
             return 0;
@@ -250,11 +263,17 @@ LRESULT PickListPopup::HandleList(UINT message, WPARAM wparam, LPARAM lparam) {
             // list's own first-letter search.
             if (wparam == VK_RETURN || wparam == VK_ESCAPE) return 0;
             return standard();
+        // A click selects the row under the mouse without taking the focus
+        // from the field (the list's own handling would).
+        case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK: {
-            LRESULT result = standard();
-            Deliver(PickListEvent::kDoubleClick);
-            return result;
+            LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, lparam);
+            if (HIWORD(hit) == 0) SendMessageW(list, LB_SETCURSEL, LOWORD(hit), 0);
+            if (message == WM_LBUTTONDBLCLK) Deliver(PickListEvent::kDoubleClick);
+            return 0;
         }
+        case WM_MOUSEACTIVATE:
+            return MA_NOACTIVATE;
         case WM_RBUTTONDOWN:
             Deliver(PickListEvent::kRightButtonDown);
             return 0;

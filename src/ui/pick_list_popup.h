@@ -11,14 +11,12 @@ namespace zerkon {
 
 // Opens the pop-up for `request` and returns when it has closed. Returns not
 // accepted for an empty item list, or while another pop-up is open (there is
-// one at a time). The field's window is disabled while the pop-up is open and
-// gets the focus back when it closes.
+// one at a time). The keyboard focus stays in the field (opening the list is
+// not leaving the field): while the pop-up is open its loop hands every key
+// of the thread to the list and swallows mouse input meant for other windows.
 PickListResult ShowPickListPopup(const PickListRequest& request);
 
-// True while a pop-up is open. The field loses the keyboard focus to the list
-// when the pop-up opens and gets it back when it closes; neither is leaving or
-// entering the field, so the edit skips its exit and entry steps on
-// WM_KILLFOCUS / WM_SETFOCUS while this is true.
+// True while a pop-up is open.
 bool IsPickListPopupOpen();
 
 // Makes ShowPickListPopup the pop-up that pick-list fields open from their
