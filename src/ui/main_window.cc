@@ -3,11 +3,16 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/registry.h"
 #include "platform/win32/wide_text.h"
 #include "shell/command_line.h"
+#include "shell/info_text.h"
+#include "shell/install_paths.h"
+#include "shell/maker_settings.h"
 #include "shell/main_window_activation.h"
 #include "ui/bank_window.h"
 #include "ui/main_window_ids.h"
+#include "ui/memo_read_window.h"
 #include "ui/premium_overview_window.h"
 #include "ui/resource_ids.h"
 #include "ui/speed_button.h"
@@ -210,8 +215,13 @@ void TFormZerkon::sbPrehledPojClick() {
 // window's top-left corner.
 void TFormZerkon::sbUpgradeClick() {}
 
-// The information window.
-void TFormZerkon::SpeedButton1Click() {}
+// The information window: where the payroll program leaves its ELDP data.
+void TFormZerkon::SpeedButton1Click() {
+    const std::string payroll_folder =
+        ReadMakerSetting(SystemRegistry(), kRalSubKey, "", kInstallPathValue);
+    ShowTextWindow(hwnd_, 0, 0, kInformationCaption,
+                   InformationText(payroll_folder, ProgramFolder));
+}
 
 void TFormZerkon::sbExitClick() {
     // Ends at once; std::exit still runs the module finalisation (static destructors), which
