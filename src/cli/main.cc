@@ -23,7 +23,8 @@ constexpr Command kCommands[] = {
     {"preview", "kpc|gpc|geminy FILE", "the preview text of a bank file", RunPreview},
     {"gpc-data", "FILE", "the print-data records of a GPC statement", RunGpcData},
     // ELDP data files.
-    {"eldp-xml", "DATAFILE", "the XML export of an ELDP data file", RunEldpXml},
+    {"eldp-xml", "DATAFILE [--payroll-dir FOLDER]", "the XML export of an ELDP data file",
+     RunEldpXml},
     {"eldp-print-data", "DATAFILE", "the ELDP data record of the print job", RunEldpPrintData},
 };
 
