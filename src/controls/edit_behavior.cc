@@ -336,7 +336,9 @@ std::optional<std::string> EditBehavior::NumberExit(const EditEnvironment& env) 
             SetValue(parsed ? *parsed : number.value_min, env);
         }
     }
-    if (number.valid) {
+    // An empty field holds no entry to check (Required is there to demand
+    // one); checking it would report "" as no number and trap the user.
+    if (number.valid && !state_.text.empty()) {
         auto message = ValidateNumberText(number, state_.text, state_.number_allowed, sep,
                                           env.thousands_separator);
         if (message) {

@@ -8,7 +8,7 @@ inline constexpr wchar_t kWindowClass[] = L"TZerkonControlsHost";
 enum ControlId : int {
     kFilteredString = 101,  // digits only; FocusControl.Down = the disabled field
     kCurrency = 102,        // teCurrency; FocusControl.PgDown = the required field
-    kInteger = 103,         // teInteger, naPositive, Valid, ValueMax 1000
+    kInteger = 103,         // teInteger, Valid, ValueMin -100, ValueMax 0
     kDate = 104,            // "!99.99.9999", revised on exit (moRevisionSpec)
     kTime = 105,            // "!99:99", revised on exit (moRevision)
     kPickList = 106,        // teComboBox: Anna, Adam, Alena

@@ -61,9 +61,8 @@ void ControlsHost::CreateControls() {
 
     EditOptions integer = At(kInteger, 20, 90);
     integer.settings.edit_type = edit::TypeEdit::teInteger;
-    integer.settings.number.number_area = edit::NumberArea::naPositive;
     integer.settings.number.valid = true;
-    integer.settings.number.value_max = 1000 * edit::kCurrencyUnit;
+    integer.settings.number.value_min = -100 * edit::kCurrencyUnit;
     Add(std::make_unique<TMEdit>(hwnd_, integer));
 
     LabeledEditOptions date;

@@ -359,6 +359,18 @@ TEST(EditNumberExit, ValidationErrorRestoresTheUndoCopy) {
     EXPECT_EQ(e.state().sel_length, 0);
 }
 
+TEST(EditNumberExit, EmptyValidatedFieldMayBeLeft) {
+    EditSettings s = OfType(TypeEdit::teInteger);
+    s.number.valid = true;
+    s.number.number_area = NumberArea::naOnlyPositive;
+    EditBehavior e = Loaded(s);
+    e.Enter(false, Czech());
+    ExitResult r = e.Exit(Czech());
+    EXPECT_FALSE(r.message.has_value());
+    EXPECT_FALSE(r.refocus);
+    EXPECT_EQ(e.state().value, 0);
+}
+
 TEST(EditNumberExit, PastedNonsenseIsReportedNotKept) {
     EditBehavior e = Currency();
     e.state().text = "abc";

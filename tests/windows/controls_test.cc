@@ -1,0 +1,283 @@
+// The edit controls typed into through the real keyboard path (SendInput into
+// the controls host), read back by their texts, carets, focus and pixels.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "../hosts/controls_host/control_ids.h"
+#include "common/cp1250.h"
+#include "harness.h"
+
+namespace {
+
+using namespace controls_host;
+
+std::wstring W(std::string_view cp1250) {
+    std::u16string text = zerkon::Cp1250ToUtf16(cp1250);
+    return std::wstring(text.begin(), text.end());
+}
+
+void Send(WORD vk, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+
+// One key stroke with modifiers, as the keyboard sends it.
+void Stroke(WORD vk, bool shift = false, bool ctrl = false) {
+    if (ctrl) Send(VK_CONTROL, false);
+    if (shift) Send(VK_SHIFT, false);
+    Send(vk, false);
+    Send(vk, true);
+    if (shift) Send(VK_SHIFT, true);
+    if (ctrl) Send(VK_CONTROL, true);
+}
+
+class ControlsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        process_ = e2e::Process::Start(e2e::HostExe(L"controls_host"));
+        ASSERT_TRUE(process_.started());
+        host_ = e2e::WaitForWindow(kWindowClass, process_.id());
+        ASSERT_NE(host_, nullptr);
+        thread_ = GetWindowThreadProcessId(host_, nullptr);
+        ASSERT_TRUE(e2e::WaitUntil([&] { return Focused() == Field(kFilteredString); }));
+    }
+
+    HWND Field(int id) const { return e2e::FindChild(host_, id); }
+    std::wstring Text(int id) const { return e2e::GetText(Field(id)); }
+
+    int FocusedId() const { return GetDlgCtrlID(Focused()); }
+
+    HWND Focused() const {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetGUIThreadInfo(thread_, &info)) return nullptr;
+        return info.hwndFocus;
+    }
+
+    // Puts focus into a field through the host's own thread.
+    void FocusField(int id) {
+        e2e::Focus(Field(id));
+        ASSERT_TRUE(e2e::WaitUntil([&] { return Focused() == Field(id); }, std::chrono::seconds(3)))
+            << id << " has not got focus, " << FocusedId() << " has";
+        Settle();
+    }
+
+    void Settle() { e2e::Sync(host_); }
+
+    void Keys(WORD vk, bool shift = false, bool ctrl = false) {
+        Stroke(vk, shift, ctrl);
+        Settle();
+    }
+
+    // Types characters by their keys on the current layout.
+    void Type(const std::wstring& text) {
+        for (wchar_t c : text) {
+            SHORT scan = VkKeyScanW(c);
+            ASSERT_NE(scan, -1) << static_cast<int>(c);
+            Stroke(LOBYTE(scan), (HIBYTE(scan) & 1) != 0, (HIBYTE(scan) & 2) != 0);
+        }
+        Settle();
+    }
+
+    std::pair<int, int> Selection(int id) const {
+        DWORD sel = static_cast<DWORD>(SendMessageW(Field(id), EM_GETSEL, 0, 0));
+        return {LOWORD(sel), HIWORD(sel)};
+    }
+
+    // The colour on screen just inside the field's right edge (free of text
+    // in left-aligned fields; the side button sits further in).
+    COLORREF Background(int id) {
+        RedrawWindow(host_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Settle();
+        RECT client;
+        GetClientRect(Field(id), &client);
+        POINT p{client.left + 2, client.bottom - 2};
+        ClientToScreen(Field(id), &p);
+        HDC screen = GetDC(nullptr);
+        COLORREF colour = GetPixel(screen, p.x, p.y);
+        ReleaseDC(nullptr, screen);
+        return colour;
+    }
+
+    // The text of the warning box of the host, or empty when none opens.
+    std::wstring WarningText(HWND* box_out) {
+        HWND box = e2e::WaitForWindow(L"#32770", process_.id(), std::chrono::seconds(5));
+        if (box_out) *box_out = box;
+        if (!box) return L"";
+        std::wstring text;
+        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (e2e::GetClassName(child) == L"Static") text += e2e::GetText(child);
+        }
+        return text;
+    }
+
+    void CloseWarning(HWND box) {
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(e2e::WaitForWindowGone(box));
+        Settle();
+    }
+
+    e2e::Process process_;
+    HWND host_ = nullptr;
+    DWORD thread_ = 0;
+};
+
+TEST_F(ControlsTest, FilteredStringTakesOnlyDigits) {
+    FocusField(kFilteredString);
+    Type(L"1a2b3");
+    EXPECT_EQ(Text(kFilteredString), L"123");
+    Keys(VK_BACK);
+    EXPECT_EQ(Text(kFilteredString), L"12");
+}
+
+TEST_F(ControlsTest, NumberFieldTakesBothSeparatorsAndShiftedDigits) {
+    FocusField(kCurrency);
+    Type(L"12.5");
+    EXPECT_EQ(Text(kCurrency), L"12,5");
+    Type(L",");  // a second separator
+    EXPECT_EQ(Text(kCurrency), L"12,5");
+    Keys('3', /*shift=*/true);  // '#' on the key of 3
+    EXPECT_EQ(Text(kCurrency), L"12,53");
+    Type(L"x-");
+    EXPECT_EQ(Text(kCurrency), L"12,53");
+    Keys(VK_TAB);
+    EXPECT_EQ(FocusedId(), kInteger);
+    EXPECT_EQ(Text(kCurrency), L"12,53");
+
+    FocusField(kCurrency);
+    SendMessageW(Field(kCurrency), EM_SETSEL, 0, -1);
+    Type(L"1234567,5");
+    Keys(VK_TAB);
+    EXPECT_EQ(Text(kCurrency), L"1234567,5");
+    e2e::SaveScreenshot(L"controls_currency_display", host_);
+}
+
+TEST_F(ControlsTest, DateFieldJumpsTheDotsAndIsRevisedOnLeaving) {
+    FocusField(kDate);
+    EXPECT_EQ(Text(kDate), L"__.__.____");
+    Type(L"12");
+    EXPECT_EQ(Text(kDate), L"12.__.____");
+    EXPECT_EQ(Selection(kDate), std::make_pair(3, 3));
+    Keys(VK_BACK);  // over the dot, the text stays
+    EXPECT_EQ(Text(kDate), L"12.__.____");
+    EXPECT_EQ(Selection(kDate), std::make_pair(2, 2));
+    Keys(VK_BACK);
+    EXPECT_EQ(Text(kDate), L"1_.__.____");
+    Type(L"3022008");
+    EXPECT_EQ(Text(kDate), L"13.02.2008");
+    SendMessageW(Field(kDate), EM_SETSEL, 0, 0);
+    Type(L"31");
+    Keys(VK_TAB);
+    EXPECT_EQ(Text(kDate), L"29.02.2008");
+    Keys(VK_INSERT, /*shift=*/true);
+    EXPECT_EQ(FocusedId(), kTime);
+}
+
+TEST_F(ControlsTest, UntouchedDateLeavesEmptyAndShowsThePatternAgain) {
+    FocusField(kDate);
+    Keys(VK_TAB);
+    EXPECT_EQ(Text(kDate), L"");
+    FocusField(kDate);
+    EXPECT_EQ(Text(kDate), L"__.__.____");
+}
+
+TEST_F(ControlsTest, EnterArrowsAndPagesMoveFocus) {
+    FocusField(kFilteredString);
+    Keys(VK_DOWN);  // the Down target is disabled: the tab order wins
+    EXPECT_EQ(FocusedId(), kCurrency);
+    Keys(VK_RETURN);
+    EXPECT_EQ(FocusedId(), kInteger);
+    EXPECT_EQ(Text(kInteger), L"");
+    Keys(VK_UP);
+    EXPECT_EQ(FocusedId(), kCurrency);
+    Keys(VK_PRIOR);  // no PgUp target: swallowed
+    EXPECT_EQ(FocusedId(), kCurrency);
+    FocusField(kLast);
+    Keys(VK_UP);  // explicit Up target
+    EXPECT_EQ(FocusedId(), kFilteredString);
+    FocusField(kPickList);
+    Keys(VK_DOWN);  // the disabled field is passed over
+    EXPECT_EQ(FocusedId(), kRequired);
+}
+
+TEST_F(ControlsTest, RequiredFieldRefusesToBeLeftEmpty) {
+    FocusField(kCurrency);
+    Keys(VK_NEXT);  // PgDown target: the required field
+    ASSERT_EQ(FocusedId(), kRequired);
+    Keys(VK_TAB);
+    HWND box = nullptr;
+    EXPECT_EQ(WarningText(&box), W("Zadání položky je povinné !"));
+    ASSERT_NE(box, nullptr);
+    CloseWarning(box);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return Focused() == Field(kRequired); }));
+    Keys(VK_RETURN);
+    ASSERT_TRUE(WarningText(&box).size() > 0);
+    CloseWarning(box);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return Focused() == Field(kRequired); }));
+    Type(L"x");
+    Keys(VK_TAB);
+    EXPECT_EQ(FocusedId(), kButtonField);
+    EXPECT_EQ(Text(kEvents), L"exit 108");
+}
+
+TEST_F(ControlsTest, NumberValidationKeepsFocusAndRestoresTheText) {
+    FocusField(kInteger);
+    Type(L"12");
+    Keys(VK_TAB);
+    HWND box = nullptr;
+    EXPECT_EQ(WarningText(&box), W("Maximální číselná hodnota je \"0\""));
+    ASSERT_NE(box, nullptr);
+    CloseWarning(box);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return Focused() == Field(kInteger); }));
+    EXPECT_EQ(Text(kInteger), L"1");  // as before the last key
+    EXPECT_EQ(Text(kEvents), L"exit 103");
+}
+
+TEST_F(ControlsTest, PickListByButtonAndByKeyboard) {
+    FocusField(kPickList);
+    HWND button = GetWindow(Field(kPickList), GW_CHILD);
+    ASSERT_NE(button, nullptr);
+    e2e::Click(button);
+    HWND popup = e2e::WaitForWindow(L"TZerkonPickList", process_.id(), std::chrono::seconds(5));
+    ASSERT_NE(popup, nullptr);
+    e2e::SaveScreenshot(L"controls_pick_list");
+    Keys(VK_DOWN);
+    Keys(VK_RETURN);
+    ASSERT_TRUE(e2e::WaitForWindowGone(popup));
+    Settle();
+    EXPECT_EQ(Text(kPickList), L"Adam");
+    EXPECT_EQ(FocusedId(), kPickList);
+    Type(L"a");
+    EXPECT_EQ(Text(kPickList), L"Alena");
+    Type(L"a");
+    EXPECT_EQ(Text(kPickList), L"Anna");
+    Keys(VK_BACK);
+    EXPECT_EQ(Text(kPickList), L"");
+}
+
+TEST_F(ControlsTest, SideButtonShortCut) {
+    FocusField(kButtonField);
+    Type(L"ab");
+    Keys(VK_F4);
+    EXPECT_EQ(Text(kButtonField), L"klik");
+}
+
+TEST_F(ControlsTest, ColoursOnScreen) {
+    FocusField(kFilteredString);
+    EXPECT_EQ(Background(kFilteredString), RGB(255, 255, 153));
+    EXPECT_EQ(Background(kLast), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(Background(kDisabled), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(Background(kCurrency), GetSysColor(COLOR_WINDOW));  // drawn by the control
+    FocusField(kCurrency);
+    EXPECT_EQ(Background(kCurrency), RGB(255, 255, 153));
+    EXPECT_EQ(Background(kFilteredString), GetSysColor(COLOR_WINDOW));
+    e2e::SaveScreenshot(L"controls_colours", host_);
+}
+
+}  // namespace
