@@ -249,6 +249,12 @@ HWND FindChild(HWND parent, int control_id) {
     return search.found;
 }
 
+HWND WaitForChild(HWND parent, int control_id, std::chrono::milliseconds timeout) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindChild(parent, control_id)) != nullptr; }, timeout);
+    return found;
+}
+
 HWND FindChildByClass(HWND parent, const std::wstring& class_name) {
     ChildSearch search{0, class_name, nullptr};
     EnumChildWindows(parent, MatchChildClass, reinterpret_cast<LPARAM>(&search));
@@ -288,7 +294,13 @@ RECT ScreenRect(HWND window) {
     return rect;
 }
 
-void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+bool Click(HWND button) {
+    if (button == nullptr || !IsWindowVisible(button) || !IsWindowEnabled(button)) return false;
+    HWND parent = GetParent(button);
+    int id = GetDlgCtrlID(button);
+    return PostMessageW(parent, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                        reinterpret_cast<LPARAM>(button)) != FALSE;
+}
 
 void PressKey(HWND control, UINT virtual_key) {
     UINT scan = MapVirtualKeyW(virtual_key, MAPVK_VK_TO_VSC);

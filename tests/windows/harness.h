@@ -105,6 +105,9 @@ bool WaitUntil(Condition condition, std::chrono::milliseconds timeout = kDefault
 
 // The child control with that id (searched through all descendants), or nullptr.
 HWND FindChild(HWND parent, int control_id);
+// The same, waiting for it: a window may become visible before its children exist.
+HWND WaitForChild(HWND parent, int control_id,
+                  std::chrono::milliseconds timeout = kDefaultTimeout);
 // The first descendant of the class, or nullptr.
 HWND FindChildByClass(HWND parent, const std::wstring& class_name);
 
@@ -115,9 +118,12 @@ SIZE ClientSize(HWND window);
 // The window rectangle in screen coordinates.
 RECT ScreenRect(HWND window);
 
-// Clicks a button: posts BM_CLICK, so a handler that opens a modal window does not block the
-// test. Use WaitForWindow afterwards for what the click opens.
-void Click(HWND button);
+// Clicks a button: posts to its parent the BN_CLICKED notification that a mouse click produces,
+// so a handler that opens a modal window does not block the test (use WaitForWindow afterwards
+// for what it opens). Like a user, it cannot click a hidden or disabled button: then it returns
+// false and nothing happens. (BM_CLICK is not used: under Wine a focus change that arrives just
+// after a window appears cancels it, and the click is silently lost.)
+bool Click(HWND button);
 // Posts WM_CHAR for each character (and WM_KEYDOWN/WM_KEYUP for Enter and Tab).
 void TypeText(HWND control, const std::wstring& text);
 // Posts WM_KEYDOWN + WM_KEYUP of a virtual key to the control.

@@ -139,7 +139,7 @@ TEST_F(MainWindowTest, KonecEndsWithExitCodeZeroAndReleasesTheInstance) {
     e2e::Process first;
     HWND window = StartZerkon(first);
     ASSERT_NE(window, nullptr);
-    e2e::Click(e2e::FindChild(window, kMainExitId));
+    ASSERT_TRUE(e2e::Click(e2e::FindChild(window, kMainExitId)));
     EXPECT_EQ(first.WaitForExit(), 0u);
 
     // The registration is gone: a new copy starts, and closing its window also ends with 0.
