@@ -461,6 +461,13 @@ LRESULT TMEdit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
         }
         case WM_SETFOCUS: {
             LRESULT result = Standard(message, wparam, lparam);
+            if (away_) {
+                // Back from another window (a pop-up, a message box, another
+                // program): the field never left its own window.
+                away_ = false;
+                InvalidateRect(hwnd_, nullptr, TRUE);
+                return result;
+            }
             ReadEdit();
             behavior_.Enter(GetKeyState(VK_LBUTTON) < 0, Environment());
             WriteEdit();
@@ -469,6 +476,13 @@ LRESULT TMEdit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
             return result;
         }
         case WM_KILLFOCUS: {
+            HWND to = reinterpret_cast<HWND>(wparam);
+            if (!to || GetAncestor(to, GA_ROOT) != GetAncestor(hwnd_, GA_ROOT)) {
+                // Focus goes to another window: the field stays its window's
+                // active control and is not left (as with the toolkit's forms).
+                away_ = true;
+                return Standard(message, wparam, lparam);
+            }
             ReadEdit();
             edit::ExitResult r = behavior_.Exit(Environment());
             WriteEdit();

@@ -121,6 +121,7 @@ private:
     std::string pending_message_;
     bool pending_on_exit_ = false;
     bool changing_text_ = false;
+    bool away_ = false;  // focus is in another top-level window
 };
 
 // The caption position of TMLabeledEdit.

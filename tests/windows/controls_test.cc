@@ -247,6 +247,7 @@ TEST_F(ControlsTest, PickListByButtonAndByKeyboard) {
     HWND popup = e2e::WaitForWindow(L"TZerkonPickList", process_.id(), std::chrono::seconds(5));
     ASSERT_NE(popup, nullptr);
     e2e::SaveScreenshot(L"controls_pick_list");
+    EXPECT_EQ(Text(kEvents), L"exit 101");  // not left for its own pop-up
     Keys(VK_DOWN);
     Keys(VK_RETURN);
     ASSERT_TRUE(e2e::WaitForWindowGone(popup));
