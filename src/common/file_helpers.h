@@ -20,7 +20,7 @@ namespace zerkon {
 // A file that could not be read or written; what() is Czech Windows-1250 text
 // for the user.
 class FileError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

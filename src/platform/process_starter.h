@@ -6,7 +6,7 @@
 namespace zerkon {
 
 class ProcessStarter {
-public:
+  public:
     virtual ~ProcessStarter() = default;
     // `command_line` is Windows-1250 text: the program (quoted when it may hold
     // blanks, see QuoteProgramPath) followed by its arguments. The program's

@@ -4,7 +4,7 @@
 namespace zerkon {
 
 class UiFeedback {
-public:
+  public:
     virtual ~UiFeedback() = default;
     virtual void ShowBusyCursor() = 0;
     virtual void ShowDefaultCursor() = 0;

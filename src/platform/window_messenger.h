@@ -12,7 +12,7 @@ namespace zerkon {
 using WindowHandle = std::uintptr_t;
 
 class WindowMessenger {
-public:
+  public:
     virtual ~WindowMessenger() = default;
     // The top-level window of that class (any title), or 0 when there is none.
     virtual WindowHandle FindWindowByClass(std::string_view class_name) = 0;

@@ -15,11 +15,11 @@ constexpr int kEldpEngineStartWaitMs = 1000;
 
 // One reading of the clock, so that date and time of a job name agree.
 class FrozenClock final : public Clock {
-public:
+  public:
     explicit FrozenClock(LocalDateTime moment) : moment_(moment) {}
     LocalDateTime Now() const override { return moment_; }
 
-private:
+  private:
     LocalDateTime moment_;
 };
 

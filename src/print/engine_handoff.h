@@ -11,8 +11,8 @@
 
 #include <functional>
 #include <string>
-#include <utility>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/clock.h"
@@ -66,7 +66,7 @@ struct PrintEngineServices {
 };
 
 class PrintEngineHandOff {
-public:
+  public:
     explicit PrintEngineHandOff(PrintEngineServices services) : s_(std::move(services)) {}
 
     // The bank preview's "Tisk": without a registered engine nothing happens.
@@ -95,7 +95,7 @@ public:
     // The job folder set by the last hand-off (with trailing backslash).
     const std::string& job_folder() const { return job_folder_; }
 
-private:
+  private:
     // Polls for the engine window after a start, bounded by kEngineStartTimeoutMs.
     WindowHandle WaitForEngineWindow(int already_waited_ms);
     WindowHandle FindEngine();

@@ -13,7 +13,9 @@ namespace {
 
 constexpr std::string_view kErrorCaption = "Chyba";
 
-bool OpensSection(std::string_view line) { return !line.empty() && line.front() == '['; }
+bool OpensSection(std::string_view line) {
+    return !line.empty() && line.front() == '[';
+}
 
 // The section name of a header line: the text between its first "[" and "]".
 std::string SectionName(std::string_view line) {
@@ -26,8 +28,8 @@ bool SameName(std::string_view a, std::string_view b) {
 }
 
 void ShowMissingFile(std::string_view file_path, MessageBoxes& boxes) {
-    boxes.Show("\"Form_Menu\" nemohu najít datový soubor: " + std::string(file_path),
-               kErrorCaption, MessageIcon::Warning, MessageButtons::Ok);
+    boxes.Show("\"Form_Menu\" nemohu najít datový soubor: " + std::string(file_path), kErrorCaption,
+               MessageIcon::Warning, MessageButtons::Ok);
 }
 
 // Calls `visit` with (key, value) for the keyed lines of the first section
@@ -148,8 +150,8 @@ std::string FindNumberedLine(std::string_view section, int number, bool show_err
         return {};
     }
     if (!matched && show_errors) {
-        boxes.Show("\"Form_Menu\" v souboru:  " + std::string(file_path) + "\r\r" +
-                       "v sekci:  [" + UpperCase1250(section) + "]\r" +
+        boxes.Show("\"Form_Menu\" v souboru:  " + std::string(file_path) + "\r\r" + "v sekci:  [" +
+                       UpperCase1250(section) + "]\r" +
                        "nelze najít návratovou hodnotu:  " + std::to_string(number),
                    kErrorCaption, MessageIcon::Warning, MessageButtons::Ok);
     }

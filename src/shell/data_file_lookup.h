@@ -30,12 +30,12 @@ std::string FindKeyedLine(std::string_view section, std::string_view key,
 
 // Thrown by FindNumberedLine for a key in the section that is not an integer.
 class KeyConversionError : public std::exception {
-public:
+  public:
     explicit KeyConversionError(std::string key) : key_(std::move(key)) {}
     const char* what() const noexcept override { return key_.c_str(); }
     const std::string& key() const { return key_; }
 
-private:
+  private:
     std::string key_;
 };
 

@@ -26,8 +26,8 @@ bool ReadMessage(std::string_view name, std::string_view path, FileMessage& mess
         if (!inside) {
             if (header) {
                 std::string copy = line;
-                inside = UpperCase1250(ExtractDelimited(copy, '[', ']', false)) ==
-                         UpperCase1250(name);
+                inside =
+                    UpperCase1250(ExtractDelimited(copy, '[', ']', false)) == UpperCase1250(name);
             }
             continue;
         }

@@ -102,10 +102,9 @@ void TFormMemoRead::Place(HWND owner, int x, int y) {
     if (settings.height > 0) height = settings.height;
     RECT owner_rect{};
     if (owner) GetWindowRect(owner, &owner_rect);
-    const WindowPlacement placement =
-        PlaceWindow(width, height, x, y,
-                    {owner_rect.left, owner_rect.top, owner_rect.right, owner_rect.bottom},
-                    WorkAreaHeight(), IsWindowsMajor6(RunningWindowsVersion()));
+    const WindowPlacement placement = PlaceWindow(
+        width, height, x, y, {owner_rect.left, owner_rect.top, owner_rect.right, owner_rect.bottom},
+        WorkAreaHeight(), IsWindowsMajor6(RunningWindowsVersion()));
     if (placement.resizable) {
         SetWindowLongPtrW(hwnd_, GWL_STYLE, GetWindowLongPtrW(hwnd_, GWL_STYLE) | WS_THICKFRAME);
     }
@@ -164,7 +163,9 @@ LRESULT CALLBACK TFormMemoRead::MemoKeys(HWND memo, UINT message, WPARAM wparam,
     return DefSubclassProc(memo, message, wparam, lparam);
 }
 
-void TFormMemoRead::sbCancelClick() { ShowWindow(hwnd_, SW_HIDE); }
+void TFormMemoRead::sbCancelClick() {
+    ShowWindow(hwnd_, SW_HIDE);
+}
 
 void ShowTextWindow(HWND owner, int x, int y, std::string_view caption, std::string_view text) {
     {

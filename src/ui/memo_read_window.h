@@ -36,17 +36,17 @@ MemoWindowSettings& NextMemoWindowSettings();
 void ShowTextWindow(HWND owner, int x, int y, std::string_view caption, std::string_view text);
 
 class TFormMemoRead : public WindowBase {
-public:
+  public:
     ~TFormMemoRead() override;
     bool Create(HWND owner, std::string_view caption);
     void SetText(std::string_view text);
     // PlaceWindow over the owner, with the window's own size.
     void Place(HWND owner, int x, int y);
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
-private:
+  private:
     void CreateControls();
     void Layout();
     void sbCancelClick();

@@ -20,7 +20,7 @@ std::wstring W(std::string_view cp1250) {
 }
 
 class InfoWindowTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         e2e::DeleteRegistryValue(HKEY_CURRENT_USER, kRalKey, L"InstallPath");
     }

@@ -1,10 +1,10 @@
 // The print-engine hand-off with the real Win32 window messages, process start
 // and registry, against the print-engine stand-in (tests/peers/olbrix_standin).
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <iterator>
-
-#include <gtest/gtest.h>
 
 #include "../unit/print/fake_message_boxes.h"
 #include "common/file_helpers.h"
@@ -24,13 +24,13 @@ constexpr wchar_t kOlbrixKey[] = L"Software\\MORV\\Olbrix";
 constexpr WindowHandle kOwnWindow = 0x00C0FFEE;
 
 class FixedClock final : public Clock {
-public:
+  public:
     LocalDateTime Now() const override { return {2009, 3, 7, 14, 5, 9}; }
 };
 
 // The real cursor and Sleep, with the waits counted.
 class CountingFeedback final : public UiFeedback {
-public:
+  public:
     void ShowBusyCursor() override { SystemUiFeedback().ShowBusyCursor(); }
     void ShowDefaultCursor() override { SystemUiFeedback().ShowDefaultCursor(); }
     void Wait(int milliseconds) override {
@@ -71,7 +71,7 @@ void CloseAllEngines() {
 }
 
 class PrintHandOffTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         CloseAllEngines();
         const fs::path scratch = e2e::ScratchFolder(L"print-handoff");
@@ -86,15 +86,14 @@ protected:
         e2e::DeleteRegistryValue(HKEY_CURRENT_USER, kOlbrixKey, L"InstallPath");
     }
     static void Register(const fs::path& folder) {
-        ASSERT_TRUE(
-            e2e::SetRegistryString(HKEY_CURRENT_USER, kOlbrixKey, L"InstallPath", folder.wstring()));
+        ASSERT_TRUE(e2e::SetRegistryString(HKEY_CURRENT_USER, kOlbrixKey, L"InstallPath",
+                                           folder.wstring()));
     }
     PrintEngineHandOff HandOff() {
         return PrintEngineHandOff({
             .read_engine_folder =
                 [] {
-                    return ReadMakerSetting(SystemRegistry(), kOlbrixSubKey, "",
-                                            kInstallPathValue);
+                    return ReadMakerSetting(SystemRegistry(), kOlbrixSubKey, "", kInstallPathValue);
                 },
             .windows = SystemWindowMessenger(),
             .starter = SystemProcessStarter(),
@@ -167,8 +166,13 @@ TEST_F(PrintHandOffTest, BankPrintWithoutRegisteredEngineDoesNothing) {
 }
 
 TEST_F(PrintHandOffTest, EldpPrintCreatesTheJobFolderAndHandsTheJobOver) {
-    const std::vector<std::string> job{"[ExtProgram]ZERKON pro RALwin", "", "[DataArea]", "",
-                                       "[Table]<eldp>", "<ID>0", "<prijmeni>Říhová"};
+    const std::vector<std::string> job{"[ExtProgram]ZERKON pro RALwin",
+                                       "",
+                                       "[DataArea]",
+                                       "",
+                                       "[Table]<eldp>",
+                                       "<ID>0",
+                                       "<prijmeni>Říhová"};
     HandOff().PrintEldpJob(job);
     ASSERT_TRUE(WaitForRequest());
     const std::string name = "Podklady pro ELDP - ruční zadání.vrex";

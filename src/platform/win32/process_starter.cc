@@ -10,7 +10,7 @@ namespace zerkon {
 namespace {
 
 class Win32ProcessStarter final : public ProcessStarter {
-public:
+  public:
     bool Start(std::string_view command_line) override {
         std::wstring wide = Wide(command_line);
         std::vector<wchar_t> buffer(wide.begin(), wide.end());

@@ -6,7 +6,7 @@ namespace zerkon {
 namespace {
 
 class Win32UiFeedback final : public UiFeedback {
-public:
+  public:
     // IDC_WAIT and IDC_ARROW, spelled for the wide API.
     void ShowBusyCursor() override { SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32514))); }
     void ShowDefaultCursor() override { SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512))); }

@@ -8,7 +8,7 @@ namespace zerkon {
 namespace {
 
 class Win32WindowMessenger final : public WindowMessenger {
-public:
+  public:
     WindowHandle FindWindowByClass(std::string_view class_name) override {
         return reinterpret_cast<WindowHandle>(FindWindowW(Wide(class_name).c_str(), nullptr));
     }

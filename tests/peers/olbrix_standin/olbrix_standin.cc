@@ -58,8 +58,8 @@ void RecordRequest(const COPYDATASTRUCT& copy) {
     std::ofstream(g_stand_in.folder / (L"request-" + suffix + L".bin"), std::ios::binary)
         .write(bytes, copy.cbData);
     if (copy.cbData != zerkon::kPrintRequestSize) return;
-    const auto fields = zerkon::ReadPrintRequest(
-        std::span<const std::uint8_t, zerkon::kPrintRequestSize>(
+    const auto fields =
+        zerkon::ReadPrintRequest(std::span<const std::uint8_t, zerkon::kPrintRequestSize>(
             static_cast<const std::uint8_t*>(copy.lpData), zerkon::kPrintRequestSize));
     const fs::path job = zerkon::PathFromText(fields.job_folder + fields.job_file_name);
     std::error_code ec;
@@ -82,8 +82,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w_param, LPARAM l_
         case WM_PAINT: {
             PAINTSTRUCT paint;
             HDC dc = BeginPaint(window, &paint);
-            const std::wstring text = L"Tiskový manažer (zkušební): přijato úloh " +
-                                      std::to_wstring(g_stand_in.requests);
+            const std::wstring text =
+                L"Tiskový manažer (zkušební): přijato úloh " + std::to_wstring(g_stand_in.requests);
             TextOutW(dc, 10, 10, text.c_str(), static_cast<int>(text.size()));
             EndPaint(window, &paint);
             return 0;
@@ -114,9 +114,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     window_class.lpszClassName = L"TFormOlbrix";
     if (!RegisterClassW(&window_class)) return 1;
-    HWND window = CreateWindowExW(0, L"TFormOlbrix", L"Olbrix", WS_OVERLAPPEDWINDOW,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 420, 120, nullptr, nullptr,
-                                  instance, nullptr);
+    HWND window = CreateWindowExW(0, L"TFormOlbrix", L"Olbrix", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, 420, 120, nullptr, nullptr, instance, nullptr);
     if (!window) return 1;
     ShowWindow(window, show);
     UpdateWindow(window);

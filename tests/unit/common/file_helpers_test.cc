@@ -15,7 +15,7 @@ using testing::ScratchFolder;
 namespace fs = std::filesystem;
 
 class FixedClock final : public Clock {
-public:
+  public:
     LocalDateTime Now() const override { return {2009, 3, 7, 14, 5, 9}; }
 };
 
@@ -62,8 +62,8 @@ TEST(CopyFileCheckedTest, CleansTheNamesBeforeUse) {
     ScratchFolder scratch;
     scratch.Write("src\\ab.txt", "obsah");
     FakeMessageBoxes boxes;
-    EXPECT_TRUE(
-        CopyFileChecked(scratch.Text() + "src\\", scratch.Text() + "dst\\", "a:b.txt", "c?d", boxes));
+    EXPECT_TRUE(CopyFileChecked(scratch.Text() + "src\\", scratch.Text() + "dst\\", "a:b.txt",
+                                "c?d", boxes));
     EXPECT_EQ(ScratchFolder::Read(scratch.Text() + "dst\\cd"), "obsah");
 }
 
@@ -81,8 +81,8 @@ TEST(CopyFileCheckedTest, TargetThatCannotBeCreatedShowsTheHeldOpenBox) {
     scratch.Write("src\\busy.txt", "abc");
     fs::create_directories(PathFromText(scratch.Text() + "dst\\busy.txt"));
     FakeMessageBoxes boxes;
-    EXPECT_FALSE(CopyFileChecked(scratch.Text() + "src\\", scratch.Text() + "dst\\", "busy.txt",
-                                 "", boxes));
+    EXPECT_FALSE(
+        CopyFileChecked(scratch.Text() + "src\\", scratch.Text() + "dst\\", "busy.txt", "", boxes));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text,
               "Pravděpodobně soubor \"busy.txt\" je otevřen jiným programem.\r\n"
@@ -110,8 +110,8 @@ TEST(CopyFileViaTest, ReplacesAReadOnlyTargetAndLeavesNoTemporaryFile) {
     MakeReadOnly(target);
     FakeMessageBoxes boxes;
     FixedClock clock;
-    EXPECT_TRUE(CopyFileVia(scratch.Text() + "src", scratch.Text() + "dst", "Zuta.exe", boxes,
-                            clock));
+    EXPECT_TRUE(
+        CopyFileVia(scratch.Text() + "src", scratch.Text() + "dst", "Zuta.exe", boxes, clock));
     EXPECT_EQ(ScratchFolder::Read(target), "new program");
     EXPECT_FALSE(ScratchFolder::Exists(scratch.Text() + "dst\\tmpFile140509.tmp"));
     EXPECT_TRUE(boxes.shown.empty());
@@ -122,8 +122,8 @@ TEST(CopyFileViaTest, AFailedCopyKeepsTheExistingTarget) {
     const std::string target = scratch.Write("dst\\Zuta.exe", "old");
     FakeMessageBoxes boxes;
     FixedClock clock;
-    EXPECT_FALSE(CopyFileVia(scratch.Text() + "src", scratch.Text() + "dst", "Zuta.exe", boxes,
-                             clock));
+    EXPECT_FALSE(
+        CopyFileVia(scratch.Text() + "src", scratch.Text() + "dst", "Zuta.exe", boxes, clock));
     EXPECT_EQ(ScratchFolder::Read(target), "old");
     EXPECT_FALSE(ScratchFolder::Exists(scratch.Text() + "dst\\tmpFile140509.tmp"));
 }
@@ -134,8 +134,8 @@ TEST(CopyFileViaTest, TargetThatCannotBeReplacedStaysAndIsReported) {
     scratch.Write("dst\\Zuta.exe\\inside.txt", "a folder in the way");
     FakeMessageBoxes boxes;
     FixedClock clock;
-    EXPECT_FALSE(CopyFileVia(scratch.Text() + "src", scratch.Text() + "dst", "Zuta.exe", boxes,
-                             clock));
+    EXPECT_FALSE(
+        CopyFileVia(scratch.Text() + "src", scratch.Text() + "dst", "Zuta.exe", boxes, clock));
     EXPECT_EQ(ScratchFolder::Read(scratch.Text() + "dst\\Zuta.exe\\inside.txt"),
               "a folder in the way");
     EXPECT_FALSE(ScratchFolder::Exists(scratch.Text() + "dst\\tmpFile140509.tmp"));

@@ -22,7 +22,7 @@ constexpr WindowHandle kOwnWindow = 0x1001;
 // The engine's window exists from the start, or appears after a number of
 // look-ups once the engine was started.
 class FakeWindows final : public WindowMessenger {
-public:
+  public:
     WindowHandle FindWindowByClass(std::string_view class_name) override {
         EXPECT_EQ(class_name, "TFormOlbrix");
         ++finds;
@@ -47,7 +47,7 @@ public:
 };
 
 class FakeStarter final : public ProcessStarter {
-public:
+  public:
     explicit FakeStarter(FakeWindows& windows) : windows_(windows) {}
     bool Start(std::string_view command_line) override {
         command_lines.emplace_back(command_line);
@@ -59,12 +59,12 @@ public:
     std::deque<bool> results;
     Lines command_lines;
 
-private:
+  private:
     FakeWindows& windows_;
 };
 
 class FakeFeedback final : public UiFeedback {
-public:
+  public:
     void ShowBusyCursor() override { events.push_back("busy"); }
     void ShowDefaultCursor() override { events.push_back("arrow"); }
     void Wait(int milliseconds) override {
@@ -76,12 +76,12 @@ public:
 };
 
 class FixedClock final : public Clock {
-public:
+  public:
     LocalDateTime Now() const override { return {2009, 3, 7, 14, 5, 9}; }
 };
 
 class HandOffTest : public ::testing::Test {
-protected:
+  protected:
     PrintEngineHandOff MakeHandOff() {
         return PrintEngineHandOff({
             .read_engine_folder = [this] { return engine_folder; },
@@ -108,7 +108,8 @@ protected:
     }
 
     static constexpr std::string_view kMessages =
-        "[NoCreateDir]\r\n\x87" "Adresář\r\nNelze vytvořit %1\r\n"
+        "[NoCreateDir]\r\n\x87"
+        "Adresář\r\nNelze vytvořit %1\r\n"
         "[NeniOlbrix_V]\r\n\x87Spuštění %1\r\nNelze spustit %2\r\n";
     ScratchFolder scratch;
     std::string engine_folder = EngineFolderText();
@@ -226,9 +227,8 @@ TEST_F(HandOffTest, EldpPrintWithoutRegisteredEngineShowsEngineMissing) {
 TEST_F(HandOffTest, EldpPrintCreatesTheJobFolderAndHandsTheJobOver) {
     windows.running = true;
     MakeHandOff().PrintEldpJob({"[ExtProgram]ZERKON pro RALwin"});
-    EXPECT_EQ(
-        ScratchFolder::Read(engine_folder + "\\vrex\\Podklady pro ELDP - ruční zadání.vrex"),
-        "[ExtProgram]ZERKON pro RALwin\r\n");
+    EXPECT_EQ(ScratchFolder::Read(engine_folder + "\\vrex\\Podklady pro ELDP - ruční zadání.vrex"),
+              "[ExtProgram]ZERKON pro RALwin\r\n");
     const PrintRequestFields request = SentRequest();
     EXPECT_EQ(request.job_file_name, "Podklady pro ELDP - ruční zadání.vrex");
     EXPECT_EQ(request.program_name, "ZERKON pro RALwin");

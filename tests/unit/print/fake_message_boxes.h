@@ -16,7 +16,7 @@ struct ShownBox {
 };
 
 class FakeMessageBoxes final : public MessageBoxes {
-public:
+  public:
     MessageResult Show(std::string_view text, std::string_view caption, MessageIcon icon,
                        MessageButtons buttons) override {
         shown.push_back({std::string(text), std::string(caption), icon, buttons});

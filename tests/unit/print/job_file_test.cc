@@ -120,9 +120,8 @@ TEST(WriteStructureTablesTest, TableListAsTheLastLineIsNotFound) {
 TEST(WriteStructureTablesTest, NamesAreUsedExactlyAsCutIncludingBlanks) {
     Lines job{"x", "[tablename]zerkon, zerkonHead", "y"};
     WriteStructureTables(DataFolder("bank"), job);
-    EXPECT_EQ(job, (Lines{"x", "[tablename]zerkon, zerkonHead", "y", "",
-                          "[StructureTable]zerkon", "ID=Cislo", "Prachy=Castka", "",
-                          "[StructureTable] zerkonHead"}));
+    EXPECT_EQ(job, (Lines{"x", "[tablename]zerkon, zerkonHead", "y", "", "[StructureTable]zerkon",
+                          "ID=Cislo", "Prachy=Castka", "", "[StructureTable] zerkonHead"}));
 }
 
 TEST(WriteStructureTablesTest, OnlyTheFirstTableListCountsAndTrailingCommaIsKept) {

@@ -64,7 +64,8 @@ TEST(PrintRequestTest, EldpRequestWithCzechNameReadsBack) {
     const PrintRequestFields fields{7, 9, "Podklady pro ELDP - ruční zadání.vrex",
                                     "Z:\\tmp\\Olbrix\\vrex\\", "ZERKON pro RALwin"};
     const PrintRequest request = BuildPrintRequest(fields);
-    EXPECT_EQ(request, Expected(7, 9, fields.job_file_name, fields.job_folder, "ZERKON pro RALwin"));
+    EXPECT_EQ(request,
+              Expected(7, 9, fields.job_file_name, fields.job_folder, "ZERKON pro RALwin"));
     const PrintRequestFields back = ReadPrintRequest(request);
     EXPECT_EQ(back.engine_window, 7u);
     EXPECT_EQ(back.caller_window, 9u);

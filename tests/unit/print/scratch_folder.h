@@ -4,9 +4,9 @@
 
 #include <atomic>
 #include <chrono>
-#include <iterator>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -15,7 +15,7 @@
 namespace zerkon::testing {
 
 class ScratchFolder {
-public:
+  public:
     ScratchFolder() {
         static std::atomic<int> counter{0};
         path_ = std::filesystem::temp_directory_path() /
@@ -56,10 +56,10 @@ public:
         return std::filesystem::exists(PathFromText(text_path), ec);
     }
 
-private:
+  private:
     static long long Now() {
-        return static_cast<long long>(
-            std::chrono::steady_clock::now().time_since_epoch().count() % 1000000007);
+        return static_cast<long long>(std::chrono::steady_clock::now().time_since_epoch().count() %
+                                      1000000007);
     }
     std::filesystem::path path_;
 };

@@ -32,8 +32,8 @@ TEST(ReadIniSectionTest, CopiesTheFirstSectionOfThatNameInAnyLetterCase) {
     std::vector<std::string> lines{"před"};
     std::string remainder;
     EXPECT_TRUE(ReadIniSection("x", file, lines, remainder));
-    EXPECT_EQ(lines, (std::vector<std::string>{"před", "text{07}ABC", "{Tisk}první",
-                                               "{TISK}druhý"}));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"před", "text{07}ABC", "{Tisk}první", "{TISK}druhý"}));
     EXPECT_EQ(remainder, " hlavička");
 }
 
@@ -107,9 +107,9 @@ TEST(FindNumberedLineTest, ANonIntegerKeyIsAConversionError) {
 
 TEST(ShowFileMessageTest, ComposesCaptionAndTextFromTheSection) {
     ScratchFolder scratch;
-    const std::string file = scratch.Write(
-        "zerkon.msg",
-        "[Jina]\r\n\x87Jiný\r\n[chybi]\r\n\x87Pozor\r\nSoubor %1\r\n~\r\nchybí\r\n[Dalsi]\r\nx\r\n");
+    const std::string file = scratch.Write("zerkon.msg",
+                                           "[Jina]\r\n\x87Jiný\r\n[chybi]\r\n\x87Pozor\r\nSoubor "
+                                           "%1\r\n~\r\nchybí\r\n[Dalsi]\r\nx\r\n");
     FakeMessageBoxes boxes;
     boxes.answer = MessageResult::Cancel;
     const auto result = ShowFileMessage("CHYBI", {"a.txt"}, MessageButtons::OkCancel,
@@ -136,8 +136,8 @@ TEST(ShowFileMessageTest, ReplacesArgumentsAndCurrencyInTextAndCaption) {
 TEST(ShowFileMessageTest, MissingFileOrMessageShowsNoMessage) {
     ScratchFolder scratch;
     FakeMessageBoxes boxes;
-    EXPECT_FALSE(ShowFileMessage("NoCreateDir", {"C:\\x"}, MessageButtons::Ok,
-                                 MessageIcon::Warning, {"", "", true}, boxes));
+    EXPECT_FALSE(ShowFileMessage("NoCreateDir", {"C:\\x"}, MessageButtons::Ok, MessageIcon::Warning,
+                                 {"", "", true}, boxes));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "\"E_Message\" nemohu najít datový soubor: ");
     EXPECT_EQ(boxes.shown[0].caption, "Chyba");
