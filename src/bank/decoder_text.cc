@@ -51,16 +51,40 @@ std::string DottedDate(std::string_view date) {
     return out;
 }
 
-void Append(std::string& out, std::initializer_list<std::string_view> parts) {
-    size_t size = out.size();
+std::string Concat(std::initializer_list<std::string_view> parts) {
+    size_t size = 0;
     for (std::string_view part : parts) size += part.size();
-    out.reserve(size);
-    for (std::string_view part : parts) out.append(part);
+    // Sized at construction: one allocation and no growth.
+    std::string out(size, '\0');
+    char* data = out.data();
+    for (std::string_view part : parts) {
+        if (!part.empty()) std::memcpy(data, part.data(), part.size());
+        data += part.size();
+    }
+    return out;
 }
 
-std::string Concat(std::initializer_list<std::string_view> parts) {
-    std::string out;
-    Append(out, parts);
+void TextParts::Add(std::initializer_list<std::string_view> parts) {
+    for (std::string_view part : parts) {
+        if (count_ == kCapacity) {
+            for (std::string_view earlier : parts_) overflow_.append(earlier);
+            count_ = 0;
+        }
+        parts_[count_++] = part;
+    }
+}
+
+std::string TextParts::Build() const {
+    size_t size = overflow_.size();
+    for (size_t i = 0; i < count_; ++i) size += parts_[i].size();
+    std::string out(size, '\0');
+    char* data = out.data();
+    if (!overflow_.empty()) std::memcpy(data, overflow_.data(), overflow_.size());
+    data += overflow_.size();
+    for (size_t i = 0; i < count_; ++i) {
+        if (!parts_[i].empty()) std::memcpy(data, parts_[i].data(), parts_[i].size());
+        data += parts_[i].size();
+    }
     return out;
 }
 

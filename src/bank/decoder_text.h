@@ -33,7 +33,20 @@ std::string DottedDate(std::string_view date);
 
 // The parts joined with one allocation.
 std::string Concat(std::initializer_list<std::string_view> parts);
-void Append(std::string& out, std::initializer_list<std::string_view> parts);
+
+// Collects the parts of a text made piece by piece (a print record) and joins
+// them with one allocation. The parts must outlive Build().
+class TextParts {
+  public:
+    void Add(std::initializer_list<std::string_view> parts);
+    std::string Build() const;
+
+  private:
+    static constexpr size_t kCapacity = 64;
+    std::string_view parts_[kCapacity];
+    size_t count_ = 0;
+    std::string overflow_;  // earlier parts, once more than kCapacity were added
+};
 
 // Sums of untrusted amounts stop at the limits instead of overflowing.
 Amount AddSaturating(Amount a, Amount b);

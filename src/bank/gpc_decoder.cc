@@ -59,9 +59,8 @@ class GpcDecoder {
         preview_.push_back(Concat({Stars(40), kCrLf, "Celkový počet kredit: ", credits, kCrLf,
                                    "Celkový počet debet:  ", debits, kCrLf,
                                    "Celkový počet řádků:  ", items, kCrLf, Stars(40)}));
-        Append(head_record_, {"<Pocet>", items, kCrLf, "<PocetKredit>", credits, kCrLf,
-                              "<PocetDebet>", debits, kCrLf});
-        job_lines_.push_back(std::move(head_record_));
+        job_lines_.push_back(Concat({head_record_, "<Pocet>", items, kCrLf, "<PocetKredit>",
+                                     credits, kCrLf, "<PocetDebet>", debits, kCrLf}));
     }
 
   private:
@@ -159,22 +158,24 @@ class GpcDecoder {
         preview_.push_back(Concat({"Datum splatnosti:  ", due_date}));
 
         ++items_;
-        std::string record;
-        record.reserve(256);
-        Append(record, {"[Table]<zerkon>", kCrLf, "<ID>", std::to_string(items_), kCrLf, "<Ucet>",
-                        account, " / ", bank_code, kCrLf, "<CisloDokladu>", document, kCrLf});
+        const std::string item_number = std::to_string(items_);
+        std::string balance;
+        TextParts record;
+        record.Add({"[Table]<zerkon>", kCrLf, "<ID>", item_number, kCrLf, "<Ucet>", account, " / ",
+                    bank_code, kCrLf, "<CisloDokladu>", document, kCrLf});
         if (code == "1" || code == "2") {
             const bool debit = code == "1";
             balance_ = AddSaturating(balance_, debit ? -amount : amount);
-            Append(record, {"<Prachy>", debit ? "-" : "", amount_text, kCrLf, "<Zustatek>",
-                            FormatGeneral(balance_, regional_), kCrLf});
+            balance = FormatGeneral(balance_, regional_);
+            record.Add(
+                {"<Prachy>", debit ? "-" : "", amount_text, kCrLf, "<Zustatek>", balance, kCrLf});
             ++(debit ? debits_ : credits_);
         }
-        Append(record, {"<VS>", variable_symbol, kCrLf});
-        if (!IsAllZeros(constant_symbol)) Append(record, {"<KS>", constant_symbol, kCrLf});
-        if (!IsAllZeros(specific_symbol)) Append(record, {"<SS>", specific_symbol, kCrLf});
-        Append(record, {"<Zprava>", message, kCrLf, "<datum>", due_date, kCrLf});
-        job_lines_.push_back(std::move(record));
+        record.Add({"<VS>", variable_symbol, kCrLf});
+        if (!IsAllZeros(constant_symbol)) record.Add({"<KS>", constant_symbol, kCrLf});
+        if (!IsAllZeros(specific_symbol)) record.Add({"<SS>", specific_symbol, kCrLf});
+        record.Add({"<Zprava>", message, kCrLf, "<datum>", due_date, kCrLf});
+        job_lines_.push_back(record.Build());
     }
 
     const RegionalSettings& regional_;

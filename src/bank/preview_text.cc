@@ -10,7 +10,11 @@ constexpr std::string_view kCrLf = "\r\n";
 template <typename Emit>
 void ForEachLine(std::string_view entry, Emit&& emit) {
     for (;;) {
-        const size_t end = entry.find(kCrLf);
+        size_t end = entry.find('\r');
+        while (end != std::string_view::npos &&
+               (end + 1 == entry.size() || entry[end + 1] != '\n')) {
+            end = entry.find('\r', end + 1);
+        }
         if (end == std::string_view::npos) {
             emit(entry);
             return;
@@ -32,11 +36,22 @@ std::vector<std::string> PreviewEntriesToLines(const PreviewLines& entries) {
 }
 
 std::string PreviewEntriesToText(const PreviewLines& entries, std::string_view line_end) {
+    std::string text;
+    if (line_end == kCrLf) {
+        // Splitting at CR LF and joining with CR LF gives the entries back.
+        size_t size = 0;
+        for (const std::string& entry : entries) size += entry.size() + kCrLf.size();
+        text.reserve(size);
+        for (const std::string& entry : entries) {
+            text.append(entry);
+            text.append(kCrLf);
+        }
+        return text;
+    }
     size_t size = 0;
     for (const std::string& entry : entries) {
         ForEachLine(entry, [&](std::string_view line) { size += line.size() + line_end.size(); });
     }
-    std::string text;
     text.reserve(size);
     for (const std::string& entry : entries) {
         ForEachLine(entry, [&](std::string_view line) {

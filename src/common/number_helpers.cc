@@ -1,5 +1,6 @@
 #include "common/number_helpers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <optional>
@@ -16,43 +17,74 @@ std::uint64_t Magnitude(Amount value) {
     return value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
 }
 
-// Writes the digits of a whole number with a separator between groups of three.
-void AppendGrouped(std::string& out, std::uint64_t whole, char separator) {
-    const std::string digits = std::to_string(whole);
-    for (size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out += separator;
-        out += digits[i];
+// A short number text built in place: bank files are long, and formatting
+// one number must not allocate more than its result.
+class NumberText {
+  public:
+    void Add(char c) {
+        if (size_ < sizeof text_) text_[size_++] = c;
     }
-}
+    // The digits of a whole number, with a separator between groups of three
+    // when grouped.
+    void AddWhole(std::uint64_t whole, bool grouped, char separator) {
+        char digits[20];
+        const auto end = std::to_chars(digits, digits + sizeof digits, whole).ptr;
+        const size_t count = static_cast<size_t>(end - digits);
+        for (size_t i = 0; i < count; ++i) {
+            if (grouped && i > 0 && (count - i) % 3 == 0) Add(separator);
+            Add(digits[i]);
+        }
+    }
+    // `count` digits of `fraction`, leading zeros included.
+    void AddFraction(std::uint64_t fraction, int count) {
+        for (std::uint64_t digit = kPowersOf10[count] / 10; digit > 0; digit /= 10) {
+            Add(static_cast<char>('0' + fraction / digit));
+            fraction %= digit;
+        }
+    }
+    // No-break spaces become spaces; when both ',' and '.' occur, every
+    // occurrence of the one that comes first is removed.
+    std::string CleanedUp() {
+        std::replace(text_, text_ + size_, '\xA0', ' ');
+        const std::string_view view(text_, size_);
+        const size_t comma = view.find(',');
+        const size_t point = view.find('.');
+        if (comma != std::string_view::npos && point != std::string_view::npos) {
+            const char dropped = comma < point ? ',' : '.';
+            size_ = static_cast<size_t>(std::remove(text_, text_ + size_, dropped) - text_);
+        }
+        return std::string(text_, size_);
+    }
+    std::string WithPlainSpaces() {
+        std::replace(text_, text_ + size_, '\xA0', ' ');
+        return std::string(text_, size_);
+    }
+
+  private:
+    char text_[48];  // the longest: a sign, 19 digits, 6 separators, 4 decimals
+    size_t size_ = 0;
+};
 
 // Formats value (ten-thousandths) with 0 to 4 decimals, rounding halves away
 // from zero, like the masks "#,##0.00" (grouped) and "###0.00".
-std::string FormatFixed(Amount value, int decimals, bool grouped,
-                        const RegionalSettings& regional) {
+NumberText FormatFixed(Amount value, int decimals, bool grouped, const RegionalSettings& regional) {
     const std::uint64_t divisor = kPowersOf10[4 - decimals];
     std::uint64_t units = Magnitude(value) / divisor;
     if ((Magnitude(value) % divisor) * 2 >= divisor) ++units;
-    std::string out;
-    if (value < 0 && units != 0) out += '-';
+    NumberText out;
+    if (value < 0 && units != 0) out.Add('-');
     const std::uint64_t scale = kPowersOf10[decimals];
-    if (grouped) {
-        AppendGrouped(out, units / scale, regional.thousands_separator);
-    } else {
-        out += std::to_string(units / scale);
-    }
+    out.AddWhole(units / scale, grouped, regional.thousands_separator);
     if (decimals > 0) {
-        out += regional.decimal_separator;
-        const std::string fraction = std::to_string(units % scale);
-        out.append(static_cast<size_t>(decimals) - fraction.size(), '0');
-        out += fraction;
+        out.Add(regional.decimal_separator);
+        out.AddFraction(units % scale, decimals);
     }
     return out;
 }
 
-// No-break spaces become spaces; when both ',' and '.' occur, every
-// occurrence of the one that comes first is removed.
+// The clean-up for texts made elsewhere.
 std::string CleanUp(std::string text) {
-    text = NoBreakToSpace(text);
+    std::replace(text.begin(), text.end(), '\xA0', ' ');
     const size_t comma = text.find(',');
     const size_t point = text.find('.');
     if (comma != std::string::npos && point != std::string::npos) {
@@ -145,17 +177,19 @@ std::optional<std::uint64_t> RoundDigits(const std::string& digits, long point) 
 }  // namespace
 
 std::string FormatAmount(Amount value, const RegionalSettings& regional) {
-    return CleanUp(FormatFixed(value, 2, true, regional));
+    return FormatFixed(value, 2, true, regional).CleanedUp();
 }
 
 std::string FormatPlainAmount(Amount value, const RegionalSettings& regional) {
-    return CleanUp(FormatFixed(value, 2, false, regional));
+    return FormatFixed(value, 2, false, regional).CleanedUp();
 }
 
 std::string FormatGeneral(Amount value, const RegionalSettings& regional) {
     constexpr int kSignificantDigits = 15;
     std::uint64_t magnitude = Magnitude(value);
-    const int digit_count = static_cast<int>(std::to_string(magnitude).size());
+    char digits[20];
+    const int digit_count =
+        static_cast<int>(std::to_chars(digits, digits + sizeof digits, magnitude).ptr - digits);
     if (digit_count > kSignificantDigits) {
         // At most 19 digits, so only decimals (4 of them) are ever dropped.
         const std::uint64_t step = kPowersOf10[digit_count - kSignificantDigits];
@@ -163,17 +197,20 @@ std::string FormatGeneral(Amount value, const RegionalSettings& regional) {
         magnitude -= remainder;
         if (remainder * 2 >= step) magnitude += step;
     }
-    std::string out;
-    if (value < 0 && magnitude != 0) out += '-';
-    out += std::to_string(magnitude / 10000);
-    std::string fraction = std::to_string(magnitude % 10000);
-    fraction.insert(0, 4 - fraction.size(), '0');
-    fraction.erase(fraction.find_last_not_of('0') + 1);
-    if (!fraction.empty()) {
-        out += regional.decimal_separator;
-        out += fraction;
+    NumberText out;
+    if (value < 0 && magnitude != 0) out.Add('-');
+    out.AddWhole(magnitude / 10000, false, regional.thousands_separator);
+    std::uint64_t fraction = magnitude % 10000;
+    if (fraction != 0) {
+        out.Add(regional.decimal_separator);
+        int decimals = 4;
+        while (fraction % 10 == 0) {
+            fraction /= 10;
+            --decimals;
+        }
+        out.AddFraction(fraction, decimals);
     }
-    return CleanUp(std::move(out));
+    return out.CleanedUp();
 }
 
 std::string ReformatDecimalText(std::string_view text, const RegionalSettings& regional) {
@@ -192,7 +229,7 @@ std::string ReformatDecimalText(std::string_view text, const RegionalSettings& r
 }
 
 std::string FormatWholeNumber(Amount value, const RegionalSettings& regional) {
-    return NoBreakToSpace(FormatFixed(value, 0, true, regional));
+    return FormatFixed(value, 0, true, regional).WithPlainSpaces();
 }
 
 double TextToFloat(std::string_view text, const RegionalSettings& regional) {
@@ -225,6 +262,13 @@ std::int32_t TextToInt(std::string_view text) {
 }
 
 Amount TextToFixed4(std::string_view text, const RegionalSettings& regional) {
+    // Bank amounts are plain digits: read them without the general parse.
+    if (!text.empty() && text.size() <= 14 &&
+        std::all_of(text.begin(), text.end(), [](char c) { return IsDigit(c); })) {
+        Amount value = 0;
+        for (char c : text) value = value * 10 + (c - '0');
+        return value * 10000;
+    }
     std::string normalized = RemoveBlanks(text);
     if (regional.decimal_separator == ',') ReplaceChar(normalized, '.', ",");
     if (regional.decimal_separator == '.') ReplaceChar(normalized, ',', ".");
