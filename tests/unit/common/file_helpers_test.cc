@@ -4,6 +4,10 @@
 
 #include <filesystem>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "../print/fake_message_boxes.h"
 #include "../print/scratch_folder.h"
 
@@ -142,6 +146,28 @@ TEST(CopyFileViaTest, TargetThatCannotBeReplacedStaysAndIsReported) {
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_NE(boxes.shown[0].text.find("\"Zuta.exe\" je otevřen"), std::string::npos);
 }
+
+#ifdef _WIN32
+TEST(CopyFileViaTest, TargetHeldOpenWithoutSharingStaysAsItWas) {
+    ScratchFolder scratch;
+    scratch.Write("src\\Zuta.exe", "new");
+    const std::string target = scratch.Write("dst\\Zuta.exe", "old");
+    HANDLE held = CreateFileW(PathFromText(target).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    FakeMessageBoxes boxes;
+    FixedClock clock;
+    const bool copied =
+        CopyFileVia(scratch.Text() + "src", scratch.Text() + "dst", "Zuta.exe", boxes, clock);
+    CloseHandle(held);
+    EXPECT_FALSE(copied);
+    EXPECT_EQ(ScratchFolder::Read(target), "old");
+    EXPECT_FALSE(ScratchFolder::Exists(scratch.Text() + "dst\\tmpFile140509.tmp"));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find("\"Zuta.exe\" je otevřen jiným programem"),
+              std::string::npos);
+}
+#endif
 
 TEST(CopyFileViaTest, EmptyFolderArgumentsGiveFalse) {
     ScratchFolder scratch;
