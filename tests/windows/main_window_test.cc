@@ -133,6 +133,15 @@ TEST_F(MainWindowTest, LayoutCaptionsAndVersionInCaption) {
     EXPECT_FALSE(IsWindowVisible(overview));
 
     EXPECT_FALSE(e2e::SaveScreenshot(L"main-window", window).empty());
+
+    // Its button is disabled, so only the driver can show it; "Zpět" hides it again.
+    ShowWindow(overview, SW_SHOW);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(overview) != FALSE; }));
+    EXPECT_EQ(e2e::GetText(overview), W("Přehled o výši pojistného"));
+    e2e::SaveScreenshot(L"premium-overview", overview);
+    EXPECT_TRUE(e2e::Click(e2e::WaitForChild(overview, kPremiumBackId)));
+    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindowVisible(overview); }));
+    EXPECT_TRUE(IsWindow(overview));
 }
 
 TEST_F(MainWindowTest, KonecEndsWithExitCodeZeroAndReleasesTheInstance) {
