@@ -32,11 +32,6 @@ std::vector<std::string_view> SplitLines(std::string_view bytes) {
     return lines;
 }
 
-std::string_view Field(std::string_view line, size_t first, size_t width) {
-    if (first == 0 || first > line.size()) return {};
-    return line.substr(first - 1, width);
-}
-
 std::string_view NextToken(std::string_view& rest) {
     const size_t space = rest.find(' ');
     std::string_view token = rest.substr(0, space);
@@ -51,17 +46,33 @@ std::string DottedDate(std::string_view date) {
     return out;
 }
 
-std::string Concat(std::initializer_list<std::string_view> parts) {
+namespace {
+
+size_t SizeOf(std::initializer_list<std::string_view> parts) {
     size_t size = 0;
     for (std::string_view part : parts) size += part.size();
-    // Sized at construction: one allocation and no growth.
-    std::string out(size, '\0');
+    return size;
+}
+
+void CopyParts(std::string& out, std::initializer_list<std::string_view> parts) {
     char* data = out.data();
     for (std::string_view part : parts) {
         if (!part.empty()) std::memcpy(data, part.data(), part.size());
         data += part.size();
     }
+}
+
+}  // namespace
+
+std::string Concat(std::initializer_list<std::string_view> parts) {
+    // Sized at construction: one allocation and no growth.
+    std::string out(SizeOf(parts), '\0');
+    CopyParts(out, parts);
     return out;
+}
+
+void AddConcat(std::vector<std::string>& entries, std::initializer_list<std::string_view> parts) {
+    CopyParts(entries.emplace_back(SizeOf(parts), '\0'), parts);
 }
 
 void TextParts::Add(std::initializer_list<std::string_view> parts) {

@@ -21,7 +21,10 @@ std::string_view Stars(size_t count);
 std::vector<std::string_view> SplitLines(std::string_view bytes);
 
 // Characters first..first+width-1 (1-based), as far as the line reaches.
-std::string_view Field(std::string_view line, size_t first, size_t width);
+inline std::string_view Field(std::string_view line, size_t first, size_t width) {
+    if (first == 0 || first > line.size()) return {};
+    return line.substr(first - 1, width);
+}
 
 // Takes the text before the first space off `rest`, together with the space;
 // without a space takes everything.
@@ -33,6 +36,8 @@ std::string DottedDate(std::string_view date);
 
 // The parts joined with one allocation.
 std::string Concat(std::initializer_list<std::string_view> parts);
+// The same, made in place as the next entry of `entries`.
+void AddConcat(std::vector<std::string>& entries, std::initializer_list<std::string_view> parts);
 
 // Collects the parts of a text made piece by piece (a print record) and joins
 // them with one allocation. The parts must outlive Build().

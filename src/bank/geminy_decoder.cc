@@ -20,8 +20,8 @@ constexpr size_t kStarsWidth = 70;
 void DecodeGeminy(const BankSource& source, const RegionalSettings& regional,
                   PreviewLines& preview) {
     preview.clear();
-    preview.push_back(Concat({"Soubor:  ", source.path}));
-    preview.push_back(Concat({"Ze dne:  ", FormatFileDate(source.modified)}));
+    AddConcat(preview, {"Soubor:  ", source.path});
+    AddConcat(preview, {"Ze dne:  ", FormatFileDate(source.modified)});
     preview.emplace_back(Stars(kStarsWidth));
     preview.emplace_back();
 
@@ -41,29 +41,29 @@ void DecodeGeminy(const BankSource& source, const RegionalSettings& regional,
             Concat({"Ve prospěch účtu:  ",
                     TrimRightSpaces(Concat({Field(line, 96, 16), " / ", Field(line, 22, 4), "   ",
                                             Field(line, 272, 20)}))}));
-        orders.push_back(Concat({"Částka:  ", FormatAmount(amount, regional)}));
-        orders.push_back(Concat({"VS:  ", Field(line, 60, 10)}));
-        orders.push_back(Concat({"KS:  ", Field(line, 50, 10)}));
-        orders.push_back(Concat({"SS:  ", Field(line, 70, 10)}));
-        orders.push_back(Concat({"Info:  ", TrimRightSpaces(Field(line, 112, 140))}));
+        AddConcat(orders, {"Částka:  ", FormatAmount(amount, regional)});
+        AddConcat(orders, {"VS:  ", Field(line, 60, 10)});
+        AddConcat(orders, {"KS:  ", Field(line, 50, 10)});
+        AddConcat(orders, {"SS:  ", Field(line, 70, 10)});
+        AddConcat(orders, {"Info:  ", TrimRightSpaces(Field(line, 112, 140))});
     }
 
     const std::string total = FormatAmount(sum, regional);
     if (!lines.empty()) {
         const std::string_view first = lines.front();
-        preview.push_back(Concat({"Druh platebního styku:  ",
-                                  Field(first, 7, 2) == "11" ? "platební příkaz k úhradě" : ""}));
-        preview.push_back(Concat({"Na vrub účtu:  ", Field(first, 80, 16), " / ",
-                                  Field(first, 15, 4), "   ", Field(first, 252, 20)}));
-        preview.push_back(Concat({"Celková částka k proplacení:  ", total}));
+        AddConcat(preview, {"Druh platebního styku:  ",
+                            Field(first, 7, 2) == "11" ? "platební příkaz k úhradě" : ""});
+        AddConcat(preview, {"Na vrub účtu:  ", Field(first, 80, 16), " / ", Field(first, 15, 4),
+                            "   ", Field(first, 252, 20)});
+        AddConcat(preview, {"Celková částka k proplacení:  ", total});
         preview.push_back(
             Concat({"Datum splatnosti:  ", CompactToDottedDate(Field(first, 44, 6))}));
     }
     preview.reserve(preview.size() + orders.size() + 1);
     for (std::string& entry : orders) preview.push_back(std::move(entry));
-    preview.push_back(Concat({kCrLf, Stars(kStarsWidth), kCrLf,
-                              "Celkový počet řádků:  ", std::to_string(order_count), kCrLf,
-                              "Celková částka k proplacení:  ", total, kCrLf, Stars(kStarsWidth)}));
+    AddConcat(preview, {kCrLf, Stars(kStarsWidth), kCrLf,
+                        "Celkový počet řádků:  ", std::to_string(order_count), kCrLf,
+                        "Celková částka k proplacení:  ", total, kCrLf, Stars(kStarsWidth)});
 }
 
 void DecodeGeminy(const std::filesystem::path& path, PreviewLines& preview,

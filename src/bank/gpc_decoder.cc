@@ -39,7 +39,7 @@ class GpcDecoder {
     void Decode(const BankSource& source) {
         path_ = source.path;
         preview_.clear();
-        preview_.push_back(Concat({"Soubor:  ", source.path, kCrLf, Stars(70)}));
+        AddConcat(preview_, {"Soubor:  ", source.path, kCrLf, Stars(70)});
         const std::vector<std::string_view> lines = SplitLines(source.bytes);
         // Items, the most common lines, take ten entries and one job record.
         preview_.reserve(lines.size() * 11 + 2);
@@ -56,11 +56,11 @@ class GpcDecoder {
         const std::string items = std::to_string(items_);
         const std::string credits = std::to_string(credits_);
         const std::string debits = std::to_string(debits_);
-        preview_.push_back(Concat({Stars(40), kCrLf, "Celkový počet kredit: ", credits, kCrLf,
-                                   "Celkový počet debet:  ", debits, kCrLf,
-                                   "Celkový počet řádků:  ", items, kCrLf, Stars(40)}));
-        job_lines_.push_back(Concat({head_record_, "<Pocet>", items, kCrLf, "<PocetKredit>",
-                                     credits, kCrLf, "<PocetDebet>", debits, kCrLf}));
+        AddConcat(preview_, {Stars(40), kCrLf, "Celkový počet kredit: ", credits, kCrLf,
+                             "Celkový počet debet:  ", debits, kCrLf,
+                             "Celkový počet řádků:  ", items, kCrLf, Stars(40)});
+        AddConcat(job_lines_, {head_record_, "<Pocet>", items, kCrLf, "<PocetKredit>", credits,
+                               kCrLf, "<PocetDebet>", debits, kCrLf});
     }
 
   private:
@@ -86,15 +86,15 @@ class GpcDecoder {
         const std::string posting_date = DottedDate(Field(line, 109, 6));
 
         preview_.emplace_back("******** Výpis v Kč ********");
-        preview_.push_back(Concat({"Účet:  ", account}));
-        preview_.push_back(Concat({"Název účtu:  ", name}));
-        preview_.push_back(Concat({"Datum starého zůstatku:  ", old_date}));
-        preview_.push_back(Concat({"Starý zůstatek:  ", old_balance}));
-        preview_.push_back(Concat({"Nový zůstatek:  ", new_balance}));
-        preview_.push_back(Concat({"Debet:  ", debit}));
-        preview_.push_back(Concat({"Kredit:  ", credit}));
-        preview_.push_back(Concat({"Pořadové číslo výpisu:  ", number}));
-        preview_.push_back(Concat({"Datum účtování:  ", posting_date}));
+        AddConcat(preview_, {"Účet:  ", account});
+        AddConcat(preview_, {"Název účtu:  ", name});
+        AddConcat(preview_, {"Datum starého zůstatku:  ", old_date});
+        AddConcat(preview_, {"Starý zůstatek:  ", old_balance});
+        AddConcat(preview_, {"Nový zůstatek:  ", new_balance});
+        AddConcat(preview_, {"Debet:  ", debit});
+        AddConcat(preview_, {"Kredit:  ", credit});
+        AddConcat(preview_, {"Pořadové číslo výpisu:  ", number});
+        AddConcat(preview_, {"Datum účtování:  ", posting_date});
 
         // A later head replaces an earlier one; item numbers go on.
         head_record_ = Concat({"[Table]<zerkonHead>",
@@ -148,14 +148,14 @@ class GpcDecoder {
         const std::string due_date = DottedDate(Field(line, 123, 6));
 
         preview_.emplace_back("******** Obratová položka v Kč ********");
-        preview_.push_back(Concat({"Účet:  ", account, " / ", bank_code}));
-        preview_.push_back(Concat({"Číslo dokladu:  ", document}));
-        preview_.push_back(Concat({PostingLabel(code), ":  ", amount_text, " Kč"}));
-        preview_.push_back(Concat({"VS:  ", variable_symbol}));
-        preview_.push_back(Concat({"KS:  ", constant_symbol}));
-        preview_.push_back(Concat({"SS:  ", specific_symbol}));
-        preview_.push_back(Concat({"Zpráva:  ", message}));
-        preview_.push_back(Concat({"Datum splatnosti:  ", due_date}));
+        AddConcat(preview_, {"Účet:  ", account, " / ", bank_code});
+        AddConcat(preview_, {"Číslo dokladu:  ", document});
+        AddConcat(preview_, {PostingLabel(code), ":  ", amount_text, " Kč"});
+        AddConcat(preview_, {"VS:  ", variable_symbol});
+        AddConcat(preview_, {"KS:  ", constant_symbol});
+        AddConcat(preview_, {"SS:  ", specific_symbol});
+        AddConcat(preview_, {"Zpráva:  ", message});
+        AddConcat(preview_, {"Datum splatnosti:  ", due_date});
 
         ++items_;
         const std::string item_number = std::to_string(items_);

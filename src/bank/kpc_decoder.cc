@@ -20,8 +20,8 @@ class KpcDecoder {
 
     void Decode(const BankSource& source) {
         preview_.clear();
-        preview_.push_back(Concat({"Soubor:  ", source.path}));
-        preview_.push_back(Concat({"Ze dne:  ", FormatFileDate(source.modified)}));
+        AddConcat(preview_, {"Soubor:  ", source.path});
+        AddConcat(preview_, {"Ze dne:  ", FormatFileDate(source.modified)});
         preview_.emplace_back();
 
         const std::vector<std::string_view> lines = SplitLines(source.bytes);
@@ -42,16 +42,16 @@ class KpcDecoder {
             } else if (line.starts_with("3 +")) {
                 continue;
             } else if (line.starts_with("2 ")) {
-                preview_.push_back(Concat({Stars(kStarsWidth), kCrLf, firm_line_}));
+                AddConcat(preview_, {Stars(kStarsWidth), kCrLf, firm_line_});
                 AppendGroupHeader(line);
             } else {
                 AppendItem(line);
             }
         }
-        preview_.push_back(Concat({Stars(kStarsWidth), kCrLf,
-                                   "Celkový počet řádků:  ", std::to_string(item_count_), kCrLf,
-                                   "Celková částka k proplacení:  ", FormatAmount(sum_, regional_),
-                                   kCrLf, Stars(kStarsWidth)}));
+        AddConcat(preview_,
+                  {Stars(kStarsWidth), kCrLf, "Celkový počet řádků:  ", std::to_string(item_count_),
+                   kCrLf, "Celková částka k proplacení:  ", FormatAmount(sum_, regional_), kCrLf,
+                   Stars(kStarsWidth)});
     }
 
   private:
@@ -61,11 +61,11 @@ class KpcDecoder {
         const std::string_view account = NextToken(rest);
         const std::string_view amount = NextToken(rest);
         const std::string_view due_date = NextToken(rest);
-        preview_.push_back(Concat({"Na vrub účtu:  ", account, " / ", bank_code_}));
-        preview_.push_back(Concat({"Celková částka k proplacení:  ",
-                                   FormatAmount(TextToHundredths(amount, regional_), regional_)}));
-        preview_.push_back(Concat(
-            {"Datum splatnosti:  ", DottedDate(due_date), kCrLf, Stars(kStarsWidth), kCrLf}));
+        AddConcat(preview_, {"Na vrub účtu:  ", account, " / ", bank_code_});
+        AddConcat(preview_, {"Celková částka k proplacení:  ",
+                             FormatAmount(TextToHundredths(amount, regional_), regional_)});
+        AddConcat(preview_,
+                  {"Datum splatnosti:  ", DottedDate(due_date), kCrLf, Stars(kStarsWidth), kCrLf});
     }
 
     void AppendItem(std::string_view line) {
@@ -78,26 +78,26 @@ class KpcDecoder {
         const Amount amount = TextToHundredths(amount_text, regional_);
         ++item_count_;
         sum_ = AddSaturating(sum_, amount);
-        preview_.push_back(Concat({"Ve prospěch účtu:  ",
-                                   account,
-                                   " / ",
-                                   Field(bank_and_constant, 1, 4),
-                                   kCrLf,
-                                   "Částka:  ",
-                                   FormatAmount(amount, regional_),
-                                   kCrLf,
-                                   "VS:  ",
-                                   variable_symbol,
-                                   kCrLf,
-                                   "KS:  ",
-                                   Field(bank_and_constant, 5, 4),
-                                   kCrLf,
-                                   "SS:  ",
-                                   specific_symbol,
-                                   kCrLf,
-                                   "Zpráva pro příjemce:  ",
-                                   rest,
-                                   kCrLf}));
+        AddConcat(preview_, {"Ve prospěch účtu:  ",
+                             account,
+                             " / ",
+                             Field(bank_and_constant, 1, 4),
+                             kCrLf,
+                             "Částka:  ",
+                             FormatAmount(amount, regional_),
+                             kCrLf,
+                             "VS:  ",
+                             variable_symbol,
+                             kCrLf,
+                             "KS:  ",
+                             Field(bank_and_constant, 5, 4),
+                             kCrLf,
+                             "SS:  ",
+                             specific_symbol,
+                             kCrLf,
+                             "Zpráva pro příjemce:  ",
+                             rest,
+                             kCrLf});
     }
 
     const RegionalSettings& regional_;
