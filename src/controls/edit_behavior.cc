@@ -145,14 +145,21 @@ KeyResult EditBehavior::KeyDown(int key, ShiftState shift, const EditEnvironment
         MakeShortCut(result.key, shift) == settings_.button_short_cut) {
         result.click_button = true;
     }
+    result.owner_event_after = !settings_.key_first_inherited;
     return result;
 }
 
 CharResult EditBehavior::Char(char ch, const EditEnvironment& env) {
+    ch = CharMessage(ch);
+    if (ch == 0) return {};
+    return KeyPress(ch, env);
+}
+
+char EditBehavior::CharMessage(char ch) {
     if (settings_.edit_type == TypeEdit::teMask) {
         state_.undo_text = state_.text;
         state_.saved_caret = state_.sel_start;
-        if (MaskDropsCharacter(ch)) return {};
+        if (MaskDropsCharacter(ch)) return 0;
     } else if (NumberType()) {
         state_.undo_text = state_.text;
         state_.undo_value = state_.value;
@@ -163,7 +170,7 @@ CharResult EditBehavior::Char(char ch, const EditEnvironment& env) {
         char other = state_.number_separator == ',' ? '.' : ',';
         if (ch == other && Contains(state_.number_allowed, ch)) ch = state_.number_separator;
     }
-    return KeyPress(ch, env);
+    return ch;
 }
 
 bool EditBehavior::NumberKeyPressAllowed(char ch) const {
@@ -232,6 +239,7 @@ CharResult EditBehavior::KeyPress(char ch, const EditEnvironment& env) {
             break;
     }
     result.ch = ApplyCase(ch, env);
+    result.owner_event_after = !settings_.key_first_inherited;
     return result;
 }
 

@@ -105,15 +105,22 @@ struct EditState {
 // target that the environment reported usable.
 enum class FocusMove { None, Next, Previous, Down, Up, PgDown, PgUp };
 
+// The "standard processing" of a key is the owner's key event followed by
+// the edit's own handling of what is left of the key. With KeyFirstInherited
+// the owner's event runs before the control's own processing (the caller
+// does that and passes on what the event left); otherwise it runs after it,
+// when `owner_event_after` says so.
 struct KeyResult {
     int key = 0;  // the key to pass on to the standard processing; 0 = discarded
     FocusMove focus = FocusMove::None;
     bool click_button = false;
+    bool owner_event_after = false;
 };
 
 struct CharResult {
     char ch = 0;  // the character for the standard processing; 0 = nothing
     FocusMove focus = FocusMove::None;
+    bool owner_event_after = false;
 };
 
 struct ExitResult {
@@ -158,6 +165,11 @@ public:
     KeyResult KeyDown(int key, ShiftState shift, const EditEnvironment& env);
     // Character message and key-press of one character.
     CharResult Char(char ch, const EditEnvironment& env);
+    // The two stages apart, for a caller that runs the owner's key-press
+    // event between them: the character message takes the undo copy and
+    // returns the character rewritten, or 0 when it is dropped here.
+    char CharMessage(char ch);
+    CharResult KeyPress(char ch, const EditEnvironment& env);
 
     void Enter(bool by_mouse, const EditEnvironment& env);
     ExitResult Exit(const EditEnvironment& env);
@@ -174,7 +186,6 @@ private:
     bool NumberType() const { return IsNumberType(settings_.edit_type); }
     FocusMove Resolve(FocusMove wanted, const EditEnvironment& env) const;
     char ApplyCase(char ch, const EditEnvironment& env) const;
-    CharResult KeyPress(char ch, const EditEnvironment& env);
     bool NumberKeyPressAllowed(char ch) const;
     void PlaceEntryCaret();
     std::optional<std::string> NumberExit(const EditEnvironment& env);

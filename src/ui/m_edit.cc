@@ -270,6 +270,15 @@ void TMEdit::SetButtonWidth(int width) {
     LayoutButton();
 }
 
+HFONT TMEdit::ButtonFont() const {
+    HWND owner = button_ ? button_ : hwnd_;
+    return reinterpret_cast<HFONT>(SendMessageW(owner, WM_GETFONT, 0, 0));
+}
+
+void TMEdit::SetButtonFont(HFONT font) {
+    SendMessageW(button_ ? button_ : hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
 void TMEdit::SetButtonCaption(const std::string& caption) {
     behavior_.settings().button_caption = caption;
     if (button_) SetWindowTextW(button_, Wide(caption).c_str());
@@ -356,6 +365,9 @@ void TMEdit::MoveFocus(edit::FocusMove move) {
 void TMEdit::ReportExit() {
     std::string message = std::move(pending_message_);
     pending_message_.clear();
+    // Focus goes back first, so that the message box hands it back to this
+    // field when it closes.
+    SetFocus(hwnd_);
     if (!message.empty()) {
         if (on_error) {
             on_error(*this, message);
@@ -365,7 +377,7 @@ void TMEdit::ReportExit() {
                         MB_OK | MB_ICONWARNING);
         }
     }
-    SetFocus(hwnd_);
+    if (GetFocus() != hwnd_) SetFocus(hwnd_);
     g_reporting = false;
     if (pending_on_exit_) {
         pending_on_exit_ = false;
@@ -431,12 +443,18 @@ LRESULT TMEdit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
             ReadEdit();
             edit::ShiftState shift{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
                                    GetKeyState(VK_MENU) < 0};
+            WORD key = static_cast<WORD>(wparam);
+            if (behavior_.settings().key_first_inherited && on_key_down) {
+                on_key_down(*this, key, shift);
+            }
             const std::string before = behavior_.state().text;
-            edit::KeyResult r = behavior_.KeyDown(static_cast<int>(wparam), shift, Environment());
+            edit::KeyResult r = behavior_.KeyDown(key, shift, Environment());
             if (behavior_.state().text != before || r.key == 0) WriteEdit();
             if (r.focus != edit::FocusMove::None) MoveFocus(r.focus);
             if (r.click_button) ClickButton();
-            if (r.key != 0) return Standard(message, static_cast<WPARAM>(r.key), lparam);
+            key = static_cast<WORD>(r.key);
+            if (key != 0 && r.owner_event_after && on_key_down) on_key_down(*this, key, shift);
+            if (key != 0) return Standard(message, key, lparam);
             return 0;
         }
         case WM_CHAR: {
@@ -445,7 +463,14 @@ LRESULT TMEdit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
                                           : UnicodeToCp1250(static_cast<char32_t>(wparam));
             const std::string before = behavior_.state().text;
             const int before_start = behavior_.state().sel_start;
-            edit::CharResult r = behavior_.Char(ch, Environment());
+            edit::CharResult r;
+            char rewritten = behavior_.CharMessage(ch);
+            if (rewritten != 0) {
+                if (behavior_.settings().key_first_inherited && on_key_press) {
+                    on_key_press(*this, rewritten);
+                }
+                r = behavior_.KeyPress(rewritten, Environment());
+            }
             if (behavior_.state().text != before || behavior_.state().sel_start != before_start) {
                 WriteEdit();
             }
@@ -453,6 +478,7 @@ LRESULT TMEdit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
                 MoveFocus(r.focus);
                 return 0;
             }
+            if (r.ch != 0 && r.owner_event_after && on_key_press) on_key_press(*this, r.ch);
             if (r.ch == 0) return 0;
             const WPARAM out = r.ch == ch && wparam >= 0x80
                                    ? wparam

@@ -95,6 +95,15 @@ public:
     std::function<void(TMEdit&)> on_change;
     std::function<void(TMEdit&)> on_enter;
     std::function<void(TMEdit&)> on_exit;
+    // The owner's key events (OnKeyDown, OnKeyPress); setting the key or the
+    // character to 0 discards it. KeyFirstInherited runs them before the
+    // control's own processing, otherwise after it.
+    std::function<void(TMEdit&, WORD& key, edit::ShiftState shift)> on_key_down;
+    std::function<void(TMEdit&, char& ch)> on_key_press;
+    // ButtonFont: the side button's font, or the control's own font while
+    // there is no button.
+    HFONT ButtonFont() const;
+    void SetButtonFont(HFONT font);
 
 protected:
     virtual void PositionChanged() {}

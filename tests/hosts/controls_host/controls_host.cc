@@ -27,6 +27,7 @@ private:
     TMEdit& Add(std::unique_ptr<TMEdit> control);
 
     HWND hwnd_ = nullptr;
+    HWND last_focus_ = nullptr;
     std::vector<std::unique_ptr<TMEdit>> controls_;
 };
 
@@ -158,6 +159,16 @@ LRESULT ControlsHost::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
             if (HBRUSH brush = ControlBackgroundBrush(reinterpret_cast<HWND>(lparam),
                                                       reinterpret_cast<HDC>(wparam))) {
                 return reinterpret_cast<LRESULT>(brush);
+            }
+            break;
+        case WM_ACTIVATE:
+            // A window gets its focused control back with its activation.
+            if (LOWORD(wparam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(hwnd_, focus)) last_focus_ = focus;
+            } else if (last_focus_ && IsWindow(last_focus_)) {
+                SetFocus(last_focus_);
+                return 0;
             }
             break;
         case WM_DESTROY:

@@ -137,6 +137,18 @@ TEST(EditKeys, EnterMovesLikeTabAndInsertsNothing) {
     EXPECT_EQ(r.ch, '\r');
 }
 
+TEST(EditKeys, OwnerEventsRunAfterUnlessKeyFirstInherited) {
+    EditBehavior e = Loaded({}, "ab");
+    EXPECT_TRUE(e.KeyDown('X', {}, Czech()).owner_event_after);
+    EXPECT_TRUE(e.Char('x', Czech()).owner_event_after);
+    // A key used for a focus move never reaches the owner.
+    EXPECT_FALSE(e.KeyDown(vk::kDown, {}, Czech()).owner_event_after);
+    EXPECT_FALSE(e.Char('\r', Czech()).owner_event_after);
+    e.settings().key_first_inherited = true;
+    EXPECT_FALSE(e.KeyDown('X', {}, Czech()).owner_event_after);
+    EXPECT_FALSE(e.Char('x', Czech()).owner_event_after);
+}
+
 TEST(EditButton, ShortCutClicksOnlyWhenSet) {
     EditSettings s;
     s.edit_type = TypeEdit::teMask;
@@ -430,6 +442,32 @@ TEST(EditEntry, CaretPlacement) {
     z.Enter(false, Czech());
     EXPECT_EQ(z.state().sel_start, 0);
     EXPECT_EQ(z.state().sel_length, 0);
+}
+
+TEST(EditEntry, MouseEntryKeepsTheClickedCaret) {
+    EditSettings s;
+    s.auto_select = true;
+    s.cursor_end_field = CursorEndField::cfEnd;
+    EditBehavior e = Loaded(s, "abcd");
+    e.state().sel_start = 2;
+    e.Enter(true, Czech());
+    EXPECT_EQ(e.state().sel_start, 2);
+    EXPECT_EQ(e.state().sel_length, 0);
+    e.Enter(false, Czech());
+    EXPECT_EQ(e.state().sel_length, 4);
+}
+
+TEST(EditEntry, SavedCaretForPositionFields) {
+    EditSettings s;
+    s.cursor_end_field = CursorEndField::cfPosition;
+    s.string_edit.exit_string = ExitString::esRight;
+    EditBehavior e = Loaded(s, "abcd");
+    e.Enter(false, Czech());
+    e.state().sel_start = 1;
+    e.Exit(Czech());
+    e.state().sel_start = 4;
+    e.Enter(false, Czech());
+    EXPECT_EQ(e.state().sel_start, 1);
 }
 
 TEST(EditEntry, NumberEntryCutsSurplusDecimals) {
