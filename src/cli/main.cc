@@ -12,6 +12,7 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 
 #include <cstdio>
 #endif
@@ -111,6 +112,8 @@ int wmain(int argc, wchar_t** argv) {
     // Output is written byte for byte: raw Windows-1250 must not gain CRs.
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
+    // Terminal text is UTF-8; a console shows it as such.
+    SetConsoleOutputCP(CP_UTF8);
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.push_back(WideToUtf8(argv[i]));
     return zerkon::cli::Run(std::move(args), std::cout, std::cerr);
