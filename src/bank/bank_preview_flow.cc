@@ -24,7 +24,9 @@ std::string BankWindowCaption(int mode) {
     return "Náhled příkazu do banky v elektronickém tvaru ve formátu " + BankFormatName(mode);
 }
 
-std::string BankOpenButtonCaption(int mode) { return "Soubor " + BankFormatName(mode); }
+std::string BankOpenButtonCaption(int mode) {
+    return "Soubor " + BankFormatName(mode);
+}
 
 std::string BankDialogFilter(int mode) {
     switch (mode) {

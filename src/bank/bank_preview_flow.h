@@ -32,7 +32,7 @@ using BankTextLines = std::vector<std::string>;
 // The decoders; each clears `preview` first. A file that cannot be read
 // raises an exception whose what() is the system's message (program text).
 class BankDecoders {
-public:
+  public:
     virtual ~BankDecoders() = default;
     virtual void DecodeKpc(const std::filesystem::path& file, BankTextLines& preview) = 0;
     virtual void DecodeGpc(const std::filesystem::path& file, BankTextLines& preview,
@@ -44,7 +44,7 @@ public:
 // Failures (a missing template, a job file that cannot be written) raise an
 // exception carrying the system's message.
 class BankJobHandOff {
-public:
+  public:
     virtual ~BankJobHandOff() = default;
     virtual void BeginBankJob(std::string_view section, BankTextLines& job_lines) = 0;
     virtual void PrintBankJob(const BankTextLines& job_lines) = 0;
@@ -52,7 +52,7 @@ public:
 
 // The window's controls and its error dialog.
 class BankPreviewView {
-public:
+  public:
     virtual ~BankPreviewView() = default;
     virtual void HidePreview() = 0;
     // Replaces the memo's whole text at once (lines ending in CR LF), sets its
@@ -63,7 +63,7 @@ public:
 };
 
 class BankPreviewFlow {
-public:
+  public:
     BankPreviewFlow(int mode, FileOpenDialog& dialog, BankDecoders& decoders,
                     BankJobHandOff& hand_off, BankPreviewView& view);
 
@@ -76,7 +76,7 @@ public:
     // "Tisk": hand the statement decoded last to the print engine.
     void Print();
 
-private:
+  private:
     bool DecodeInto(const std::filesystem::path& file, BankTextLines& preview);
 
     int mode_;

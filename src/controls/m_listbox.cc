@@ -20,7 +20,9 @@ void ListBoxBehaviour::Enter() {
     colour_ = settings_.color_on_focus;
 }
 
-void ListBoxBehaviour::Exit() { colour_ = normal_colour_; }
+void ListBoxBehaviour::Exit() {
+    colour_ = normal_colour_;
+}
 
 ListBoxKeyResult ListBoxBehaviour::KeyDown(int key, const ListBoxItems& items) {
     if (!settings_.key_down_up) return {ListBoxFocusMove::None, key};

@@ -26,12 +26,12 @@ inline constexpr const char* kListBoxVersion = "1.18";
 // cleared only by Ctrl key-downs and key-ups that a list box receives, so a
 // Ctrl released while another control has focus leaves it set.
 class CtrlHeldFlag {
-public:
+  public:
     bool held() const { return held_; }
     void set(bool held) { held_ = held; }
     static CtrlHeldFlag& Shared();
 
-private:
+  private:
     bool held_ = false;
 };
 
@@ -52,7 +52,7 @@ struct ListBoxKeyResult {
 };
 
 class ListBoxBehaviour {
-public:
+  public:
     explicit ListBoxBehaviour(ListBoxSettings settings = {},
                               CtrlHeldFlag& ctrl = CtrlHeldFlag::Shared())
         : settings_(settings), ctrl_(&ctrl) {}
@@ -74,7 +74,7 @@ public:
     ListBoxKeyResult KeyDown(int key, const ListBoxItems& items);
     void KeyUp(int key);
 
-private:
+  private:
     ListBoxSettings settings_;
     CtrlHeldFlag* ctrl_;
     std::string version_ = kListBoxVersion;

@@ -40,7 +40,7 @@ struct FocusTargetState {
 
 // What the memo's behaviour needs of the real control.
 class MemoHost {
-public:
+  public:
     virtual ~MemoHost() = default;
     virtual int CaretLine() = 0;  // line index of the caret, 0-based
     virtual int LineCount() = 0;  // number of lines; 0 or 1 for an empty memo
@@ -63,7 +63,7 @@ struct MemoSettings {
 inline constexpr const char* kMemoVersion = "1.02";
 
 class MemoBehaviour {
-public:
+  public:
     explicit MemoBehaviour(MemoSettings settings = {}) : settings_(settings) {}
 
     const MemoSettings& settings() const { return settings_; }
@@ -92,7 +92,7 @@ public:
     // memo: always, so that the memo alone decides.
     static constexpr bool WantsTab() { return true; }
 
-private:
+  private:
     void Leave(MemoHost& host, bool forward);
 
     MemoSettings settings_;

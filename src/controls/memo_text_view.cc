@@ -58,9 +58,13 @@ void MemoTextView::SetPage(int lines) {
     top_line_ = std::min(top_line_, MaxTopLine());
 }
 
-int MemoTextView::MaxTopLine() const { return std::max(0, LineCount() - page_); }
+int MemoTextView::MaxTopLine() const {
+    return std::max(0, LineCount() - page_);
+}
 
-void MemoTextView::ScrollTo(int top_line) { top_line_ = std::clamp(top_line, 0, MaxTopLine()); }
+void MemoTextView::ScrollTo(int top_line) {
+    top_line_ = std::clamp(top_line, 0, MaxTopLine());
+}
 
 void MemoTextView::SetCaretLine(int line) {
     caret_line_ = std::clamp(line, 0, LineCount() - 1);

@@ -13,7 +13,7 @@
 namespace zerkon {
 
 class MemoTextView {
-public:
+  public:
     // Replaces the whole text; the caret goes to the top. Lines end at CR LF,
     // CR or LF; a text ending in a line break has an empty last line, as in an
     // edit control.
@@ -42,7 +42,7 @@ public:
     // the caret for Up, Down, Prior, Next, Home, End. False for other keys.
     bool Navigate(int key, bool ctrl);
 
-private:
+  private:
     std::u16string text_;
     std::vector<std::size_t> starts_{0};
     int caret_line_ = 0;

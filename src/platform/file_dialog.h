@@ -8,7 +8,7 @@
 namespace zerkon {
 
 class FileOpenDialog {
-public:
+  public:
     virtual ~FileOpenDialog() = default;
     // `filter` is Windows-1250 program text of description|mask pairs joined
     // by '|', e.g. "KPC soubory (*.kpc)|*.kpc". The dialog opens in the current

@@ -11,13 +11,13 @@
 #include "bank/gpc_decoder.h"
 #include "bank/kpc_decoder.h"
 #include "common/regional.h"
-#include "platform/win32/file_dialog_win32.h"
-#include "platform/win32/wide_text.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/process_starter.h"
 #include "platform/registry.h"
 #include "platform/ui_feedback.h"
+#include "platform/win32/file_dialog_win32.h"
+#include "platform/win32/wide_text.h"
 #include "platform/window_messenger.h"
 #include "print/engine_handoff.h"
 #include "print/job_file.h"
@@ -51,7 +51,7 @@ RegionalSettings UserRegionalSettings() {
 }
 
 class RealBankDecoders : public BankDecoders {
-public:
+  public:
     explicit RealBankDecoders(const RegionalSettings& regional) : regional_(regional) {}
     void DecodeKpc(const std::filesystem::path& file, BankTextLines& preview) override {
         zerkon::DecodeKpc(file, preview, regional_);
@@ -64,12 +64,12 @@ public:
         zerkon::DecodeGeminy(file, preview, regional_);
     }
 
-private:
+  private:
     RegionalSettings regional_;
 };
 
 class WindowMessageBoxes : public MessageBoxes {
-public:
+  public:
     explicit WindowMessageBoxes(HWND owner) : owner_(owner) {}
     MessageResult Show(std::string_view text, std::string_view caption, MessageIcon icon,
                        MessageButtons buttons) override {
@@ -104,14 +104,14 @@ public:
         }
     }
 
-private:
+  private:
     HWND owner_;
 };
 
 // The job's head from the program's template folder; the print through the
 // print engine hand-off, the request naming the main window.
 class ProgramHandOff : public BankJobHandOff {
-public:
+  public:
     ProgramHandOff(HWND main_window, HWND window) : main_window_(main_window), boxes_(window) {}
     void BeginBankJob(std::string_view section, BankTextLines& job_lines) override {
         zerkon::BeginBankJob(SourceFolder, section, job_lines);
@@ -120,8 +120,7 @@ public:
         PrintEngineHandOff engine(PrintEngineServices{
             .read_engine_folder =
                 [] {
-                    return ReadMakerSetting(SystemRegistry(), kOlbrixSubKey, "",
-                                            kInstallPathValue);
+                    return ReadMakerSetting(SystemRegistry(), kOlbrixSubKey, "", kInstallPathValue);
                 },
             .windows = SystemWindowMessenger(),
             .starter = SystemProcessStarter(),
@@ -136,13 +135,13 @@ public:
         engine.PrintBankJob(job_lines);
     }
 
-private:
+  private:
     HWND main_window_;
     WindowMessageBoxes boxes_;
 };
 
 class TFormBanka : public WindowBase, public BankPreviewView {
-public:
+  public:
     TFormBanka(HWND owner, int mode)
         : owner_(owner), mode_(mode), decoders_(UserRegionalSettings()) {}
     bool Create();
@@ -160,7 +159,7 @@ public:
         MessageBoxW(hwnd_, Wide(message).c_str(), L"Zerkon", MB_OK | MB_ICONERROR);
     }
 
-private:
+  private:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     void CreateControls();
     void PlaceOverOwner();
@@ -209,8 +208,10 @@ void TFormBanka::PlaceOverOwner() {
     if (owner_) GetWindowRect(owner_, &owner);
     int left = owner.left + (owner.right - owner.left - width) / 2;
     int top = owner.top + (owner.bottom - owner.top - height) / 2;
-    left = std::max(static_cast<int>(work.left), std::min(left, static_cast<int>(work.right) - width));
-    top = std::max(static_cast<int>(work.top), std::min(top, static_cast<int>(work.bottom) - height));
+    left =
+        std::max(static_cast<int>(work.left), std::min(left, static_cast<int>(work.right) - width));
+    top =
+        std::max(static_cast<int>(work.top), std::min(top, static_cast<int>(work.bottom) - height));
     SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -230,14 +231,28 @@ void TFormBanka::CreateControls() {
 
     const std::string open_caption = BankOpenButtonCaption(mode_);
     const SpeedButtonOptions buttons[] = {
-        {.id = kBankOpenId, .caption = open_caption, .left = 20, .top = 424, .width = 125,
+        {.id = kBankOpenId,
+         .caption = open_caption,
+         .left = 20,
+         .top = 424,
+         .width = 125,
          .height = 26},
-        {.id = kBankPrintId, .caption = "Tisk", .left = 168, .top = 424, .width = 97,
-         .height = 26, .enabled = false},
-        {.id = kBankExitId, .caption = "Zpět", .left = 428, .top = 424, .width = 93,
-         .height = 26},
-        {.id = kBankSettingsId, .caption = "Nastavení", .left = 290, .top = 424, .width = 97,
-         .height = 26, .visible = false, .enabled = false},
+        {.id = kBankPrintId,
+         .caption = "Tisk",
+         .left = 168,
+         .top = 424,
+         .width = 97,
+         .height = 26,
+         .enabled = false},
+        {.id = kBankExitId, .caption = "Zpět", .left = 428, .top = 424, .width = 93, .height = 26},
+        {.id = kBankSettingsId,
+         .caption = "Nastavení",
+         .left = 290,
+         .top = 424,
+         .width = 97,
+         .height = 26,
+         .visible = false,
+         .enabled = false},
     };
     for (const SpeedButtonOptions& options : buttons) {
         HWND button = CreateSpeedButton(hwnd_, options);

@@ -22,7 +22,7 @@ struct ListBoxOptions {
 };
 
 class TMListBox : public ColouredControl {
-public:
+  public:
     TMListBox(HWND parent, const ListBoxOptions& options);
     TMListBox(const TMListBox&) = delete;
     TMListBox& operator=(const TMListBox&) = delete;
@@ -36,7 +36,7 @@ public:
     std::function<void()> on_enter;
     std::function<void()> on_exit;
 
-private:
+  private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT Standard(UINT message, WPARAM wparam, LPARAM lparam);

@@ -52,7 +52,7 @@ HBRUSH ControlBackgroundBrush(HWND child, HDC dc) {
 
 // The memo's behaviour sees the real EDIT through this.
 class TMMemo::Host : public MemoHost {
-public:
+  public:
     Host(TMMemo& memo, LPARAM lparam) : memo_(memo), lparam_(lparam) {}
     int CaretLine() override {
         return static_cast<int>(SendMessageW(memo_.hwnd_, EM_LINEFROMCHAR, WPARAM(-1), 0));
@@ -73,7 +73,7 @@ public:
     void FocusNextInTabOrder() override { Move(FALSE); }
     void FocusPreviousInTabOrder() override { Move(TRUE); }
 
-private:
+  private:
     void Move(BOOL previous) {
         HWND next = GetNextDlgTabItem(GetParent(memo_.hwnd_), memo_.hwnd_, previous);
         if (next) SetFocus(next);
@@ -83,8 +83,8 @@ private:
 };
 
 TMMemo::TMMemo(HWND parent, const MemoOptions& options) : behaviour_(options.settings) {
-    DWORD style = WS_CHILD | WS_BORDER | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
-                  ES_NOHIDESEL;
+    DWORD style =
+        WS_CHILD | WS_BORDER | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL;
     if (options.read_only) style |= ES_READONLY;
     if (options.vertical_scroll_bar) style |= WS_VSCROLL;
     if (options.visible) style |= WS_VISIBLE;
@@ -131,9 +131,13 @@ std::string TMMemo::Text() const {
     return Utf16ToCp1250(std::u16string(buffer.data(), buffer.data() + got));
 }
 
-void TMMemo::Show(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
+void TMMemo::Show(bool visible) {
+    ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+}
 
-void TMMemo::Focus() { SetFocus(hwnd_); }
+void TMMemo::Focus() {
+    SetFocus(hwnd_);
+}
 
 LRESULT CALLBACK TMMemo::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
     auto* memo = reinterpret_cast<TMMemo*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));

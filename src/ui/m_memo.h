@@ -21,7 +21,7 @@ HBRUSH ControlBackgroundBrush(HWND child, HDC dc);
 
 // A brush that follows a ControlColour (system colours resolved).
 class ColourBrush {
-public:
+  public:
     ColourBrush() = default;
     ColourBrush(const ColourBrush&) = delete;
     ColourBrush& operator=(const ColourBrush&) = delete;
@@ -29,18 +29,18 @@ public:
     HBRUSH Get(ControlColour colour);
     static COLORREF Resolve(ControlColour colour);
 
-private:
+  private:
     HBRUSH brush_ = nullptr;
     COLORREF rgb_ = 0;
 };
 
 // Implemented by the colour-managed controls; found through a window property.
 class ColouredControl {
-public:
+  public:
     virtual ~ColouredControl() = default;
     virtual ControlColour Background() const = 0;
 
-protected:
+  protected:
     void Attach(HWND hwnd);
     ColourBrush brush_;
     friend HBRUSH ControlBackgroundBrush(HWND child, HDC dc);
@@ -58,7 +58,7 @@ struct MemoOptions {
 };
 
 class TMMemo : public ColouredControl {
-public:
+  public:
     TMMemo(HWND parent, const MemoOptions& options);
     TMMemo(const TMMemo&) = delete;
     TMMemo& operator=(const TMMemo&) = delete;
@@ -80,7 +80,7 @@ public:
     void Show(bool visible);
     void Focus();
 
-private:
+  private:
     class Host;
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);

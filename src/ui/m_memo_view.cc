@@ -81,8 +81,9 @@ void Paint(MemoViewState& s) {
     RECT client{};
     GetClientRect(s.hwnd, &client);
     const int first = s.view.top_line() + static_cast<int>(paint.rcPaint.top) / s.line_height;
-    const int last = std::min(s.view.LineCount() - 1,
-                              s.view.top_line() + static_cast<int>(paint.rcPaint.bottom) / s.line_height);
+    const int last =
+        std::min(s.view.LineCount() - 1,
+                 s.view.top_line() + static_cast<int>(paint.rcPaint.bottom) / s.line_height);
     const COLORREF text_colour = GetTextColor(dc);
     for (int line = first; line <= last; ++line) {
         const int y = (line - s.view.top_line()) * s.line_height;
@@ -261,8 +262,8 @@ LRESULT CALLBACK MemoViewProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
             if (static_cast<int>(wparam) == -1) return s->view.caret_line();
             return s->view.LineFromChar(wparam);
         case EM_LINEINDEX: {
-            const int line = static_cast<int>(wparam) == -1 ? s->view.caret_line()
-                                                            : static_cast<int>(wparam);
+            const int line =
+                static_cast<int>(wparam) == -1 ? s->view.caret_line() : static_cast<int>(wparam);
             if (line < 0 || line >= s->view.LineCount()) return -1;
             return static_cast<LRESULT>(s->view.LineStart(line));
         }
@@ -274,8 +275,7 @@ LRESULT CALLBACK MemoViewProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
         case EM_GETSEL: {
             const DWORD start =
                 s->all_selected ? 0 : static_cast<DWORD>(s->view.LineStart(s->view.caret_line()));
-            const DWORD end =
-                s->all_selected ? static_cast<DWORD>(s->view.text().size()) : start;
+            const DWORD end = s->all_selected ? static_cast<DWORD>(s->view.text().size()) : start;
             if (wparam) *reinterpret_cast<DWORD*>(wparam) = start;
             if (lparam) *reinterpret_cast<DWORD*>(lparam) = end;
             return MAKELRESULT(std::min<DWORD>(start, 0xFFFF), std::min<DWORD>(end, 0xFFFF));
@@ -283,8 +283,8 @@ LRESULT CALLBACK MemoViewProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
         case EM_SETSEL: {
             const auto start = static_cast<long long>(static_cast<int>(wparam));
             const auto end = static_cast<long long>(static_cast<int>(lparam));
-            s->all_selected = start == 0 && (end == -1 || end >= static_cast<long long>(
-                                                                  s->view.text().size()));
+            s->all_selected =
+                start == 0 && (end == -1 || end >= static_cast<long long>(s->view.text().size()));
             if (!s->all_selected && start >= 0) {
                 s->view.SetCaretLine(s->view.LineFromChar(static_cast<std::size_t>(start)));
             }

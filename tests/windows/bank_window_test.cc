@@ -3,9 +3,10 @@
 // against the golden previews, cancelling, printing to the print-engine
 // stand-in, unreadable files and a large statement.
 
-#include <windows.h>
+#include "ui/bank_window.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <chrono>
 #include <cstdio>
@@ -16,7 +17,6 @@
 
 #include "common/cp1250.h"
 #include "harness.h"
-#include "ui/bank_window.h"
 
 namespace {
 
@@ -123,12 +123,16 @@ bool ChooseFile(const fs::path& file, DWORD pid) {
     return e2e::WaitForWindowGone(dialog);
 }
 
-bool Visible(HWND window) { return window && IsWindowVisible(window); }
-bool Enabled(HWND window) { return window && IsWindowEnabled(window); }
+bool Visible(HWND window) {
+    return window && IsWindowVisible(window);
+}
+bool Enabled(HWND window) {
+    return window && IsWindowEnabled(window);
+}
 
 // One running zerkon.exe with its main window.
 class BankWindowTest : public ::testing::Test {
-protected:
+  protected:
     void StartProgram(const fs::path& exe = e2e::ZerkonExe()) {
         program_ = e2e::Process::Start(exe);
         ASSERT_TRUE(program_.started());
@@ -197,9 +201,9 @@ TEST_F(BankWindowTest, EachFormatOpensDecodesAndShowsTheGoldenPreview) {
         OpenPreview(format.button);
 
         // As opened: caption, size, buttons, hidden preview.
-        EXPECT_EQ(Narrow(e2e::GetText(window_)),
-                  std::string("Náhled příkazu do banky v elektronickém tvaru ve formátu ") +
-                      format.name);
+        EXPECT_EQ(
+            Narrow(e2e::GetText(window_)),
+            std::string("Náhled příkazu do banky v elektronickém tvaru ve formátu ") + format.name);
         const SIZE client = e2e::ClientSize(window_);
         EXPECT_EQ(client.cx, 537);
         EXPECT_EQ(client.cy, 465);
@@ -217,6 +221,7 @@ TEST_F(BankWindowTest, EachFormatOpensDecodesAndShowsTheGoldenPreview) {
 
         OpenFile(file);
         ASSERT_TRUE(e2e::WaitUntil([&] { return Visible(memo_); }));
+        e2e::Sync(window_);  // the click's handler has finished
         EXPECT_EQ(MemoText(), ReadBytes(kData / format.golden));
         GUITHREADINFO gui{};
         gui.cbSize = sizeof(gui);
@@ -236,6 +241,7 @@ TEST_F(BankWindowTest, CancelAfterAPreviewHidesItAndKeepsPrintEnabled) {
     OpenPreview(L"GPC");
     OpenFile(file);
     ASSERT_TRUE(e2e::WaitUntil([&] { return Visible(memo_); }));
+    e2e::Sync(window_);  // the click's handler has finished
     ASSERT_TRUE(Enabled(print_));
 
     e2e::Click(open_);
@@ -254,8 +260,10 @@ TEST_F(BankWindowTest, PaymentOrdersNeverEnablePrint) {
         OpenPreview(button);
         OpenFile(file);
         ASSERT_TRUE(e2e::WaitUntil([&] { return Visible(memo_); }));
-        OpenFile(file);  // a second file as well
+        e2e::Sync(window_);  // the click's handler has finished
+        OpenFile(file);      // a second file as well
         ASSERT_TRUE(e2e::WaitUntil([&] { return Visible(memo_); }));
+        e2e::Sync(window_);  // the click's handler has finished
         EXPECT_FALSE(Enabled(print_));
         Close();
     }
@@ -291,26 +299,50 @@ TEST_F(BankWindowTest, UnreadableFileShowsTheSystemMessageAndLeavesThePreviewHid
     OpenPreview(L"GPC");
     OpenFile(good);
     ASSERT_TRUE(e2e::WaitUntil([&] { return Visible(memo_); }));
+    e2e::Sync(window_);  // the click's handler has finished
 
     e2e::Click(open_);
     ASSERT_TRUE(ChooseFile(missing, program_.id()));
     const std::wstring message = DismissErrorBox(window_, program_.id());
-    EXPECT_NE(message.find(missing.filename().wstring()), std::wstring::npos)
-        << Narrow(message);
+    EXPECT_NE(message.find(missing.filename().wstring()), std::wstring::npos) << Narrow(message);
     EXPECT_FALSE(Visible(memo_));
     EXPECT_TRUE(Enabled(print_));  // the earlier statement stays printable
     EXPECT_TRUE(program_.Running());
     Close();
 }
 
+// Ends the stand-in that the program started from `engine`.
+void EndEngineStandIn(const fs::path& engine) {
+    for (HWND window : e2e::FindTopLevelWindows(L"TFormOlbrix")) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        HANDLE process = OpenProcess(
+            PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+        if (!process) continue;
+        std::wstring image(32768, L'\0');
+        DWORD size = static_cast<DWORD>(image.size());
+        if (QueryFullProcessImageNameW(process, 0, image.data(), &size)) {
+            image.resize(size);
+            if (fs::path(image).parent_path() == engine) {
+                PostMessageW(window, WM_CLOSE, 0, 0);
+                if (WaitForSingleObject(process, 5000) != WAIT_OBJECT_0) {
+                    TerminateProcess(process, 1);
+                }
+            }
+        }
+        CloseHandle(process);
+    }
+}
+
 // The print engine stand-in as the registered engine: Olbrix.exe in its own
 // folder with the job folder vrex\ below it.
 fs::path InstallEngineStandIn() {
+    EndEngineStandIn(e2e::BuildDir() / L"e2e-scratch" / L"bank-olbrix");  // of an aborted run
     const fs::path engine = e2e::ScratchFolder(L"bank-olbrix");
     fs::copy_file(e2e::PeerExe(L"olbrix_standin"), engine / L"Olbrix.exe");
     fs::create_directories(engine / L"vrex");
-    EXPECT_TRUE(e2e::SetRegistryString(HKEY_CURRENT_USER, L"Software\\MORV\\Olbrix",
-                                       L"InstallPath", engine.wstring()));
+    EXPECT_TRUE(e2e::SetRegistryString(HKEY_CURRENT_USER, L"Software\\MORV\\Olbrix", L"InstallPath",
+                                       engine.wstring()));
     return engine;
 }
 
@@ -354,6 +386,7 @@ TEST_F(BankWindowTest, PrintHandsTheStatementToThePrintEngine) {
     const std::string records = ReadBytes(kData / "gpc_statement.job");
     EXPECT_TRUE(job.ends_with("\r\n[DataArea]\r\n" + records)) << job;
     Close();
+    EndEngineStandIn(engine);
 }
 
 TEST_F(BankWindowTest, MissingBankTemplateIsAnErrorNotACrash) {

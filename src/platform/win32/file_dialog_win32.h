@@ -8,11 +8,11 @@
 namespace zerkon {
 
 class Win32FileOpenDialog : public FileOpenDialog {
-public:
+  public:
     explicit Win32FileOpenDialog(HWND owner) : owner_(owner) {}
     std::optional<std::filesystem::path> Choose(std::string_view filter) override;
 
-private:
+  private:
     HWND owner_;
 };
 

@@ -10,7 +10,7 @@ namespace {
 
 // Records what the memo asked of the control, as one string per call.
 class FakeMemo : public MemoHost {
-public:
+  public:
     FakeMemo(int lines, int caret_line) : lines_(lines), caret_line_(caret_line) {}
 
     int CaretLine() override { return caret_line_; }
@@ -34,7 +34,7 @@ public:
     FocusTargetState down;
     std::vector<std::string> calls;
 
-private:
+  private:
     int lines_;
     int caret_line_;
 };
