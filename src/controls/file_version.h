@@ -15,14 +15,14 @@ namespace zerkon {
 std::string TranslationKey(uint32_t translation);
 
 class TXFileVersion {
-public:
+  public:
     explicit TXFileVersion(const VersionResourceSource& source) : source_(source) {}
 
     // The string `name` of the first translation's string table, or empty when the resource,
     // its translation entry or the string is missing. Reads the resource afresh at each call.
     std::string GetVersionInfo(std::string_view name) const;
 
-private:
+  private:
     const VersionResourceSource& source_;
 };
 

@@ -9,7 +9,7 @@
 namespace zerkon {
 
 class SingleInstanceGuard {
-public:
+  public:
     // Registers the running process (see RegisterInstance for the rules) and, when it is the
     // first copy, notifies the others with the registered message (wParam 1, lParam its id).
     SingleInstanceGuard();
@@ -24,7 +24,7 @@ public:
     // it to the foreground. Does nothing when that window is not found.
     void ActivateFirstCopy(std::wstring_view window_class) const;
 
-private:
+  private:
     struct State;
     std::unique_ptr<State> state_;
 };

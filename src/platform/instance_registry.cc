@@ -10,9 +10,8 @@ InstanceRegistration RegisterInstance(InstanceTable& table, uint32_t own_id,
     if (table.allowed == 0) table.allowed = 1;
     // A corrupt count must not let us read past the list.
     table.count = std::min(table.count, InstanceTable::kCapacity);
-    auto* end = std::remove_if(table.ids, table.ids + table.count, [&](uint32_t id) {
-        return id == own_id || !still_running(id);
-    });
+    auto* end = std::remove_if(table.ids, table.ids + table.count,
+                               [&](uint32_t id) { return id == own_id || !still_running(id); });
     table.count = static_cast<uint32_t>(end - table.ids);
 
     InstanceRegistration registration;

@@ -11,7 +11,7 @@ namespace zerkon {
 enum class RegistryRoot { CurrentUser, LocalMachine };
 
 class RegistryReader {
-public:
+  public:
     virtual ~RegistryReader() = default;
     // Opens `key_path` below `root` for reading. If it opens, the result is the string value
     // `value_name` (empty when there is no such value); otherwise it is `default_value`.

@@ -11,7 +11,7 @@ namespace zerkon {
 
 // One copy of a version resource read from a file.
 class VersionResource {
-public:
+  public:
     virtual ~VersionResource() = default;
     // The first entry of \VarFileInfo\Translation: language in the low 16 bits, code page in
     // the high 16 bits; nothing when the resource has no translation entry.
@@ -22,7 +22,7 @@ public:
 };
 
 class VersionResourceSource {
-public:
+  public:
     virtual ~VersionResourceSource() = default;
     // Reads the resource afresh; nullptr when the file has none or it cannot be read.
     virtual std::unique_ptr<VersionResource> Read() const = 0;

@@ -7,8 +7,12 @@ bool IsOldWindowsForHttps(WindowsVersion version) {
     return version.major == 6 && version.minor == 0;
 }
 
-bool IsWindows95(WindowsVersion version) { return version.major == 4 && version.minor == 0; }
+bool IsWindows95(WindowsVersion version) {
+    return version.major == 4 && version.minor == 0;
+}
 
-bool IsWindowsMajor6(WindowsVersion version) { return version.major == 6; }
+bool IsWindowsMajor6(WindowsVersion version) {
+    return version.major == 6;
+}
 
 }  // namespace zerkon

@@ -3,7 +3,7 @@
 // any window), the main window, the hidden premium overview, and the message loop.
 
 #include <windows.h>
-
+// After windows.h, which it needs.
 #include <commctrl.h>
 
 #include <memory>

@@ -8,8 +8,8 @@
 #include "shell/command_line.h"
 #include "shell/info_text.h"
 #include "shell/install_paths.h"
-#include "shell/maker_settings.h"
 #include "shell/main_window_activation.h"
+#include "shell/maker_settings.h"
 #include "ui/bank_window.h"
 #include "ui/main_window_ids.h"
 #include "ui/memo_read_window.h"
@@ -118,26 +118,26 @@ void TFormZerkon::CreateControls() {
 
 LRESULT TFormZerkon::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-    case WM_ACTIVATEAPP:
-        if (wparam) application_switch_ = true;
-        break;
-    case WM_ACTIVATE:
-        OnActivate(wparam);
-        return 0;
-    case WM_COMMAND:
-        if (HIWORD(wparam) == BN_CLICKED) OnCommand(LOWORD(wparam));
-        return 0;
-    case WM_DRAWITEM:
-        if (DrawSpeedButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
-        break;
-    case WM_CTLCOLORSTATIC:
-        SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    default:
-        break;
+        case WM_ACTIVATEAPP:
+            if (wparam) application_switch_ = true;
+            break;
+        case WM_ACTIVATE:
+            OnActivate(wparam);
+            return 0;
+        case WM_COMMAND:
+            if (HIWORD(wparam) == BN_CLICKED) OnCommand(LOWORD(wparam));
+            return 0;
+        case WM_DRAWITEM:
+            if (DrawSpeedButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
+            break;
+        case WM_CTLCOLORSTATIC:
+            SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
     }
     return WindowBase::HandleMessage(message, wparam, lparam);
 }
@@ -159,32 +159,32 @@ void TFormZerkon::OnActivate(WPARAM wparam) {
 
 void TFormZerkon::OnCommand(int id) {
     switch (id) {
-    case kMainKpcId:
-        sbBankaClick(1);
-        break;
-    case kMainGpcId:
-        sbBankaClick(2);
-        break;
-    case kMainGeminyId:
-        sbBankaClick(3);
-        break;
-    case kMainEldpId:
-        sbELDPClick();
-        break;
-    case kMainInfoId:
-        SpeedButton1Click();
-        break;
-    case kMainPrehledPojId:
-        sbPrehledPojClick();
-        break;
-    case kMainUpgradeId:
-        sbUpgradeClick();
-        break;
-    case kMainExitId:
-        sbExitClick();
-        break;
-    default:
-        break;  // sbCFG has no behaviour
+        case kMainKpcId:
+            sbBankaClick(1);
+            break;
+        case kMainGpcId:
+            sbBankaClick(2);
+            break;
+        case kMainGeminyId:
+            sbBankaClick(3);
+            break;
+        case kMainEldpId:
+            sbELDPClick();
+            break;
+        case kMainInfoId:
+            SpeedButton1Click();
+            break;
+        case kMainPrehledPojId:
+            sbPrehledPojClick();
+            break;
+        case kMainUpgradeId:
+            sbUpgradeClick();
+            break;
+        case kMainExitId:
+            sbExitClick();
+            break;
+        default:
+            break;  // sbCFG has no behaviour
     }
 }
 
@@ -201,7 +201,9 @@ void TFormZerkon::FormActivate() {
 }
 
 // The bank preview window in format mode `tag` (1 KPC, 2 GPC, 3 Geminy).
-void TFormZerkon::sbBankaClick(int tag) { ShowBankPreview(hwnd_, tag); }
+void TFormZerkon::sbBankaClick(int tag) {
+    ShowBankPreview(hwnd_, tag);
+}
 
 // The ELDP form, modal; it reads EldpDataFile/EldpFromCommandLine itself.
 void TFormZerkon::sbELDPClick() {}

@@ -14,12 +14,12 @@
 namespace zerkon {
 
 class TFormZerkon : public WindowBase {
-public:
+  public:
     TFormZerkon();
     // Creates the window hidden, centred on the screen.
     bool Create();
 
-private:
+  private:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     void CreateControls();
     void OnActivate(WPARAM wparam);

@@ -9,8 +9,8 @@ namespace zerkon {
 namespace {
 
 constexpr std::string_view kFieldLabels[] = {
-    "Vyměřovací základ:",        "Pojistné zaměstnance:", "Pojistné zaměstnavatele:",
-    "Pojistné celkem:",          "Zaplaceno:",            "Přeplatek / nedoplatek:",
+    "Vyměřovací základ:", "Pojistné zaměstnance:",   "Pojistné zaměstnavatele:", "Pojistné celkem:",
+    "Zaplaceno:",         "Přeplatek / nedoplatek:",
 };
 
 constexpr int kLabelLeft = 16;
@@ -54,25 +54,27 @@ void TFormPrehledPoj::CreateControls() {
 
 LRESULT TFormPrehledPoj::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-    case WM_COMMAND:
-        if (LOWORD(wparam) == kPremiumBackId || LOWORD(wparam) == IDCANCEL) sbZpetClick();
-        return 0;
-    case WM_CLOSE:
-        sbZpetClick();
-        return 0;
-    case WM_DRAWITEM:
-        if (DrawSpeedButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
-        break;
-    case WM_CTLCOLORSTATIC:
-        SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    default:
-        break;
+        case WM_COMMAND:
+            if (LOWORD(wparam) == kPremiumBackId || LOWORD(wparam) == IDCANCEL) sbZpetClick();
+            return 0;
+        case WM_CLOSE:
+            sbZpetClick();
+            return 0;
+        case WM_DRAWITEM:
+            if (DrawSpeedButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
+            break;
+        case WM_CTLCOLORSTATIC:
+            SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        default:
+            break;
     }
     return WindowBase::HandleMessage(message, wparam, lparam);
 }
 
 // Closing hides the window: the modal loop ends, and the instance made at start-up stays.
-void TFormPrehledPoj::sbZpetClick() { ShowWindow(hwnd_, SW_HIDE); }
+void TFormPrehledPoj::sbZpetClick() {
+    ShowWindow(hwnd_, SW_HIDE);
+}
 
 }  // namespace zerkon

@@ -10,11 +10,11 @@
 namespace zerkon {
 
 class TFormPrehledPoj : public WindowBase {
-public:
+  public:
     // Creates the window hidden, owned by `owner`.
     bool Create(HWND owner);
 
-private:
+  private:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     void CreateControls();
     void sbZpetClick();

@@ -12,7 +12,9 @@ const wchar_t kGlyphProperty[] = L"Zerkon.SpeedButton.Glyph";
 const wchar_t kOldProcProperty[] = L"Zerkon.SpeedButton.Proc";
 const wchar_t kHotProperty[] = L"Zerkon.SpeedButton.Hot";
 
-bool IsSpeedButton(HWND window) { return GetPropW(window, kOldProcProperty) != nullptr; }
+bool IsSpeedButton(HWND window) {
+    return GetPropW(window, kOldProcProperty) != nullptr;
+}
 
 void SetHot(HWND button, bool hot) {
     bool was_hot = GetPropW(button, kHotProperty) != nullptr;
@@ -31,20 +33,20 @@ void SetHot(HWND button, bool hot) {
 LRESULT CALLBACK SpeedButtonProc(HWND button, UINT message, WPARAM wparam, LPARAM lparam) {
     auto old_proc = reinterpret_cast<WNDPROC>(GetPropW(button, kOldProcProperty));
     switch (message) {
-    case WM_MOUSEMOVE:
-        SetHot(button, true);
-        break;
-    case WM_MOUSELEAVE:
-        SetHot(button, false);
-        break;
-    case WM_NCDESTROY:
-        SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old_proc));
-        RemovePropW(button, kOldProcProperty);
-        RemovePropW(button, kGlyphProperty);
-        RemovePropW(button, kHotProperty);
-        break;
-    default:
-        break;
+        case WM_MOUSEMOVE:
+            SetHot(button, true);
+            break;
+        case WM_MOUSELEAVE:
+            SetHot(button, false);
+            break;
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old_proc));
+            RemovePropW(button, kOldProcProperty);
+            RemovePropW(button, kGlyphProperty);
+            RemovePropW(button, kHotProperty);
+            break;
+        default:
+            break;
     }
     return CallWindowProcW(old_proc, button, message, wparam, lparam);
 }
@@ -66,8 +68,8 @@ void AddHint(HWND parent, HWND button, std::string_view hint) {
 }  // namespace
 
 HWND CreateSpeedButton(HWND parent, const SpeedButtonOptions& options) {
-    DWORD style = BS_OWNERDRAW | (options.visible ? WS_VISIBLE : 0) |
-                  (options.enabled ? 0 : WS_DISABLED);
+    DWORD style =
+        BS_OWNERDRAW | (options.visible ? WS_VISIBLE : 0) | (options.enabled ? 0 : WS_DISABLED);
     HWND button = CreateChild(parent, L"BUTTON", options.id, options.caption, style, options.left,
                               options.top, options.width, options.height);
     if (button == nullptr) return nullptr;
@@ -99,8 +101,8 @@ bool DrawSpeedButton(const DRAWITEMSTRUCT& item) {
     GetWindowTextW(item.hwndItem, text.data(), length + 1);
     text.resize(length);
 
-    HGDIOBJ old_font = SelectObject(dc, reinterpret_cast<HFONT>(
-                                            SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+    HGDIOBJ old_font =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
     SIZE text_size{};
     GetTextExtentPoint32W(dc, text.c_str(), length, &text_size);
     auto glyph = static_cast<HICON>(GetPropW(item.hwndItem, kGlyphProperty));

@@ -22,7 +22,7 @@ struct SpeedButtonOptions {
     int top = 0;
     int width = 0;
     int height = 0;
-    HICON glyph = nullptr;   // drawn 16 x 16 left of the caption; not owned
+    HICON glyph = nullptr;       // drawn 16 x 16 left of the caption; not owned
     std::string_view hint = {};  // tooltip text; empty for none
     bool visible = true;
     bool enabled = true;

@@ -104,12 +104,12 @@ const UiFonts& Fonts() {
     return fonts;
 }
 
-HWND CreateChild(HWND parent, const wchar_t* class_name, int id, std::string_view text,
-                 DWORD style, int left, int top, int width, int height, DWORD ex_style) {
-    HWND child = CreateWindowExW(ex_style, class_name, Wide(text).c_str(), WS_CHILD | style, left,
-                                 top, width, height, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 GetModuleHandleW(nullptr), nullptr);
+HWND CreateChild(HWND parent, const wchar_t* class_name, int id, std::string_view text, DWORD style,
+                 int left, int top, int width, int height, DWORD ex_style) {
+    HWND child =
+        CreateWindowExW(ex_style, class_name, Wide(text).c_str(), WS_CHILD | style, left, top,
+                        width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                        GetModuleHandleW(nullptr), nullptr);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().normal), FALSE);
     return child;
 }
@@ -128,6 +128,8 @@ HWND CreateLabel(HWND parent, int id, std::string_view text, int left, int top, 
     return label;
 }
 
-void SetText(HWND window, std::string_view text) { SetWindowTextW(window, Wide(text).c_str()); }
+void SetText(HWND window, std::string_view text) {
+    SetWindowTextW(window, Wide(text).c_str());
+}
 
 }  // namespace zerkon

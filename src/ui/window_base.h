@@ -19,7 +19,7 @@
 namespace zerkon {
 
 class WindowBase {
-public:
+  public:
     WindowBase() = default;
     WindowBase(const WindowBase&) = delete;
     WindowBase& operator=(const WindowBase&) = delete;
@@ -27,7 +27,7 @@ public:
 
     HWND hwnd() const { return hwnd_; }
 
-protected:
+  protected:
     struct CreateOptions {
         const wchar_t* class_name = nullptr;
         std::string_view caption = {};  // Windows-1250
@@ -46,7 +46,7 @@ protected:
 
     HWND hwnd_ = nullptr;
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 };
 
@@ -62,8 +62,8 @@ const UiFonts& Fonts();
 // A label sized to its text (as an auto-sized label), at client position left, top.
 HWND CreateLabel(HWND parent, int id, std::string_view text, int left, int top, HFONT font);
 // Any child control of a standard class.
-HWND CreateChild(HWND parent, const wchar_t* class_name, int id, std::string_view text,
-                 DWORD style, int left, int top, int width, int height, DWORD ex_style = 0);
+HWND CreateChild(HWND parent, const wchar_t* class_name, int id, std::string_view text, DWORD style,
+                 int left, int top, int width, int height, DWORD ex_style = 0);
 
 // Sets a window's text from program text.
 void SetText(HWND window, std::string_view text);

@@ -1,10 +1,10 @@
 #include "harness.h"
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstdint>
 #include <fstream>
-
-#include <gtest/gtest.h>
 
 namespace e2e {
 
@@ -15,7 +15,7 @@ namespace {
 // Under Wine without a window manager (the private Xvfb), let Wine draw captions and frames so
 // that screenshots show them. Harmless on Windows, which has no such key.
 class WineLook : public ::testing::Environment {
-public:
+  public:
     void SetUp() override {
         HKEY key = nullptr;
         if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\X11 Driver", 0, nullptr, 0,
@@ -47,7 +47,9 @@ fs::path BuildDir() {
     return fs::path(buffer).parent_path().parent_path().parent_path();
 }
 
-fs::path ZerkonExe() { return BuildDir() / L"src" / L"ui" / L"zerkon.exe"; }
+fs::path ZerkonExe() {
+    return BuildDir() / L"src" / L"ui" / L"zerkon.exe";
+}
 
 fs::path PeerExe(const std::wstring& name) {
     return BuildDir() / L"tests" / L"peers" / (name + L".exe");
@@ -120,7 +122,9 @@ Process& Process::operator=(Process&& other) noexcept {
     return *this;
 }
 
-Process::~Process() { End(); }
+Process::~Process() {
+    End();
+}
 
 Process Process::Start(const fs::path& exe, const std::vector<std::wstring>& arguments,
                        const fs::path& working_folder) {
@@ -411,9 +415,9 @@ bool SetRegistryString(HKEY root, const std::wstring& key, const std::wstring& n
                         &handle, nullptr) != ERROR_SUCCESS) {
         return false;
     }
-    LONG result =
-        RegSetValueExW(handle, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    LONG result = RegSetValueExW(handle, name.c_str(), 0, REG_SZ,
+                                 reinterpret_cast<const BYTE*>(value.c_str()),
+                                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(handle);
     return result == ERROR_SUCCESS;
 }
@@ -446,7 +450,7 @@ namespace {
 // A minimal PNG encoder: 8-bit RGB, no filtering, deflate "stored" blocks. Large files, but
 // no library needed.
 class PngWriter {
-public:
+  public:
     static bool Write(const fs::path& path, int width, int height,
                       const std::vector<uint8_t>& rgb_rows) {
         std::vector<uint8_t> raw;
@@ -481,11 +485,12 @@ public:
         Chunk(png, "IDAT", zlib);
         Chunk(png, "IEND", {});
         std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+        out.write(reinterpret_cast<const char*>(png.data()),
+                  static_cast<std::streamsize>(png.size()));
         return static_cast<bool>(out);
     }
 
-private:
+  private:
     static void PutBig32(std::vector<uint8_t>& out, uint32_t value) {
         for (int shift = 24; shift >= 0; shift -= 8) out.push_back((value >> shift) & 0xFF);
     }

@@ -55,7 +55,7 @@ std::filesystem::path ScratchFolder(const std::wstring& name);
 // One started program. The destructor ends the program if it still runs: first politely
 // (WM_CLOSE to its top-level windows), then with TerminateProcess.
 class Process {
-public:
+  public:
     Process() = default;
     Process(Process&& other) noexcept;
     Process& operator=(Process&& other) noexcept;
@@ -81,7 +81,7 @@ public:
     // Closes its windows, waits a little, then terminates it.
     void End();
 
-private:
+  private:
     HANDLE process_ = nullptr;
     DWORD id_ = 0;
 };
@@ -106,8 +106,7 @@ bool WaitUntil(Condition condition, std::chrono::milliseconds timeout = kDefault
 // The child control with that id (searched through all descendants), or nullptr.
 HWND FindChild(HWND parent, int control_id);
 // The same, waiting for it: a window may become visible before its children exist.
-HWND WaitForChild(HWND parent, int control_id,
-                  std::chrono::milliseconds timeout = kDefaultTimeout);
+HWND WaitForChild(HWND parent, int control_id, std::chrono::milliseconds timeout = kDefaultTimeout);
 // The first descendant of the class, or nullptr.
 HWND FindChildByClass(HWND parent, const std::wstring& class_name);
 

@@ -1,9 +1,9 @@
 // The main window and the start-up of zerkon.exe, driven from outside.
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "common/cp1250.h"
 #include "harness.h"
@@ -52,7 +52,7 @@ RECT ChildRect(HWND parent, HWND child) {
 }
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     // Starts zerkon.exe and waits for its main window.
     HWND StartZerkon(e2e::Process& process, const std::wstring& raw_arguments = L"",
                      const fs::path& exe = e2e::ZerkonExe()) {
@@ -268,7 +268,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SwitchCase{L"\"/ELDP(C:\\My Data\\data.txt)\"", true},
                       SwitchCase{L"other /ELDP() /ELDP(C:\\x\\data.txt)", true},
                       SwitchCase{L"/eldp(C:\\x\\data.txt)", false}, SwitchCase{L"/ELDP()", false},
-                      SwitchCase{L"/ELDP", false}, SwitchCase{L"/ELDP(C:\\x\\data.txt) /ELDP", false},
-                      SwitchCase{L"", false}));
+                      SwitchCase{L"/ELDP", false},
+                      SwitchCase{L"/ELDP(C:\\x\\data.txt) /ELDP", false}, SwitchCase{L"", false}));
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace {
 const std::wstring kKey = L"Software\\MORV\\ZerkonE2eProbe";
 
 class MakerSettingsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { TearDown(); }
     void TearDown() override {
         e2e::DeleteRegistryTree(HKEY_CURRENT_USER, kKey);

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/wide_text.h"
 #include "platform/instance_registry.h"
+#include "platform/win32/wide_text.h"
 
 namespace zerkon {
 namespace {
@@ -76,7 +76,7 @@ HWND FindProcessWindow(DWORD pid, std::wstring_view class_name) {
 
 // Lock of the shared list, held for the lifetime of the object.
 class ListLock {
-public:
+  public:
     explicit ListLock(HANDLE mutex) : mutex_(mutex) {
         if (mutex_ == nullptr) return;
         DWORD result = WaitForSingleObject(mutex_, 10000);
@@ -89,7 +89,7 @@ public:
     ListLock(const ListLock&) = delete;
     ListLock& operator=(const ListLock&) = delete;
 
-private:
+  private:
     HANDLE mutex_;
     bool held_ = false;
 };
@@ -135,9 +135,8 @@ SingleInstanceGuard::SingleInstanceGuard() : state_(std::make_unique<State>()) {
     if (s.table == nullptr) return;  // no shared list: run as the only copy
 
     ListLock lock(s.mutex);
-    s.registration = RegisterInstance(*s.table, s.own_id, [&](uint32_t pid) {
-        return RunsSameProgram(pid, s.upper_path);
-    });
+    s.registration = RegisterInstance(
+        *s.table, s.own_id, [&](uint32_t pid) { return RunsSameProgram(pid, s.upper_path); });
     if (s.registration.registered_before == 0) s.Notify(1);
 }
 
@@ -153,7 +152,9 @@ SingleInstanceGuard::~SingleInstanceGuard() {
     if (s.mutex != nullptr) CloseHandle(s.mutex);
 }
 
-bool SingleInstanceGuard::first() const { return state_->registration.registered_before == 0; }
+bool SingleInstanceGuard::first() const {
+    return state_->registration.registered_before == 0;
+}
 
 void SingleInstanceGuard::ActivateFirstCopy(std::wstring_view window_class) const {
     HWND window = FindProcessWindow(state_->registration.first_id, window_class);

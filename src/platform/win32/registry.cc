@@ -10,7 +10,7 @@ namespace zerkon {
 namespace {
 
 class Win32Registry : public RegistryReader {
-public:
+  public:
     std::string ReadRegistryString(RegistryRoot root, std::string_view key_path,
                                    std::string_view value_name,
                                    std::string_view default_value) const override {
@@ -26,7 +26,7 @@ public:
         return result;
     }
 
-private:
+  private:
     static std::string ReadValue(HKEY key, const std::wstring& name) {
         // Retry while the value grows between the size query and the read.
         for (int attempt = 0; attempt < 4; ++attempt) {

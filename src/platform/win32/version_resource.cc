@@ -10,7 +10,7 @@ namespace zerkon {
 namespace {
 
 class Win32VersionResource : public VersionResource {
-public:
+  public:
     explicit Win32VersionResource(std::vector<BYTE> data) : data_(std::move(data)) {}
 
     std::optional<uint32_t> FirstTranslation() const override {
@@ -35,7 +35,7 @@ public:
         return Narrow(text.substr(0, text.find(L'\0')));
     }
 
-private:
+  private:
     std::vector<BYTE> data_;
 };
 
@@ -53,7 +53,7 @@ std::wstring OwnProgramPath() {
 }
 
 class OwnProgramSource : public VersionResourceSource {
-public:
+  public:
     std::unique_ptr<VersionResource> Read() const override {
         std::wstring path = OwnProgramPath();
         DWORD handle = 0;

@@ -13,7 +13,7 @@ struct FakeResourceData {
 };
 
 class FakeResource : public VersionResource {
-public:
+  public:
     explicit FakeResource(FakeResourceData data) : data_(std::move(data)) {}
     std::optional<uint32_t> FirstTranslation() const override { return data_.translation; }
     std::optional<std::string> QueryString(std::string_view sub_block) const override {
@@ -22,12 +22,12 @@ public:
         return it->second;
     }
 
-private:
+  private:
     FakeResourceData data_;
 };
 
 class FakeSource : public VersionResourceSource {
-public:
+  public:
     std::optional<FakeResourceData> data;
     mutable int reads = 0;
     std::unique_ptr<VersionResource> Read() const override {
@@ -46,11 +46,10 @@ TEST(TranslationKey, LanguageFirstThenCodePageInUpperCaseHex) {
 
 TEST(TXFileVersion, ReadsNamedStringOfFirstTranslationAfreshEachCall) {
     FakeSource source;
-    source.data = FakeResourceData{
-        0x04E20405,
-        {{"\\StringFileInfo\\040504E2\\FileVersion", "1.2.3.4"},
-         {"\\StringFileInfo\\040504E2\\ProductName", "Zerkon"},
-         {"\\StringFileInfo\\040904B0\\Comments", "english only"}}};
+    source.data = FakeResourceData{0x04E20405,
+                                   {{"\\StringFileInfo\\040504E2\\FileVersion", "1.2.3.4"},
+                                    {"\\StringFileInfo\\040504E2\\ProductName", "Zerkon"},
+                                    {"\\StringFileInfo\\040904B0\\Comments", "english only"}}};
     TXFileVersion version(source);
     EXPECT_EQ(version.GetVersionInfo("FileVersion"), "1.2.3.4");
     EXPECT_EQ(version.GetVersionInfo("ProductName"), "Zerkon");
@@ -68,8 +67,8 @@ TEST(TXFileVersion, MissingResourceOrTranslationGivesEmptyText) {
     EXPECT_EQ(TXFileVersion(no_resource).GetVersionInfo("FileVersion"), "");
 
     FakeSource no_translation;
-    no_translation.data = FakeResourceData{
-        std::nullopt, {{"\\StringFileInfo\\040504E2\\FileVersion", "1.2.3.4"}}};
+    no_translation.data =
+        FakeResourceData{std::nullopt, {{"\\StringFileInfo\\040504E2\\FileVersion", "1.2.3.4"}}};
     EXPECT_EQ(TXFileVersion(no_translation).GetVersionInfo("FileVersion"), "");
 }
 

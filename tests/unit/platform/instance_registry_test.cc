@@ -8,7 +8,9 @@
 namespace zerkon {
 namespace {
 
-InstanceTable EmptyTable() { return InstanceTable{}; }
+InstanceTable EmptyTable() {
+    return InstanceTable{};
+}
 
 std::vector<uint32_t> Ids(const InstanceTable& table) {
     return {table.ids, table.ids + table.count};

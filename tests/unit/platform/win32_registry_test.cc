@@ -1,9 +1,8 @@
 // The registry reader against the real registry (runs under Wine).
 #ifdef _WIN32
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "platform/registry.h"
 #include "platform/system_info.h"
@@ -35,7 +34,7 @@ void DeleteTestKey(HKEY root, REGSAM view) {
 }
 
 class Win32RegistryTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { TearDown(); }
     void TearDown() override {
         for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
@@ -57,7 +56,8 @@ TEST_F(Win32RegistryTest, ReadsStringsAndFallsBackToDefaultOnlyForMissingKey) {
           L"C:\\\u00DA\u010Detnictv\u00ED\\RAL");
     EXPECT_EQ(registry.ReadRegistryString(RegistryRoot::CurrentUser,
                                           "Software\\MORV\\ZerkonRegistryTest", "InstallPath", "d"),
-              "C:\\\xDA\xE8" "etnictv\xED\\RAL");
+              "C:\\\xDA\xE8"
+              "etnictv\xED\\RAL");
     // The key opens: a missing value is empty, not the default.
     EXPECT_EQ(registry.ReadRegistryString(RegistryRoot::CurrentUser,
                                           "Software\\MORV\\ZerkonRegistryTest", "Missing", "d"),

@@ -12,7 +12,8 @@ TEST(SplitCommandLine, BlanksSeparateAndQuotesGroupWithoutBeingKept) {
     EXPECT_EQ(SplitCommandLine("\"C:\\Program Files\\z.exe\" \"/ELDP(C:\\My Data\\e.txt)\""),
               (Args{"C:\\Program Files\\z.exe", "/ELDP(C:\\My Data\\e.txt)"}));
     // A quote in the middle switches quoting without splitting the argument.
-    EXPECT_EQ(SplitCommandLine("p /ELDP(\"C:\\a b\\e.txt\")"), (Args{"p", "/ELDP(C:\\a b\\e.txt)"}));
+    EXPECT_EQ(SplitCommandLine("p /ELDP(\"C:\\a b\\e.txt\")"),
+              (Args{"p", "/ELDP(C:\\a b\\e.txt)"}));
     EXPECT_EQ(SplitCommandLine("p \"\" x"), (Args{"p", "", "x"}));
     EXPECT_TRUE(SplitCommandLine("   ").empty());
 }
@@ -29,10 +30,10 @@ TEST(ParseEldpSwitch, PathInParenthesesTurnsEldpModeOn) {
 }
 
 TEST(ParseEldpSwitch, MalformedOrAbsentSwitchStartsNormally) {
-    for (const Args& args : {Args{"z"}, Args{"z", "/eldp(C:\\x\\data.txt)"},
-                             Args{"z", "/Eldp(C:\\x.txt)"}, Args{"z", "/ELDP()"}, Args{"z", "/ELDP"},
-                             Args{"z", "/ELDP(C:\\x.txt"}, Args{"z", "/ELDPC:\\x.txt)"},
-                             Args{"z", "/ELDP)C:\\x.txt("}, Args{"z", "(a)", "b"}}) {
+    for (const Args& args :
+         {Args{"z"}, Args{"z", "/eldp(C:\\x\\data.txt)"}, Args{"z", "/Eldp(C:\\x.txt)"},
+          Args{"z", "/ELDP()"}, Args{"z", "/ELDP"}, Args{"z", "/ELDP(C:\\x.txt"},
+          Args{"z", "/ELDPC:\\x.txt)"}, Args{"z", "/ELDP)C:\\x.txt("}, Args{"z", "(a)", "b"}}) {
         auto eldp = ParseEldpSwitch(args);
         EXPECT_EQ(eldp.data_file, "") << args.back();
         EXPECT_FALSE(eldp.from_command_line) << args.back();

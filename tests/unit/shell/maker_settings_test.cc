@@ -10,7 +10,7 @@ namespace {
 
 // Keys that exist, with their values; a key not listed cannot be opened.
 class FakeRegistry : public RegistryReader {
-public:
+  public:
     void AddKey(RegistryRoot root, const std::string& key) { keys_[{root, key}]; }
     void Set(RegistryRoot root, const std::string& key, const std::string& name,
              const std::string& value) {
@@ -29,7 +29,7 @@ public:
 
     mutable std::vector<std::pair<RegistryRoot, std::string>> reads;
 
-private:
+  private:
     std::map<std::pair<RegistryRoot, std::string>, std::map<std::string, std::string>> keys_;
 };
 

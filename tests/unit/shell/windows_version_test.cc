@@ -14,12 +14,10 @@ struct VersionCase {
 
 TEST(WindowsVersionTests, PredicatesCompareMajorAndMinorNumbers) {
     const VersionCase cases[] = {
-        {{3, 10}, true, false, false},  {{4, 0}, true, true, false},
-        {{4, 10}, true, false, false},  {{4, 90}, true, false, false},
-        {{5, 0}, true, false, false},   {{5, 1}, true, false, false},
-        {{5, 2}, true, false, false},   {{6, 0}, true, false, true},
-        {{6, 1}, false, false, true},   {{6, 2}, false, false, true},
-        {{6, 3}, false, false, true},   {{10, 0}, false, false, false},
+        {{3, 10}, true, false, false}, {{4, 0}, true, true, false},  {{4, 10}, true, false, false},
+        {{4, 90}, true, false, false}, {{5, 0}, true, false, false}, {{5, 1}, true, false, false},
+        {{5, 2}, true, false, false},  {{6, 0}, true, false, true},  {{6, 1}, false, false, true},
+        {{6, 2}, false, false, true},  {{6, 3}, false, false, true}, {{10, 0}, false, false, false},
         {{2, 0}, false, false, false},
     };
     for (const auto& c : cases) {
