@@ -11,11 +11,6 @@ namespace {
 
 constexpr wchar_t kControlProperty[] = L"ZerkonColouredControl";
 
-std::wstring Wide(std::string_view text) {
-    std::u16string utf16 = Cp1250ToUtf16(text);
-    return std::wstring(utf16.begin(), utf16.end());
-}
-
 }  // namespace
 
 ColourBrush::~ColourBrush() {
@@ -120,8 +115,10 @@ TMMemo::~TMMemo() {
 }
 
 void TMMemo::SetText(const std::string& text) {
-    const std::wstring wide = Wide(text);
-    SetWindowTextW(hwnd_, wide.c_str());
+    // UTF-16 either way: no second copy of a text that may be a whole statement.
+    static_assert(sizeof(char16_t) == sizeof(wchar_t));
+    const std::u16string utf16 = Cp1250ToUtf16(text);
+    SetWindowTextW(hwnd_, reinterpret_cast<const wchar_t*>(utf16.c_str()));
 }
 
 std::string TMMemo::Text() const {
