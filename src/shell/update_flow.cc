@@ -1,0 +1,169 @@
+#include "shell/update_flow.h"
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "common/cp1250.h"
+#include "common/file_helpers.h"
+#include "shell/maker_settings.h"
+#include "shell/windows_version.h"
+
+namespace zerkon {
+namespace {
+
+// Which of the maker's programs hosts this update code; nothing in this program sets it.
+constexpr int kHostProgramKind = 0;
+// Start-up delay (whole seconds) and fallback folder of Zuta: unset in this program.
+constexpr int kStartDelaySeconds = 0;
+constexpr std::string_view kFallbackFolder = "";
+
+struct HostProgram {
+    std::string_view window_class;
+    std::string_view name;
+};
+
+// The host program whose own window tells that Zuta is busy serving it; none for kind 0.
+std::optional<HostProgram> HostProgramOfKind(int kind) {
+    switch (kind) {
+        case 1:
+        case 2:
+            return HostProgram{"TFormRalWin", "RALwin"};
+        case 3:
+            return HostProgram{"TFormDebWin", "DEBwin"};
+        case 6:
+            return HostProgram{"TFormOrmWin", "ORMwin"};
+        default:
+            return std::nullopt;
+    }
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(PathFromText(path), error);
+}
+
+bool EnsureFolder(const std::string& folder) {
+    std::error_code error;
+    auto path = PathFromText(folder);
+    if (std::filesystem::is_directory(path, error)) return true;
+    std::filesystem::create_directories(path, error);
+    return std::filesystem::is_directory(path, error);
+}
+
+void ShowCannotStart(MessageBoxes& boxes) {
+    boxes.Show(
+        "Program \"Zuta\" nelze spustit.\r\n\r\n"
+        "Program pro komunikaci s Zuta pravděpodobně není nainstalovaný.\r\n"
+        "Proveďte opětovnou instalaci programu.",
+        "Spojení s internetem?", MessageIcon::Warning, MessageButtons::Ok);
+}
+
+bool AskOnWindows95(UpdateServices& s) {
+    if (!IsWindows95(s.windows_version)) return true;
+    return s.boxes.Show(
+               "Bohužel na vašem počítači je nainstalovaný\r\n"
+               "starší operační systém Windows 95.\r\n\r\n"
+               "Tato verze Windows neumožňuje komunikaci s našimi webovými stránkami,\r\n"
+               "přesto mám zkusit webovou komunikaci ?",
+               "Pro Windows 95 nelze použít", MessageIcon::Warning,
+               MessageButtons::YesNo) == MessageResult::Yes;
+}
+
+// A running Zuta serving the host program must be left alone; otherwise it is closed so that
+// it can be started afresh with this program's request.
+bool ZutaIsFree(UpdateServices& s) {
+    if (s.windows.FindWindowByClass(kZutaWindowClass) == 0) return true;
+    if (auto host = HostProgramOfKind(kHostProgramKind)) {
+        if (s.windows.FindWindowByClass(host->window_class) != 0) {
+            s.boxes.Show("Program pro komunikaci s internetem (Zuta) využívá program " +
+                             std::string(host->name) + "," +
+                             "a proto v této chvíli tento program nemůže komunikovat s internetem.",
+                         "Program pro komunikaci s webem nelze použít", MessageIcon::Warning,
+                         MessageButtons::Ok);
+            return false;
+        }
+    }
+    s.close_window_by_class(kZutaWindowClass);
+    s.feedback.Wait(500);
+    return s.windows.FindWindowByClass(kZutaWindowClass) == 0;
+}
+
+void DownloadZuta(UpdateServices& s) {
+    s.feedback.ShowBusyCursor();
+    s.downloader.DownloadToFile(ZutaDownloadAddress(s.windows_version, kMakerWebHost),
+                                s.program_folder + "Zuta.exe");
+    s.feedback.ShowDefaultCursor();
+}
+
+}  // namespace
+
+UpdateInputs MainWindowUpdateInputs(int window_left, int window_top, std::string version,
+                                    const std::string& program_folder, WindowHandle caller) {
+    UpdateInputs inputs;
+    inputs.x = window_left + 30;
+    inputs.y = window_top + 60;
+    inputs.mode = 0;
+    inputs.host = std::string(kMakerWebHost);
+    inputs.product = "Zerkon";
+    inputs.version = std::move(version);
+    inputs.download_folder = program_folder + "stahovani";
+    inputs.caller = caller;
+    return inputs;
+}
+
+std::string ZutaDownloadAddress(WindowsVersion version, std::string_view host) {
+    std::string address = IsOldWindowsForHttps(version) ? "http" : "https";
+    return address + "://" + std::string(host) + "/download/Zuta.exe ?a=b";
+}
+
+void RunUpdateFlow(const UpdateInputs& inputs, UpdateServices& s) {
+    if (!AskOnWindows95(s)) return;
+    if (!ZutaIsFree(s)) return;
+
+    std::string install_folder = ReadMakerSetting(s.registry, kZutaSubKey, "", kInstallPathValue);
+    if (install_folder.empty()) install_folder = std::string(kFallbackFolder);
+    std::string download_folder = inputs.download_folder;
+    if (UpperCase1250(download_folder).find("STAHOVANI") == std::string::npos) {
+        download_folder = std::string(kFallbackFolder) + "stahovani\\";
+    }
+
+    if (!FileExists(download_folder + "\\Zuta.exe")) {
+        CopyFileVia(install_folder, download_folder, "Zuta.exe", s.boxes, s.clock);
+    }
+    if (!FileExists(install_folder + "\\Zuta.exe")) {
+        CopyFileVia(download_folder, install_folder, "Zuta.exe", s.boxes, s.clock);
+    }
+    if (install_folder.empty()) {
+        ShowCannotStart(s.boxes);
+        return;
+    }
+    if (!EnsureFolder(download_folder)) {
+        s.boxes.Show("Cesta pro uložení dat: \"" + download_folder + "\" nelze vytvořit.",
+                     "Nelze založit adresář", MessageIcon::Warning, MessageButtons::Ok);
+        return;
+    }
+    // Read as the maker's other programs do; nothing here depends on it.
+    (void)ReadMakerSetting(s.registry, kZutaSubKey, "", kInstallVersionValue);
+
+    WindowHandle zuta = s.windows.FindWindowByClass(kZutaWindowClass);
+    if (zuta != 0) {
+        s.bring_to_front(zuta);
+    } else {
+        // A copy beside this program serves this start; a downloaded one serves the next.
+        std::string start_folder = install_folder;
+        if (FileExists(s.program_folder + "Zuta.exe")) {
+            start_folder = s.program_folder;
+        } else {
+            DownloadZuta(s);
+        }
+        // Quoted, so that a folder with blanks cannot start another program.
+        if (!s.starter.Start("\"" + start_folder + "\\Zuta\"")) ShowCannotStart(s.boxes);
+        s.feedback.Wait(1000 + kStartDelaySeconds * 1000);
+        zuta = s.windows.FindWindowByClass(kZutaWindowClass);
+    }
+    auto request = BuildUpdateRequest(zuta, inputs);
+    s.windows.SendCopyData(zuta, 0, request);
+}
+
+}  // namespace zerkon
