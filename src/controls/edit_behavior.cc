@@ -423,7 +423,7 @@ void EditBehavior::EndButtonClick() {
     }
 }
 
-PaintPlan EditBehavior::Paint() {
+PaintPlan EditBehavior::Paint(bool copy_mode) {
     if (!state_.enabled) {
         state_.colour = settings_.color_on_disabled;
     } else if (!state_.focused) {
@@ -433,7 +433,7 @@ PaintPlan EditBehavior::Paint() {
     plan.colour = state_.colour;
     plan.gray_text = !state_.enabled;
     plan.alignment = state_.paint_alignment;
-    plan.custom = NumberType() && !state_.focused;
+    plan.custom = NumberType() && (!state_.focused || copy_mode);
     if (plan.custom) {
         plan.display = NumberDisplayText(settings_.edit_type, settings_.number, state_.text,
                                          state_.number_separator);

@@ -180,7 +180,9 @@ public:
     void PickListClosed(bool accepted, const std::string& value);
     void EndButtonClick();
 
-    PaintPlan Paint();
+    // `copy_mode`: painting into a copy (WM_PRINTCLIENT), where numbers are
+    // drawn by the control also while it has focus.
+    PaintPlan Paint(bool copy_mode = false);
 
 private:
     bool NumberType() const { return IsNumberType(settings_.edit_type); }

@@ -385,9 +385,9 @@ void TMEdit::ReportExit() {
     }
 }
 
-void TMEdit::CustomPaint(const edit::PaintPlan& plan) {
+void TMEdit::CustomPaint(const edit::PaintPlan& plan, HDC print_dc) {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
+    HDC dc = print_dc ? print_dc : BeginPaint(hwnd_, &ps);
     RECT client;
     GetClientRect(hwnd_, &client);
     HBRUSH brush = CreateSolidBrush(Rgb(plan.colour));
@@ -412,7 +412,7 @@ void TMEdit::CustomPaint(const edit::PaintPlan& plan) {
     ExtTextOutW(dc, x, top, ETO_CLIPPED, &client, text.c_str(), static_cast<UINT>(text.size()),
                 nullptr);
     SelectObject(dc, old_font);
-    EndPaint(hwnd_, &ps);
+    if (!print_dc) EndPaint(hwnd_, &ps);
 }
 
 LRESULT CALLBACK TMEdit::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -529,9 +529,11 @@ LRESULT TMEdit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
             return 0;
         case WM_PAINT:
         case WM_PRINTCLIENT: {
-            edit::PaintPlan plan = behavior_.Paint();
-            if (plan.custom && message == WM_PAINT) {
-                CustomPaint(plan);
+            // WM_PRINTCLIENT is the paint-copy mode.
+            edit::PaintPlan plan = behavior_.Paint(message == WM_PRINTCLIENT);
+            if (plan.custom) {
+                CustomPaint(plan, message == WM_PRINTCLIENT ? reinterpret_cast<HDC>(wparam)
+                                                             : nullptr);
                 return 0;
             }
             return Standard(message, wparam, lparam);

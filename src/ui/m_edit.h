@@ -118,7 +118,7 @@ private:
     void WriteText(const std::string& text);
     void MoveFocus(edit::FocusMove move);
     void LayoutButton();
-    void CustomPaint(const edit::PaintPlan& plan);
+    void CustomPaint(const edit::PaintPlan& plan, HDC print_dc);
     void ReportExit();
     void CheckTextChange();
 

@@ -260,11 +260,13 @@ TEST_F(ControlsTest, PickListByButtonAndByKeyboard) {
     ASSERT_NE(popup, nullptr);
     e2e::SaveScreenshot(L"controls_pick_list");
     EXPECT_EQ(Text(kEvents), L"exit 101");  // not left for its own pop-up
+    EXPECT_EQ(Background(kPickList), GetSysColor(COLOR_INFOBK));
     Keys(VK_DOWN);
     Keys(VK_RETURN);
     ASSERT_TRUE(e2e::WaitForWindowGone(popup));
     Settle();
     EXPECT_EQ(Text(kPickList), L"Adam");
+    EXPECT_EQ(Background(kPickList), RGB(255, 255, 153));
     EXPECT_EQ(FocusedId(), kPickList);
     Type(L"a");
     EXPECT_EQ(Text(kPickList), L"Alena");

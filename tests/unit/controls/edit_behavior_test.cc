@@ -528,6 +528,21 @@ TEST(EditMask, RequiredDateLeftEmptyIsRefused) {
     EXPECT_TRUE(e.Exit(Czech()).refocus);
 }
 
+TEST(EditMask, OnlyTheLabeledEditTypesASpace) {
+    EditSettings s = DateField();
+    EditBehavior plain = Loaded(s);
+    plain.WriteVersion();
+    plain.Enter(false, Czech());
+    Type(plain, " 1", Czech());
+    EXPECT_EQ(plain.state().text, "1_.__.____");
+    s.labeled = true;
+    EditBehavior labeled = Loaded(s);
+    labeled.WriteVersion();
+    labeled.Enter(false, Czech());
+    Type(labeled, " 1", Czech());
+    EXPECT_EQ(labeled.state().text, " 1.__.____");
+}
+
 TEST(EditMask, AnyKeySequenceKeepsTheBodyLength) {
     std::mt19937 rng(12345);
     const char chars[] = "0123456789 .\b_a-";
@@ -634,6 +649,7 @@ TEST(EditPaint, NumbersAreDrawnByTheControlOnlyWithoutFocus) {
     EXPECT_EQ(plan.alignment, PaintAlignment::Right);
     e.Enter(false, Czech());
     EXPECT_FALSE(e.Paint().custom);
+    EXPECT_TRUE(e.Paint(/*copy_mode=*/true).custom);
     e.Exit(Czech());
     e.settings().password_char = '*';
     EXPECT_EQ(e.Paint().display, std::string(14, '*'));
