@@ -3,13 +3,21 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/close_window.h"
+#include "platform/downloader.h"
+#include "platform/process_starter.h"
 #include "platform/registry.h"
+#include "platform/system_info.h"
+#include "platform/ui_feedback.h"
+#include "platform/win32/message_boxes_win32.h"
 #include "platform/win32/wide_text.h"
+#include "platform/window_messenger.h"
 #include "shell/command_line.h"
 #include "shell/info_text.h"
 #include "shell/install_paths.h"
 #include "shell/main_window_activation.h"
 #include "shell/maker_settings.h"
+#include "shell/update_flow.h"
 #include "ui/bank_window.h"
 #include "ui/main_window_ids.h"
 #include "ui/memo_read_window.h"
@@ -215,7 +223,28 @@ void TFormZerkon::sbPrehledPojClick() {
 
 // The program update flow, mode 0, its window placed 30 px right of and 60 px below this
 // window's top-left corner.
-void TFormZerkon::sbUpgradeClick() {}
+void TFormZerkon::sbUpgradeClick() {
+    RECT frame{};
+    GetWindowRect(hwnd_, &frame);
+    Win32MessageBoxes boxes(hwnd_);
+    UpdateServices services{
+        boxes,
+        SystemWindowMessenger(),
+        SystemProcessStarter(),
+        SystemUiFeedback(),
+        SystemDownloader(),
+        SystemRegistry(),
+        SystemClock(),
+        [](std::string_view class_name) { CloseWindowByClass(class_name); },
+        [](WindowHandle window) { BringWindowToForeground(reinterpret_cast<HWND>(window)); },
+        RunningWindowsVersion(),
+        ProgramFolder,
+    };
+    RunUpdateFlow(
+        MainWindowUpdateInputs(frame.left, frame.top, XFileVersion1.GetVersionInfo("FileVersion"),
+                               ProgramFolder, reinterpret_cast<WindowHandle>(hwnd_)),
+        services);
+}
 
 // The information window: where the payroll program leaves its ELDP data.
 void TFormZerkon::SpeedButton1Click() {

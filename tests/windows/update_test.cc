@@ -1,0 +1,98 @@
+// "Aktualizace programu": the request reaches the update program's stand-in.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "common/cp1250.h"
+#include "harness.h"
+#include "ui/main_window_ids.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace zerkon;
+
+const std::wstring kZutaKey = L"Software\\MORV\\Zuta";
+
+std::string Field(const std::vector<char>& record, size_t offset) {
+    auto length = static_cast<unsigned char>(record[offset]);
+    return std::string(record.begin() + offset + 1, record.begin() + offset + 1 + length);
+}
+
+uint32_t Uint32At(const std::vector<char>& record, size_t offset) {
+    uint32_t value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(record[offset + i]);
+    return value;
+}
+
+class UpdateTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        prog_ = e2e::ScratchFolder(L"update-prog");
+        zuta_ = e2e::ScratchFolder(L"update-zuta");
+        fs::copy_file(e2e::ZerkonExe(), prog_ / L"zerkon.exe");
+    }
+    void TearDown() override {
+        e2e::DeleteRegistryTree(HKEY_CURRENT_USER, kZutaKey);
+        for (HWND zuta : e2e::FindTopLevelWindows(L"TFormZuta")) PostMessageW(zuta, WM_CLOSE, 0, 0);
+    }
+    fs::path prog_, zuta_;
+};
+
+TEST_F(UpdateTest, RequestReachesTheStartedUpdateProgram) {
+    // Zuta installed, and a copy beside the program (which is the one started; no download).
+    fs::copy_file(e2e::PeerExe(L"zuta_standin"), zuta_ / L"Zuta.exe");
+    fs::copy_file(e2e::PeerExe(L"zuta_standin"), prog_ / L"Zuta.exe");
+    ASSERT_TRUE(
+        e2e::SetRegistryString(HKEY_CURRENT_USER, kZutaKey, L"InstallPath", zuta_.wstring()));
+
+    e2e::Process zerkon = e2e::Process::Start(prog_ / L"zerkon.exe");
+    HWND window = e2e::WaitForWindow(kMainWindowClass, zerkon.id());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(e2e::Click(e2e::FindChild(window, kMainUpgradeId)));
+
+    HWND zuta = e2e::WaitForWindow(L"TFormZuta");
+    ASSERT_NE(zuta, nullptr);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::GetText(zuta) == L"Zuta - 1"; }));
+    std::ifstream in(prog_ / L"update_request.bin", std::ios::binary);
+    std::vector<char> record((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
+    ASSERT_EQ(record.size(), 654u);
+
+    RECT frame = e2e::ScreenRect(window);
+    EXPECT_EQ(Uint32At(record, 0), static_cast<uint32_t>(reinterpret_cast<uintptr_t>(zuta)));
+    EXPECT_EQ(Uint32At(record, 4), static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)));
+    EXPECT_EQ(static_cast<int32_t>(Uint32At(record, 8)), frame.left + 30);
+    EXPECT_EQ(static_cast<int32_t>(Uint32At(record, 12)), frame.top + 60);
+    EXPECT_EQ(record[16], 0);
+    EXPECT_EQ(record[17], 0);
+    EXPECT_EQ(Field(record, 49), "Zerkon");
+    EXPECT_EQ(Field(record, 80), "1.0.0.0");
+    std::string program_folder = Utf16ToCp1250(prog_.u16string()) + "\\";
+    EXPECT_EQ(Field(record, 122), program_folder + "stahovani");
+    // Zuta was also copied into the new download folder.
+    EXPECT_TRUE(fs::exists(prog_ / L"stahovani" / L"Zuta.exe"));
+    e2e::SaveScreenshot(L"update-zuta-started");
+}
+
+TEST_F(UpdateTest, NotInstalledUpdateProgramIsReported) {
+    e2e::DeleteRegistryTree(HKEY_CURRENT_USER, kZutaKey);
+    e2e::Process zerkon = e2e::Process::Start(prog_ / L"zerkon.exe");
+    HWND window = e2e::WaitForWindow(kMainWindowClass, zerkon.id());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(e2e::Click(e2e::FindChild(window, kMainUpgradeId)));
+    HWND box = e2e::WaitForWindow(L"#32770", zerkon.id());
+    ASSERT_NE(box, nullptr);
+    std::u16string caption = Cp1250ToUtf16("Spojení s internetem?");
+    EXPECT_EQ(e2e::GetText(box), std::wstring(caption.begin(), caption.end()));
+    e2e::SaveScreenshot(L"update-not-installed", box);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(e2e::WaitForWindowGone(box));
+    EXPECT_TRUE(zerkon.Running());
+}
+
+}  // namespace
