@@ -227,6 +227,12 @@ TEST_F(BankWindowTest, EachFormatOpensDecodesAndShowsTheGoldenPreview) {
         gui.cbSize = sizeof(gui);
         GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &gui);
         EXPECT_EQ(gui.hwndFocus, memo_);
+        // Sky blue while focused, right of the text and left of the scroll bar.
+        const RECT memo_rect = e2e::ScreenRect(memo_);
+        HDC screen = GetDC(nullptr);
+        const COLORREF background = GetPixel(screen, memo_rect.right - 30, memo_rect.bottom - 8);
+        ReleaseDC(nullptr, screen);
+        EXPECT_EQ(background, RGB(166, 202, 240));
         EXPECT_EQ(Enabled(print_), format.printable);
         e2e::SaveScreenshot(std::wstring(L"bank-") + format.button + L"-preview", window_);
 
@@ -304,6 +310,7 @@ TEST_F(BankWindowTest, UnreadableFileShowsTheSystemMessageAndLeavesThePreviewHid
     e2e::Click(open_);
     ASSERT_TRUE(ChooseFile(missing, program_.id()));
     const std::wstring message = DismissErrorBox(window_, program_.id());
+    std::printf("unreadable file: %s\n", zerkon::Cp1250ToUtf8(Narrow(message)).c_str());
     EXPECT_NE(message.find(missing.filename().wstring()), std::wstring::npos) << Narrow(message);
     EXPECT_FALSE(Visible(memo_));
     EXPECT_TRUE(Enabled(print_));  // the earlier statement stays printable
@@ -398,6 +405,7 @@ TEST_F(BankWindowTest, MissingBankTemplateIsAnErrorNotACrash) {
     OpenPreview(L"GPC");
     OpenFile(file);
     const std::wstring message = DismissErrorBox(window_, program_.id());
+    std::printf("missing template: %s\n", zerkon::Cp1250ToUtf8(Narrow(message)).c_str());
     EXPECT_NE(message.find(L"zdrojZerkonfr3.src"), std::wstring::npos) << Narrow(message);
     EXPECT_FALSE(Visible(memo_));
     EXPECT_FALSE(Enabled(print_));
