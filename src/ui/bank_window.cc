@@ -165,7 +165,7 @@ class TFormBanka : public WindowBase, public BankPreviewView {
     void PlaceOverOwner();
     void OnCommand(int id);
 
-    void sbOpenBankaClick();
+    void sbOpenBankaClick() { flow_->OpenFile(); }
     void sbTiskBankaClick() { flow_->Print(); }
     void sbExitClick() { ShowWindow(hwnd_, SW_HIDE); }
 
@@ -265,12 +265,6 @@ void TFormBanka::CreateControls() {
     dialog_ = std::make_unique<Win32FileOpenDialog>(hwnd_);
     hand_off_ = std::make_unique<ProgramHandOff>(owner_, hwnd_);
     flow_ = std::make_unique<BankPreviewFlow>(mode_, *dialog_, decoders_, *hand_off_, *this);
-}
-
-void TFormBanka::sbOpenBankaClick() {
-    HCURSOR previous = GetCursor();
-    flow_->OpenFile();
-    SetCursor(previous);
 }
 
 void TFormBanka::OnCommand(int id) {
