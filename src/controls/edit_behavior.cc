@@ -6,8 +6,12 @@ namespace zerkon::edit {
 
 namespace {
 
-bool ExactlyAlt(ShiftState s) { return s.alt && !s.ctrl && !s.shift; }
-bool ExactlyCtrl(ShiftState s) { return s.ctrl && !s.alt && !s.shift; }
+bool ExactlyAlt(ShiftState s) {
+    return s.alt && !s.ctrl && !s.shift;
+}
+bool ExactlyCtrl(ShiftState s) {
+    return s.ctrl && !s.alt && !s.shift;
+}
 
 // Internal focus wishes before the targets are looked at.
 enum class Wish { None, Next, Previous, PageNext, PagePrevious };
@@ -177,8 +181,7 @@ bool EditBehavior::NumberKeyPressAllowed(char ch) const {
     if (ch == '\b') return true;
     if (!Contains(state_.number_allowed, ch)) return false;
     const std::string& t = state_.text;
-    bool whole_selected =
-        state_.sel_start == 0 && state_.sel_length == static_cast<int>(t.size());
+    bool whole_selected = state_.sel_start == 0 && state_.sel_length == static_cast<int>(t.size());
     if (whole_selected) return true;
     if (ch == ',' || ch == '.') {
         bool has_separator = t.find_first_of(",.") != std::string::npos;
@@ -274,7 +277,8 @@ void EditBehavior::Enter(bool by_mouse, const EditEnvironment& env) {
     if (!by_mouse) SelectAll();
     auto replace_text = [&](std::string text) {
         if (text == state_.text) return;
-        bool all = state_.sel_start == 0 && state_.sel_length == static_cast<int>(state_.text.size());
+        bool all =
+            state_.sel_start == 0 && state_.sel_length == static_cast<int>(state_.text.size());
         state_.text = std::move(text);
         if (all) {
             SelectAll();
@@ -303,8 +307,8 @@ void EditBehavior::Enter(bool by_mouse, const EditEnvironment& env) {
         RebuildMaskTypingSet(settings_.mask_edit, settings_.labeled);
     }
     if (NumberType()) {
-        replace_text(CutSurplusDecimals(state_.text, state_.number_separator,
-                                        settings_.number.decimal));
+        replace_text(
+            CutSurplusDecimals(state_.text, state_.number_separator, settings_.number.decimal));
     }
     PlaceEntryCaret();
     if (env.far_east_locale) state_.read_only = false;
@@ -326,8 +330,8 @@ std::optional<std::string> EditBehavior::NumberExit(const EditEnvironment& env) 
         state_.value = state_.undo_value;
         SetCaret(state_.saved_caret);
     };
-    auto normalized =
-        NormalizeNumberText(s, sep, integer ? 0 : number.decimal, integer ? 0 : number.decimal_show);
+    auto normalized = NormalizeNumberText(s, sep, integer ? 0 : number.decimal,
+                                          integer ? 0 : number.decimal_show);
     if (!normalized) {
         // Text that came in by the clipboard or the program and is no number
         // at all: reported like a validation error instead of kept silently.

@@ -69,9 +69,7 @@ struct EditEnvironment {
     char (*lower)(char) = nullptr;
     bool far_east_locale = false;
     std::array<FocusTargetState, 4> targets{};  // indexed by FocusSlot
-    const FocusTargetState& target(FocusSlot s) const {
-        return targets[static_cast<size_t>(s)];
-    }
+    const FocusTargetState& target(FocusSlot s) const { return targets[static_cast<size_t>(s)]; }
 };
 
 struct EditState {
@@ -144,8 +142,9 @@ struct PaintPlan {
 };
 
 class EditBehavior {
-public:
-    explicit EditBehavior(EditSettings settings = {}) : settings_(std::move(settings)) {}
+  public:
+    EditBehavior() = default;
+    explicit EditBehavior(const EditSettings& settings) : settings_(settings) {}
 
     EditSettings& settings() { return settings_; }
     const EditSettings& settings() const { return settings_; }
@@ -184,7 +183,7 @@ public:
     // drawn by the control also while it has focus.
     PaintPlan Paint(bool copy_mode = false);
 
-private:
+  private:
     bool NumberType() const { return IsNumberType(settings_.edit_type); }
     FocusMove Resolve(FocusMove wanted, const EditEnvironment& env) const;
     char ApplyCase(char ch, const EditEnvironment& env) const;

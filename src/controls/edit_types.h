@@ -12,12 +12,14 @@ namespace zerkon::edit {
 // colour index with the top byte set (the window layer resolves it).
 using Colour = std::uint32_t;
 inline constexpr Colour kSystemColour = 0xFF000000;
-inline constexpr Colour kClWindow = kSystemColour | 5;       // COLOR_WINDOW
-inline constexpr Colour kClWindowText = kSystemColour | 8;   // COLOR_WINDOWTEXT
-inline constexpr Colour kClBtnFace = kSystemColour | 15;     // COLOR_BTNFACE
-inline constexpr Colour kClInfoBk = kSystemColour | 24;      // COLOR_INFOBK
-inline constexpr Colour kLightYellow = 10092543;             // RGB(255, 255, 153)
-constexpr bool IsSystemColour(Colour c) { return (c & kSystemColour) == kSystemColour; }
+inline constexpr Colour kClWindow = kSystemColour | 5;      // COLOR_WINDOW
+inline constexpr Colour kClWindowText = kSystemColour | 8;  // COLOR_WINDOWTEXT
+inline constexpr Colour kClBtnFace = kSystemColour | 15;    // COLOR_BTNFACE
+inline constexpr Colour kClInfoBk = kSystemColour | 24;     // COLOR_INFOBK
+inline constexpr Colour kLightYellow = 10092543;            // RGB(255, 255, 153)
+constexpr bool IsSystemColour(Colour c) {
+    return (c & kSystemColour) == kSystemColour;
+}
 
 // A money value: a signed 64-bit count of ten-thousandths.
 using Currency = std::int64_t;
@@ -25,7 +27,9 @@ inline constexpr Currency kCurrencyUnit = 10000;
 
 // A set of 8-bit (Windows-1250) characters.
 using CharSet = std::bitset<256>;
-inline bool Contains(const CharSet& set, char c) { return set[static_cast<unsigned char>(c)]; }
+inline bool Contains(const CharSet& set, char c) {
+    return set[static_cast<unsigned char>(c)];
+}
 CharSet MakeCharSet(std::string_view chars);
 
 enum class TypeEdit { teCurrency, teFloat, teInteger, teString, teMask, teComboBox };

@@ -6,7 +6,9 @@ namespace zerkon::edit {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Windows-1250: Czech messages keep these exact texts.
 constexpr std::string_view kNotNumber1 = "Zadaná číselná hodnota \"";
@@ -263,9 +265,8 @@ std::string LoadNumberText(TypeEdit type, const TNumberEdit& number, std::string
     if (type == TypeEdit::teInteger) {
         s = KeepAllowed(s.substr(0, s.find_first_of(",.")), allowed);
     } else {
-        auto normalized =
-            NormalizeNumberText(KeepAllowed(s, allowed), system_separator, number.decimal,
-                                number.decimal_show);
+        auto normalized = NormalizeNumberText(KeepAllowed(s, allowed), system_separator,
+                                              number.decimal, number.decimal_show);
         if (!normalized) return std::string();
         s = *normalized;
     }

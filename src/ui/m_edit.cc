@@ -57,7 +57,9 @@ HWND TabRoot(HWND field) {
     return root;
 }
 
-COLORREF Rgb(edit::Colour colour) { return ColourBrush::Resolve(colour); }
+COLORREF Rgb(edit::Colour colour) {
+    return ColourBrush::Resolve(colour);
+}
 
 bool ChangesText(UINT message) {
     switch (message) {
@@ -78,8 +80,12 @@ bool ChangesText(UINT message) {
 
 }  // namespace
 
-void SetPickListPopup(PickListPopupFn popup) { g_pick_list_popup = popup; }
-PickListPopupFn GetPickListPopup() { return g_pick_list_popup; }
+void SetPickListPopup(PickListPopupFn popup) {
+    g_pick_list_popup = popup;
+}
+PickListPopupFn GetPickListPopup() {
+    return g_pick_list_popup;
+}
 
 POINT LabelOrigin(const RECT& edit, SIZE label, LabelPosition position, int spacing) {
     const int height = edit.bottom - edit.top;
@@ -108,8 +114,7 @@ TMEdit::TMEdit(HWND parent, const EditOptions& options) : behavior_(options.sett
                             options.top, options.width, options.height, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(options.id)),
                             GetModuleHandleW(nullptr), nullptr);
-    HFONT font = options.font ? options.font
-                              : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    HFONT font = options.font ? options.font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (options.max_length > 0) SendMessageW(hwnd_, EM_LIMITTEXT, options.max_length, 0);
     if (options.password_char) SendMessageW(hwnd_, EM_SETPASSWORDCHAR, options.password_char, 0);
@@ -243,7 +248,9 @@ void TMEdit::SetVersion(const std::string&) {
     WriteEdit();
 }
 
-void TMEdit::Focus() { SetFocus(hwnd_); }
+void TMEdit::Focus() {
+    SetFocus(hwnd_);
+}
 
 void TMEdit::SetButtonVisible(bool visible) {
     behavior_.settings().button_visible = visible;
@@ -402,8 +409,7 @@ void TMEdit::CustomPaint(const edit::PaintPlan& plan, HDC print_dc) {
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     // A 3D single border: one pixel down, and the edit's own left margin.
     const int top = 1;
-    const int left_margin =
-        LOWORD(CallWindowProcW(original_, hwnd_, EM_GETMARGINS, 0, 0));
+    const int left_margin = LOWORD(CallWindowProcW(original_, hwnd_, EM_GETMARGINS, 0, 0));
     const int left = top + left_margin;
     const int width = client.right - client.left;
     int x = left;
@@ -532,8 +538,8 @@ LRESULT TMEdit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
             // WM_PRINTCLIENT is the paint-copy mode.
             edit::PaintPlan plan = behavior_.Paint(message == WM_PRINTCLIENT);
             if (plan.custom) {
-                CustomPaint(plan, message == WM_PRINTCLIENT ? reinterpret_cast<HDC>(wparam)
-                                                             : nullptr);
+                CustomPaint(plan,
+                            message == WM_PRINTCLIENT ? reinterpret_cast<HDC>(wparam) : nullptr);
                 return 0;
             }
             return Standard(message, wparam, lparam);

@@ -16,18 +16,18 @@ namespace zerkon {
 // What a pick-list field hands to the pop-up list when its side button is
 // clicked. Texts are Windows-1250 program text.
 struct PickListRequest {
-    HWND field = nullptr;        // the edit; the pop-up is placed against it
-    std::string items;           // the item list, items separated by '|'
-    std::string current_text;    // the field's text (preselects its item)
-    int drop_down_count = 8;     // as set; the pop-up corrects values outside 1-20
+    HWND field = nullptr;      // the edit; the pop-up is placed against it
+    std::string items;         // the item list, items separated by '|'
+    std::string current_text;  // the field's text (preselects its item)
+    int drop_down_count = 8;   // as set; the pop-up corrects values outside 1-20
     bool sorted = false;
     bool close_if_mouse_leave = false;
-    HFONT font = nullptr;        // the field's font
+    HFONT font = nullptr;  // the field's font
 };
 
 struct PickListResult {
-    bool accepted = false;       // closed by Enter or double click with an item selected
-    std::string value;           // the chosen item's value when accepted
+    bool accepted = false;  // closed by Enter or double click with an item selected
+    std::string value;      // the chosen item's value when accepted
 };
 
 // The pop-up is a separate window module; it registers itself here so that
@@ -61,7 +61,7 @@ struct TFocusControl {
 };
 
 class TMEdit : public ColouredControl {
-public:
+  public:
     TMEdit(HWND parent, const EditOptions& options);
     TMEdit(const TMEdit&) = delete;
     TMEdit& operator=(const TMEdit&) = delete;
@@ -105,10 +105,10 @@ public:
     HFONT ButtonFont() const;
     void SetButtonFont(HFONT font);
 
-protected:
+  protected:
     virtual void PositionChanged() {}
 
-private:
+  private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT Standard(UINT message, WPARAM wparam, LPARAM lparam);

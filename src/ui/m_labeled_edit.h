@@ -9,7 +9,7 @@
 namespace zerkon {
 
 class TMLabeledEdit : public TMEdit {
-public:
+  public:
     TMLabeledEdit(HWND parent, const LabeledEditOptions& options);
     ~TMLabeledEdit() override;
 
@@ -18,10 +18,10 @@ public:
     void SetLabelSpacing(int spacing);
     void SetLabelText(const std::string& text);
 
-protected:
+  protected:
     void PositionChanged() override;
 
-private:
+  private:
     static HWND CreateLabel(HWND parent, const LabeledEditOptions& options);
     static EditOptions Labeled(EditOptions options);
 

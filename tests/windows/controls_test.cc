@@ -38,7 +38,7 @@ void Stroke(WORD vk, bool shift = false, bool ctrl = false) {
 }
 
 class ControlsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         process_ = e2e::Process::Start(e2e::HostExe(L"controls_host"));
         ASSERT_TRUE(process_.started());

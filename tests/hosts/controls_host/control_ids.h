@@ -14,9 +14,9 @@ enum ControlId : int {
     kPickList = 106,        // teComboBox: Anna, Adam, Alena
     kDisabled = 107,
     kRequired = 108,
-    kButtonField = 109,     // side button with the short cut F4; the click writes "klik"
-    kLast = 110,            // FocusControl.Up = the filtered string
-    kEvents = 111,          // a read-only log of OnError / OnExit events
+    kButtonField = 109,  // side button with the short cut F4; the click writes "klik"
+    kLast = 110,         // FocusControl.Up = the filtered string
+    kEvents = 111,       // a read-only log of OnError / OnExit events
 };
 
 }  // namespace controls_host

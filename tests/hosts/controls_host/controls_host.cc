@@ -16,11 +16,11 @@ using namespace zerkon;
 using namespace controls_host;
 
 class ControlsHost {
-public:
+  public:
     bool Create(HINSTANCE instance);
     HWND hwnd() const { return hwnd_; }
 
-private:
+  private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
     void CreateControls();

@@ -9,8 +9,12 @@
 namespace zerkon::edit {
 namespace {
 
-char Upper(char c) { return UpperCase1250(c); }
-char Lower(char c) { return LowerCase1250(c); }
+char Upper(char c) {
+    return UpperCase1250(c);
+}
+char Lower(char c) {
+    return LowerCase1250(c);
+}
 
 EditEnvironment Czech() {
     EditEnvironment env;
@@ -40,8 +44,8 @@ void Type(EditBehavior& e, std::string_view chars, const EditEnvironment& env) {
     }
 }
 
-EditBehavior Loaded(EditSettings settings, std::string text = "", bool enabled = true) {
-    EditBehavior e(std::move(settings));
+EditBehavior Loaded(const EditSettings& settings, std::string text = "", bool enabled = true) {
+    EditBehavior e(settings);
     e.state().text = std::move(text);
     e.state().enabled = enabled;
     e.Loaded(Czech());
@@ -67,7 +71,7 @@ TEST(EditDefaults, MatchTheStoredLayoutDefaults) {
 }
 
 TEST(EditColours, FocusDisabledAndPaintReset) {
-    EditBehavior e = Loaded({});
+    EditBehavior e = Loaded(EditSettings());
     EXPECT_EQ(e.state().colour, kClWindow);
     e.Enter(false, Czech());
     EXPECT_EQ(e.state().colour, kLightYellow);
@@ -76,7 +80,7 @@ TEST(EditColours, FocusDisabledAndPaintReset) {
     e.state().colour = 0x0000FF;  // the program paints an unfocused field red
     EXPECT_EQ(e.Paint().colour, kClWindow);
 
-    EditBehavior disabled = Loaded({}, "", false);
+    EditBehavior disabled = Loaded(EditSettings(), "", false);
     EXPECT_EQ(disabled.state().colour, kClBtnFace);
     disabled.state().colour = 0x00FF00;
     EXPECT_EQ(disabled.Paint().colour, kClBtnFace);
@@ -89,7 +93,7 @@ TEST(EditColours, FocusDisabledAndPaintReset) {
 }
 
 TEST(EditKeys, ArrowsAndPagesMoveFocus) {
-    EditBehavior e = Loaded({}, "abc");
+    EditBehavior e = Loaded(EditSettings(), "abc");
     EditEnvironment env = Czech();
     EXPECT_EQ(e.KeyDown(vk::kDown, {}, env).focus, FocusMove::Next);
     EXPECT_EQ(e.KeyDown(vk::kUp, {}, env).focus, FocusMove::Previous);
@@ -127,7 +131,7 @@ TEST(EditKeys, LeftAndRightLeaveAStringFieldAtItsEnds) {
 }
 
 TEST(EditKeys, EnterMovesLikeTabAndInsertsNothing) {
-    EditBehavior e = Loaded({}, "");
+    EditBehavior e = Loaded(EditSettings(), "");
     CharResult r = e.Char('\r', Czech());
     EXPECT_EQ(r.focus, FocusMove::Next);
     EXPECT_EQ(r.ch, 0);
@@ -138,7 +142,7 @@ TEST(EditKeys, EnterMovesLikeTabAndInsertsNothing) {
 }
 
 TEST(EditKeys, OwnerEventsRunAfterUnlessKeyFirstInherited) {
-    EditBehavior e = Loaded({}, "ab");
+    EditBehavior e = Loaded(EditSettings(), "ab");
     EXPECT_TRUE(e.KeyDown('X', {}, Czech()).owner_event_after);
     EXPECT_TRUE(e.Char('x', Czech()).owner_event_after);
     // A key used for a focus move never reaches the owner.
@@ -404,7 +408,7 @@ TEST(EditValue, ClampsRewritesAndIgnoresLayoutReading) {
     e.SetValue(5, Czech());
     EXPECT_EQ(e.state().value, 123456);
 
-    EditBehavior str = Loaded({}, "abc");
+    EditBehavior str = Loaded(EditSettings(), "abc");
     str.SetValue(7, Czech());
     EXPECT_EQ(str.state().value, 7);
     EXPECT_EQ(str.state().text, "abc");
@@ -414,7 +418,7 @@ TEST(EditValue, ClampsRewritesAndIgnoresLayoutReading) {
 }
 
 TEST(EditEntry, CaretPlacement) {
-    EditBehavior end = Loaded({}, "abcd");
+    EditBehavior end = Loaded(EditSettings(), "abcd");
     end.Enter(false, Czech());
     EXPECT_EQ(end.state().sel_start, 4);
     EXPECT_EQ(end.state().sel_length, 0);
@@ -653,7 +657,7 @@ TEST(EditPaint, NumbersAreDrawnByTheControlOnlyWithoutFocus) {
     e.Exit(Czech());
     e.settings().password_char = '*';
     EXPECT_EQ(e.Paint().display, std::string(14, '*'));
-    EXPECT_FALSE(Loaded({}, "x").Paint().custom);
+    EXPECT_FALSE(Loaded(EditSettings(), "x").Paint().custom);
 }
 
 TEST(EditButtonLayout, InsideTheRightEdge) {

@@ -56,8 +56,7 @@ TEST(NumberDisplayText, AddsTheCurrencyAsPlaced) {
     EXPECT_EQ(NumberDisplayText(TypeEdit::teCurrency, n, "5", ','), "5");
     TNumberEdit ungrouped;
     ungrouped.number_count = 0;
-    EXPECT_EQ(NumberDisplayText(TypeEdit::teCurrency, ungrouped, "1234,567", ','),
-              "1234,567 Kč");
+    EXPECT_EQ(NumberDisplayText(TypeEdit::teCurrency, ungrouped, "1234,567", ','), "1234,567 Kč");
 }
 
 TEST(NumberAllowedChars, FollowSignRulesAndType) {
@@ -157,12 +156,10 @@ TEST(ValidateNumberText, MessagesWithTheirExactTexts) {
 
     n.number_area = NumberArea::naUnspecified;
     n.value_min = -100 * kCurrencyUnit;
-    EXPECT_EQ(ValidateNumberText(n, "5", all, ',', '\xA0'),
-              "Maximální číselná hodnota je \"0\"");
+    EXPECT_EQ(ValidateNumberText(n, "5", all, ',', '\xA0'), "Maximální číselná hodnota je \"0\"");
     n.value_min = 15000;
     n.value_max = 1000000;
-    EXPECT_EQ(ValidateNumberText(n, "1", all, ',', '\xA0'),
-              "Minimální číselná hodnota je \"1,5\"");
+    EXPECT_EQ(ValidateNumberText(n, "1", all, ',', '\xA0'), "Minimální číselná hodnota je \"1,5\"");
     EXPECT_EQ(ValidateNumberText(n, "100,01", all, ',', '\xA0'),
               "Maximální číselná hodnota je \"100\"");
     EXPECT_EQ(ValidateNumberText(n, "100", all, ',', '\xA0'), std::nullopt);
