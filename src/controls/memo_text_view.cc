@@ -13,21 +13,44 @@ constexpr int kVkUp = 0x26;
 constexpr int kVkDown = 0x28;
 }  // namespace
 
-void MemoTextView::SetText(std::u16string text) {
+void MemoTextView::SetText(std::u16string text, const RowBreaker& wrap) {
     text_ = std::move(text);
-    starts_.assign(1, 0);
-    const std::size_t size = text_.size();
-    for (std::size_t i = 0; i < size; ++i) {
-        const char16_t c = text_[i];
-        if (c == u'\r') {
-            if (i + 1 < size && text_[i + 1] == u'\n') ++i;
-            starts_.push_back(i + 1);
-        } else if (c == u'\n') {
-            starts_.push_back(i + 1);
-        }
-    }
+    BuildRows(wrap);
     caret_line_ = 0;
     top_line_ = 0;
+}
+
+void MemoTextView::Rewrap(const RowBreaker& wrap) {
+    const std::size_t caret = LineStart(caret_line_);
+    BuildRows(wrap);
+    top_line_ = 0;
+    SetCaretLine(LineFromChar(caret));
+}
+
+void MemoTextView::BuildRows(const RowBreaker& wrap) {
+    starts_.assign(1, 0);
+    const std::size_t size = text_.size();
+    std::size_t line_start = 0;
+    auto end_line = [&](std::size_t line_end) {
+        if (!wrap || line_end == line_start) return;
+        std::size_t row_start = line_start;
+        const std::vector<std::size_t> rows =
+            wrap(std::u16string_view(text_).substr(line_start, line_end - line_start));
+        for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
+            row_start += rows[i];
+            if (row_start <= line_start || row_start >= line_end) break;  // a broken breaker
+            starts_.push_back(row_start);
+        }
+    };
+    for (std::size_t i = 0; i < size; ++i) {
+        const char16_t c = text_[i];
+        if (c != u'\r' && c != u'\n') continue;
+        end_line(i);
+        if (c == u'\r' && i + 1 < size && text_[i + 1] == u'\n') ++i;
+        starts_.push_back(i + 1);
+        line_start = i + 1;
+    }
+    end_line(size);
 }
 
 std::size_t MemoTextView::LineStart(int line) const {
@@ -39,10 +62,15 @@ std::size_t MemoTextView::LineStart(int line) const {
 std::u16string_view MemoTextView::Line(int line) const {
     if (line < 0 || line >= LineCount()) return {};
     const std::size_t start = starts_[static_cast<std::size_t>(line)];
-    std::size_t end = text_.size();  // the last line has no break
-    if (line + 1 < LineCount()) {
-        end = starts_[static_cast<std::size_t>(line) + 1] - 1;  // drop the CR or LF
-        if (text_[end] == u'\n' && end > start && text_[end - 1] == u'\r') --end;
+    std::size_t end =
+        line + 1 < LineCount() ? starts_[static_cast<std::size_t>(line) + 1] : text_.size();
+    // A row that ends its line ends in the line break; a wrapped row does not
+    // (lines hold no CR or LF).
+    if (end > start && text_[end - 1] == u'\n') {
+        --end;
+        if (end > start && text_[end - 1] == u'\r') --end;
+    } else if (end > start && text_[end - 1] == u'\r') {
+        --end;
     }
     return std::u16string_view(text_).substr(start, end - start);
 }

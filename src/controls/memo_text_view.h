@@ -4,20 +4,31 @@
 // multi-line edit answers (line count, line of a character, line start) and
 // moves the caret and the view for the navigation keys, so that a statement
 // of a million lines is set in one go and shown at once.
+//
+// Long lines wrap, as in a word-wrapping edit: a "line" here is a row on the
+// screen, and a line of the text may take several rows.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zerkon {
 
+// Splits one line of the text (without its break) into rows: the lengths of
+// the rows, which add up to the line's length; empty when the line fits.
+using RowBreaker = std::function<std::vector<std::size_t>(std::u16string_view line)>;
+
 class MemoTextView {
   public:
     // Replaces the whole text; the caret goes to the top. Lines end at CR LF,
     // CR or LF; a text ending in a line break has an empty last line, as in an
-    // edit control.
-    void SetText(std::u16string text);
+    // edit control. Without a breaker no line wraps.
+    void SetText(std::u16string text, const RowBreaker& wrap = {});
+    // Wraps the same text anew (another width or font); the caret stays on
+    // the same character.
+    void Rewrap(const RowBreaker& wrap);
     const std::u16string& text() const { return text_; }
 
     // Always at least 1 (an empty text is one empty line).
@@ -44,6 +55,8 @@ class MemoTextView {
 
   private:
     std::u16string text_;
+    void BuildRows(const RowBreaker& wrap);
+
     std::vector<std::size_t> starts_{0};
     int caret_line_ = 0;
     int top_line_ = 0;

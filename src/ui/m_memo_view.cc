@@ -19,6 +19,7 @@ struct MemoViewState {
     MemoTextView view;
     HFONT font = nullptr;
     int line_height = 13;
+    int max_char_width = 16;
     bool all_selected = false;
     bool has_focus = false;
 };
@@ -35,6 +36,53 @@ void MeasureFont(MemoViewState& s) {
     SelectObject(dc, old);
     ReleaseDC(s.hwnd, dc);
     s.line_height = std::max(1, static_cast<int>(metrics.tmHeight + metrics.tmExternalLeading));
+    s.max_char_width = std::max(1, static_cast<int>(metrics.tmMaxCharWidth));
+}
+
+// Wraps like a word-wrapping edit: a row ends after the last blank that fits,
+// or after as many characters as fit when there is none. Lines short enough
+// to fit whatever their characters are not measured at all, so a statement of
+// short lines costs nothing here. The caller keeps `dc` (with the font) alive.
+RowBreaker WrapToWidth(HDC dc, int width, int max_char_width) {
+    return [dc, width, max_char_width](std::u16string_view line) {
+        std::vector<std::size_t> rows;
+        if (line.size() * static_cast<std::size_t>(max_char_width) <=
+            static_cast<std::size_t>(width)) {
+            return rows;
+        }
+        while (!line.empty()) {
+            int fit = 0;
+            SIZE size{};
+            GetTextExtentExPointW(dc, reinterpret_cast<const wchar_t*>(line.data()),
+                                  static_cast<int>(line.size()), width, &fit, nullptr, &size);
+            std::size_t row = std::max<std::size_t>(1, static_cast<std::size_t>(fit));
+            if (row < line.size()) {
+                const std::size_t blank = line.substr(0, row + 1).find_last_of(u' ');
+                if (blank != std::u16string_view::npos && blank > 0) row = blank + 1;
+            }
+            row = std::min(row, line.size());
+            rows.push_back(row);
+            line.remove_prefix(row);
+        }
+        return rows;
+    };
+}
+
+// (Re)builds the rows of `text`, or of the current text when `text` is null.
+void LayOut(MemoViewState& s, std::u16string* text) {
+    RECT client{};
+    GetClientRect(s.hwnd, &client);
+    const int width = std::max(1, static_cast<int>(client.right) - 2 * kLeftMargin);
+    HDC dc = GetDC(s.hwnd);
+    HGDIOBJ old = SelectObject(dc, s.font ? s.font : GetStockObject(DEFAULT_GUI_FONT));
+    const RowBreaker wrap = WrapToWidth(dc, width, s.max_char_width);
+    if (text) {
+        s.view.SetText(std::move(*text), wrap);
+    } else {
+        s.view.Rewrap(wrap);
+    }
+    SelectObject(dc, old);
+    ReleaseDC(s.hwnd, dc);
 }
 
 void UpdatePage(MemoViewState& s) {
@@ -175,7 +223,8 @@ LRESULT CALLBACK MemoViewProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
             return DefWindowProcW(hwnd, message, wparam, lparam);
         case WM_SETTEXT: {
             const auto* text = reinterpret_cast<const char16_t*>(lparam);
-            s->view.SetText(text ? std::u16string(text) : std::u16string());
+            std::u16string new_text = text ? std::u16string(text) : std::u16string();
+            LayOut(*s, &new_text);
             s->all_selected = false;
             Refresh(*s);
             return TRUE;
@@ -195,12 +244,14 @@ LRESULT CALLBACK MemoViewProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
             s->font = reinterpret_cast<HFONT>(wparam);
             MeasureFont(*s);
             UpdatePage(*s);
+            LayOut(*s, nullptr);
             if (LOWORD(lparam)) Refresh(*s);
             return 0;
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(s->font);
         case WM_SIZE:
             UpdatePage(*s);
+            LayOut(*s, nullptr);
             Refresh(*s);
             return 0;
         case WM_ERASEBKGND:

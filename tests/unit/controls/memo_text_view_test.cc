@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace zerkon {
 namespace {
@@ -42,6 +44,53 @@ TEST(MemoTextViewLines, AMillionLinesAreIndexedWhole) {
     view.SetText(std::move(text));
     EXPECT_EQ(view.LineCount(), 1'100'001);
     EXPECT_EQ(view.Line(1'099'999), u"Částka 12 345,67");
+}
+
+// Wraps every line into rows of at most `width` characters.
+RowBreaker FixedWidth(std::size_t width) {
+    return [width](std::u16string_view line) {
+        std::vector<std::size_t> rows;
+        if (line.size() <= width) return rows;
+        for (std::size_t left = line.size(); left > 0; left -= std::min(left, width)) {
+            rows.push_back(std::min(left, width));
+        }
+        return rows;
+    };
+}
+
+TEST(MemoTextViewWrap, LongLinesTakeSeveralRowsWithoutLosingCharacters) {
+    MemoTextView view;
+    view.SetText(u"abcdefghijk\r\nxy\r\n", FixedWidth(4));
+    ASSERT_EQ(view.LineCount(), 5);
+    EXPECT_EQ(view.Line(0), u"abcd");
+    EXPECT_EQ(view.Line(1), u"efgh");
+    EXPECT_EQ(view.Line(2), u"ijk");
+    EXPECT_EQ(view.Line(3), u"xy");
+    EXPECT_EQ(view.Line(4), u"");
+    EXPECT_EQ(view.LineFromChar(5), 1);
+    EXPECT_EQ(view.LineFromChar(13), 3);
+    EXPECT_EQ(view.text(), u"abcdefghijk\r\nxy\r\n");  // the text itself is untouched
+}
+
+TEST(MemoTextViewWrap, RewrapKeepsTheCaretOnItsCharacter) {
+    MemoTextView view;
+    view.SetText(u"abcdefgh\nij", FixedWidth(2));
+    view.SetCaretLine(3);  // "gh"
+    view.Rewrap(FixedWidth(4));
+    EXPECT_EQ(view.LineCount(), 3);
+    EXPECT_EQ(view.caret_line(), 1);  // "efgh" holds the g
+    view.Rewrap({});
+    EXPECT_EQ(view.LineCount(), 2);
+    EXPECT_EQ(view.caret_line(), 0);
+}
+
+TEST(MemoTextViewWrap, BreakerAnswersOutsideTheLineAreIgnored) {
+    MemoTextView view;
+    view.SetText(u"abc\ndef", [](std::u16string_view) {
+        return std::vector<std::size_t>{0, 10, 1};
+    });
+    EXPECT_EQ(view.LineCount(), 2);
+    EXPECT_EQ(view.Line(1), u"def");
 }
 
 TEST(MemoTextViewCaret, KeysMoveTheCaretAndKeepItInView) {
