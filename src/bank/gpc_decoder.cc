@@ -1,5 +1,7 @@
 #include "bank/gpc_decoder.h"
 
+#include <charconv>
+#include <cstring>
 #include <string>
 
 #include "bank/decoder_text.h"
@@ -11,6 +13,60 @@ namespace zerkon {
 namespace {
 
 using namespace bank_text;
+
+// Statements run to hundreds of thousands of items, so every record is written
+// piece by piece into one fixed buffer and leaves it with a single copy; the
+// preview is one growing text rather than a string per line.
+//
+// Everything written into the buffer is bounded: fields have fixed widths
+// (128 characters per line at most), numbers at most 48 characters (sign,
+// digits, separators) and the labels about 400 characters. The file's path,
+// the one unbounded piece, never goes through it.
+class RecordText {
+  public:
+    static constexpr size_t kCapacity = 2048;
+
+    void Clear() { end_ = text_; }
+    std::string_view View() const { return {text_, Size()}; }
+    size_t Size() const { return static_cast<size_t>(end_ - text_); }
+
+    // Literals are copied with their size known at compile time.
+    template <size_t N>
+    void Put(const char (&literal)[N]) {
+        std::memcpy(end_, literal, N - 1);
+        end_ += N - 1;
+    }
+    void Put(std::string_view text) {
+        if (!text.empty()) std::memcpy(end_, text.data(), text.size());
+        end_ += text.size();
+    }
+    void Put(char c) { *end_++ = c; }
+    // Characters first..first+width-1 (1-based) of the line, as far as it
+    // reaches; a whole line copies a fixed width.
+    template <size_t First, size_t Width>
+    void PutField(std::string_view line) {
+        if (line.size() >= First - 1 + Width) {
+            std::memcpy(end_, line.data() + First - 1, Width);
+            end_ += Width;
+        } else {
+            Put(Field(line, First, Width));
+        }
+    }
+    // Decimal, as std::to_string writes it.
+    void PutNumber(long long value) { end_ = std::to_chars(end_, end_ + 24, value).ptr; }
+    // DDMMYY -> DD.MM.YY, as DottedDate makes it.
+    void PutDottedDate(std::string_view date) {
+        Put(date.substr(0, 2));
+        Put('.');
+        Put(date.substr(std::min<size_t>(2, date.size()), 2));
+        Put('.');
+        Put(date.substr(std::min<size_t>(4, date.size())));
+    }
+
+  private:
+    char text_[kCapacity];
+    char* end_ = text_;
+};
 
 // A signed amount field: digits of halere followed by a sign character.
 struct SignedAmount {
@@ -34,18 +90,24 @@ std::string_view PostingLabel(std::string_view code) {
 class GpcDecoder {
   public:
     GpcDecoder(const RegionalSettings& regional, PreviewLines& preview, JobLines& job_lines)
-        : regional_(regional), preview_(preview), job_lines_(job_lines) {}
+        : regional_(regional), preview_(preview), job_lines_(job_lines) {
+        plain_separator_ = regional.decimal_separator == '\xA0' ? ' ' : regional.decimal_separator;
+    }
 
+    // The whole preview is one entry: the lines of the header, one entry per
+    // file line and the summary, joined by CR LF, give the same preview lines.
     void Decode(const BankSource& source) {
         path_ = source.path;
         preview_.clear();
-        AddConcat(preview_, {"Soubor:  ", source.path, kCrLf, Stars(70)});
+        // An item of about 130 bytes shows in about 240.
+        text_.reserve(source.bytes.size() * 2 + source.path.size() + 512);
+        text_.append("Soubor:  ").append(source.path).append(kCrLf).append(Stars(70));
         const std::vector<std::string_view> lines = SplitLines(source.bytes);
-        // Items, the most common lines, take ten entries and one job record.
-        preview_.reserve(lines.size() * 11 + 2);
         job_lines_.reserve(job_lines_.size() + lines.size() + 1);
         for (const std::string_view line : lines) {
-            preview_.emplace_back();
+            // The empty line that starts every record, or the empty line of
+            // any other line.
+            text_.append(kCrLf);
             const std::string_view type = Field(line, 1, 3);
             if (type == "074") {
                 DecodeHead(line);
@@ -56,9 +118,11 @@ class GpcDecoder {
         const std::string items = std::to_string(items_);
         const std::string credits = std::to_string(credits_);
         const std::string debits = std::to_string(debits_);
-        AddConcat(preview_, {Stars(40), kCrLf, "Celkový počet kredit: ", credits, kCrLf,
+        text_.append(kCrLf);
+        text_.append(Concat({Stars(40), kCrLf, "Celkový počet kredit: ", credits, kCrLf,
                              "Celkový počet debet:  ", debits, kCrLf,
-                             "Celkový počet řádků:  ", items, kCrLf, Stars(40)});
+                             "Celkový počet řádků:  ", items, kCrLf, Stars(40)}));
+        preview_.push_back(std::move(text_));
         AddConcat(job_lines_, {head_record_, "<Pocet>", items, kCrLf, "<PocetKredit>", credits,
                                kCrLf, "<PocetDebet>", debits, kCrLf});
     }
@@ -70,6 +134,20 @@ class GpcDecoder {
         amount.text = FormatPlainAmount(amount.value, regional_);
         if (Field(line, first + width, 1) == "-") amount.sign = "-";
         return amount;
+    }
+
+    // FormatPlainAmount's text: for whole halere of a non-negative amount it is
+    // the koruna digits, the separator and two digits, written here directly.
+    void PutPlainAmount(RecordText& out, Amount value) const {
+        if (value >= 0 && value % 100 == 0) {
+            const Amount halere = value / 100;
+            out.PutNumber(halere / 100);
+            out.Put(plain_separator_);
+            out.Put(static_cast<char>('0' + halere % 100 / 10));
+            out.Put(static_cast<char>('0' + halere % 10));
+        } else {
+            out.Put(FormatPlainAmount(value, regional_));
+        }
     }
 
     void DecodeHead(std::string_view line) {
@@ -85,16 +163,35 @@ class GpcDecoder {
         const std::string_view number = Field(line, 106, 3);
         const std::string posting_date = DottedDate(Field(line, 109, 6));
 
-        preview_.emplace_back("******** Výpis v Kč ********");
-        AddConcat(preview_, {"Účet:  ", account});
-        AddConcat(preview_, {"Název účtu:  ", name});
-        AddConcat(preview_, {"Datum starého zůstatku:  ", old_date});
-        AddConcat(preview_, {"Starý zůstatek:  ", old_balance});
-        AddConcat(preview_, {"Nový zůstatek:  ", new_balance});
-        AddConcat(preview_, {"Debet:  ", debit});
-        AddConcat(preview_, {"Kredit:  ", credit});
-        AddConcat(preview_, {"Pořadové číslo výpisu:  ", number});
-        AddConcat(preview_, {"Datum účtování:  ", posting_date});
+        text_.append(Concat({kCrLf,
+                             "******** Výpis v Kč ********",
+                             kCrLf,
+                             "Účet:  ",
+                             account,
+                             kCrLf,
+                             "Název účtu:  ",
+                             name,
+                             kCrLf,
+                             "Datum starého zůstatku:  ",
+                             old_date,
+                             kCrLf,
+                             "Starý zůstatek:  ",
+                             old_balance,
+                             kCrLf,
+                             "Nový zůstatek:  ",
+                             new_balance,
+                             kCrLf,
+                             "Debet:  ",
+                             debit,
+                             kCrLf,
+                             "Kredit:  ",
+                             credit,
+                             kCrLf,
+                             "Pořadové číslo výpisu:  ",
+                             number,
+                             kCrLf,
+                             "Datum účtování:  ",
+                             posting_date}));
 
         // A later head replaces an earlier one; item numbers go on.
         head_record_ = Concat({"[Table]<zerkonHead>",
@@ -135,54 +232,89 @@ class GpcDecoder {
     }
 
     void DecodeItem(std::string_view line) {
-        const std::string_view account = Field(line, 20, 16);
-        const std::string_view bank_code = Field(line, 74, 4);
-        const std::string_view document = Field(line, 36, 13);
         const Amount amount = TextToHundredths(Field(line, 49, 12), regional_);
-        const std::string amount_text = FormatPlainAmount(amount, regional_);
         const std::string_view code = Field(line, 61, 1);
-        const std::string_view variable_symbol = Field(line, 62, 10);
-        const std::string_view constant_symbol = Field(line, 78, 4);
-        const std::string_view specific_symbol = Field(line, 82, 10);
-        const std::string_view message = Field(line, 98, 20);
-        const std::string due_date = DottedDate(Field(line, 123, 6));
 
-        preview_.emplace_back("******** Obratová položka v Kč ********");
-        AddConcat(preview_, {"Účet:  ", account, " / ", bank_code});
-        AddConcat(preview_, {"Číslo dokladu:  ", document});
-        AddConcat(preview_, {PostingLabel(code), ":  ", amount_text, " Kč"});
-        AddConcat(preview_, {"VS:  ", variable_symbol});
-        AddConcat(preview_, {"KS:  ", constant_symbol});
-        AddConcat(preview_, {"SS:  ", specific_symbol});
-        AddConcat(preview_, {"Zpráva:  ", message});
-        AddConcat(preview_, {"Datum splatnosti:  ", due_date});
+        RecordText& out = record_;
+        out.Clear();
+        out.Put("\r\n******** Obratová položka v Kč ********\r\nÚčet:  ");
+        out.PutField<20, 16>(line);
+        out.Put(" / ");
+        out.PutField<74, 4>(line);
+        out.Put("\r\nČíslo dokladu:  ");
+        out.PutField<36, 13>(line);
+        out.Put("\r\n");
+        out.Put(PostingLabel(code));
+        out.Put(":  ");
+        const size_t amount_start = out.Size();
+        PutPlainAmount(out, amount);
+        const std::string_view amount_text = out.View().substr(amount_start);
+        out.Put(" Kč\r\nVS:  ");
+        out.PutField<62, 10>(line);
+        out.Put("\r\nKS:  ");
+        out.PutField<78, 4>(line);
+        out.Put("\r\nSS:  ");
+        out.PutField<82, 10>(line);
+        out.Put("\r\nZpráva:  ");
+        out.PutField<98, 20>(line);
+        out.Put("\r\nDatum splatnosti:  ");
+        out.PutDottedDate(Field(line, 123, 6));
+        text_.append(out.View());
 
         ++items_;
-        const std::string item_number = std::to_string(items_);
-        std::string balance;
-        TextParts record;
-        record.Add({"[Table]<zerkon>", kCrLf, "<ID>", item_number, kCrLf, "<Ucet>", account, " / ",
-                    bank_code, kCrLf, "<CisloDokladu>", document, kCrLf});
+        RecordText& job = job_record_;
+        job.Clear();
+        job.Put("[Table]<zerkon>\r\n<ID>");
+        job.PutNumber(items_);
+        job.Put("\r\n<Ucet>");
+        job.PutField<20, 16>(line);
+        job.Put(" / ");
+        job.PutField<74, 4>(line);
+        job.Put("\r\n<CisloDokladu>");
+        job.PutField<36, 13>(line);
+        job.Put("\r\n");
         if (code == "1" || code == "2") {
             const bool debit = code == "1";
             balance_ = AddSaturating(balance_, debit ? -amount : amount);
-            balance = FormatGeneral(balance_, regional_);
-            record.Add(
-                {"<Prachy>", debit ? "-" : "", amount_text, kCrLf, "<Zustatek>", balance, kCrLf});
+            job.Put(debit ? "<Prachy>-" : "<Prachy>");
+            job.Put(amount_text);
+            job.Put("\r\n<Zustatek>");
+            job.Put(FormatGeneral(balance_, regional_));
+            job.Put("\r\n");
             ++(debit ? debits_ : credits_);
         }
-        record.Add({"<VS>", variable_symbol, kCrLf});
-        if (!IsAllZeros(constant_symbol)) record.Add({"<KS>", constant_symbol, kCrLf});
-        if (!IsAllZeros(specific_symbol)) record.Add({"<SS>", specific_symbol, kCrLf});
-        record.Add({"<Zprava>", message, kCrLf, "<datum>", due_date, kCrLf});
-        job_lines_.push_back(record.Build());
+        job.Put("<VS>");
+        job.PutField<62, 10>(line);
+        job.Put("\r\n");
+        const std::string_view constant_symbol = Field(line, 78, 4);
+        if (!IsAllZeros(constant_symbol)) {
+            job.Put("<KS>");
+            job.Put(constant_symbol);
+            job.Put("\r\n");
+        }
+        const std::string_view specific_symbol = Field(line, 82, 10);
+        if (!IsAllZeros(specific_symbol)) {
+            job.Put("<SS>");
+            job.Put(specific_symbol);
+            job.Put("\r\n");
+        }
+        job.Put("<Zprava>");
+        job.PutField<98, 20>(line);
+        job.Put("\r\n<datum>");
+        job.PutDottedDate(Field(line, 123, 6));
+        job.Put("\r\n");
+        job_lines_.emplace_back(job.View());
     }
 
     const RegionalSettings& regional_;
     PreviewLines& preview_;
     JobLines& job_lines_;
+    char plain_separator_;
     std::string_view path_;
+    std::string text_;
     std::string head_record_;
+    RecordText record_;
+    RecordText job_record_;
     Amount balance_ = 0;
     long long items_ = 0;
     long long credits_ = 0;

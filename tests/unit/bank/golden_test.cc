@@ -52,7 +52,7 @@ TEST(GpcGolden, TwoStatementsNegativeOldBalanceLfLines) {
     DecodeGpc(BankSource{bytes, "C:\\Banka\\vypis.gpc", {}}, kCzech, preview, job);
     EXPECT_EQ(AsText(job), ReadBankData("gpc_two_statements.job"));
     // The first head shows its sign in the preview.
-    EXPECT_EQ(preview[6], "Starý zůstatek:  -100,00 Kč");
+    EXPECT_EQ(PreviewEntriesToLines(preview).at(7), "Starý zůstatek:  -100,00 Kč");
 }
 
 TEST(GeminyGolden, OrdersWithTheHeaderFromLineOne) {

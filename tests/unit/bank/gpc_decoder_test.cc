@@ -2,19 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include "bank/preview_text.h"
+
 namespace zerkon {
 namespace {
 
 const RegionalSettings kCzech = RegionalSettings::Czech();
 
 struct Decoded {
-    PreviewLines preview;
+    std::vector<std::string> preview;  // the preview lines the entries give
     JobLines job;
 };
 
 Decoded Decode(std::string_view bytes, JobLines job = {}) {
     Decoded result{{}, std::move(job)};
-    DecodeGpc(BankSource{bytes, "v.gpc", {}}, kCzech, result.preview, result.job);
+    PreviewLines entries{"left over"};
+    DecodeGpc(BankSource{bytes, "v.gpc", {}}, kCzech, entries, result.job);
+    result.preview = PreviewEntriesToLines(entries);
     return result;
 }
 
@@ -44,12 +48,10 @@ TEST(DecodeGpc, WithoutAHeadTheLastRecordHoldsOnlyTheCounts) {
 
 TEST(DecodeGpc, EmptyFileGivesTheHeaderAndSummaryOnly) {
     const Decoded decoded = Decode("", {"head line"});
-    ASSERT_EQ(decoded.preview.size(), 2u);
-    EXPECT_EQ(decoded.preview[0], "Soubor:  v.gpc\r\n" + std::string(70, '*'));
-    EXPECT_EQ(decoded.preview[1], std::string(40, '*') +
-                                      "\r\nCelkový počet kredit: 0\r\nCelkový počet debet:  0"
-                                      "\r\nCelkový počet řádků:  0\r\n" +
-                                      std::string(40, '*'));
+    EXPECT_EQ(decoded.preview, (std::vector<std::string>{
+                                   "Soubor:  v.gpc", std::string(70, '*'), std::string(40, '*'),
+                                   "Celkový počet kredit: 0", "Celkový počet debet:  0",
+                                   "Celkový počet řádků:  0", std::string(40, '*')}));
     // The job lines are appended to, never cleared.
     EXPECT_EQ(decoded.job,
               (JobLines{"head line", "<Pocet>0\r\n<PocetKredit>0\r\n<PocetDebet>0\r\n"}));
@@ -59,8 +61,8 @@ TEST(DecodeGpc, StornoAndUnknownCodesCarryNoAmountInThePrintData) {
     const Decoded decoded =
         Decode(Head("00000000010000", '-') + "\n" + Item("000000000500", '5') + "\n" +
                Item("000000000700", '9') + "\n" + Item("000000000100", '1') + "\n");
-    EXPECT_EQ(decoded.preview[16], "Storno kredit:  5,00 Kč");
-    EXPECT_EQ(decoded.preview[26], ":  7,00 Kč");
+    EXPECT_EQ(decoded.preview[17], "Storno kredit:  5,00 Kč");
+    EXPECT_EQ(decoded.preview[27], ":  7,00 Kč");
     for (int i = 0; i < 2; ++i) {
         EXPECT_EQ(decoded.job[i].find("<Prachy>"), std::string::npos);
         EXPECT_EQ(decoded.job[i].find("<Zustatek>"), std::string::npos);
@@ -74,8 +76,8 @@ TEST(DecodeGpc, StornoAndUnknownCodesCarryNoAmountInThePrintData) {
 
 TEST(DecodeGpc, AllZeroSymbolsAreShownButNotTagged) {
     const Decoded decoded = Decode(Item("000000000100", '1', "0000", "0000000000"));
-    EXPECT_EQ(decoded.preview[7], "KS:  0000");
-    EXPECT_EQ(decoded.preview[8], "SS:  0000000000");
+    EXPECT_EQ(decoded.preview[8], "KS:  0000");
+    EXPECT_EQ(decoded.preview[9], "SS:  0000000000");
     EXPECT_EQ(decoded.job[0].find("<KS>"), std::string::npos);
     EXPECT_EQ(decoded.job[0].find("<SS>"), std::string::npos);
     const Decoded tagged = Decode(Item("000000000100", '1', "0001", "0000000010"));
@@ -84,14 +86,14 @@ TEST(DecodeGpc, AllZeroSymbolsAreShownButNotTagged) {
 
 TEST(DecodeGpc, ShortRecordsGiveEmptyFields) {
     const Decoded decoded = Decode("074\n075\n07\n");
-    EXPECT_EQ(decoded.preview[3], "Účet:  ");
-    EXPECT_EQ(decoded.preview[6], "Starý zůstatek:  0,00 Kč");
-    EXPECT_EQ(decoded.preview[11], "Datum účtování:  ..");
-    EXPECT_EQ(decoded.preview[14], "Účet:   / ");
-    EXPECT_EQ(decoded.preview[16], ":  0,00 Kč");
+    EXPECT_EQ(decoded.preview[4], "Účet:  ");
+    EXPECT_EQ(decoded.preview[7], "Starý zůstatek:  0,00 Kč");
+    EXPECT_EQ(decoded.preview[12], "Datum účtování:  ..");
+    EXPECT_EQ(decoded.preview[15], "Účet:   / ");
+    EXPECT_EQ(decoded.preview[17], ":  0,00 Kč");
     // "07" is no record: one empty line only.
-    EXPECT_EQ(decoded.preview[22], "");
-    EXPECT_EQ(decoded.preview.size(), 24u);
+    EXPECT_EQ(decoded.preview[23], "");
+    EXPECT_EQ(decoded.preview.size(), 2u + 22u + 5u);
     EXPECT_EQ(decoded.job[0],
               "[Table]<zerkon>\r\n<ID>1\r\n<Ucet> / \r\n<CisloDokladu>\r\n<VS>\r\n"
               "<Zprava>\r\n<datum>..\r\n");
@@ -101,7 +103,7 @@ TEST(DecodeGpc, CharacterThirtyNineIsNotPartOfTheName) {
     std::string head = Head("00000000000000", '+');
     head[38] = 'Q';
     const Decoded decoded = Decode(head);
-    EXPECT_EQ(decoded.preview[4], "Název účtu:  Název              ");
+    EXPECT_EQ(decoded.preview[5], "Název účtu:  Název              ");
     EXPECT_EQ(decoded.job.back().find('Q'), std::string::npos);
 }
 

@@ -73,8 +73,8 @@ TEST(DecoderRobustness, LineBreaksOnly) {
     PreviewLines preview;
     JobLines job;
     DecodeGpc(BankSource{"\r\r\n\n\r", "x", {}}, kCzech, preview, job);
-    // Four lines: CR, CR LF, LF, CR.
-    EXPECT_EQ(preview.size(), 1u + 4u + 1u);
+    // Four lines: CR, CR LF, LF, CR; between the header and the summary.
+    EXPECT_EQ(PreviewEntriesToLines(preview).size(), 2u + 4u + 5u);
 }
 
 }  // namespace
