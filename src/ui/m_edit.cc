@@ -140,6 +140,7 @@ TMEdit::TMEdit(HWND parent, const EditOptions& options) : behavior_(options.sett
 }
 
 TMEdit::~TMEdit() {
+    if (report_pending_) g_reporting = false;
     if (IsWindow(hwnd_)) {
         if (button_) DestroyWindow(button_);
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
@@ -370,6 +371,7 @@ void TMEdit::MoveFocus(edit::FocusMove move) {
 }
 
 void TMEdit::ReportExit() {
+    report_pending_ = false;
     std::string message = std::move(pending_message_);
     pending_message_.clear();
     // Focus goes back first, so that the message box hands it back to this
@@ -524,6 +526,7 @@ LRESULT TMEdit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
                 g_reporting = true;
                 pending_message_ = r.message.value_or(std::string());
                 pending_on_exit_ = r.fire_on_exit;
+                report_pending_ = true;
                 PostMessageW(hwnd_, kReportExit, 0, 0);
             } else if (r.fire_on_exit && on_exit) {
                 on_exit(*this);

@@ -2,6 +2,12 @@
 // TMEdit: the program's single-line data-entry control. A standard EDIT,
 // subclassed; every decision is taken by EditBehavior (src/controls) and this
 // class only forwards the window messages and applies what comes back.
+//
+// What the parent window does for its fields: pass WM_CTLCOLOREDIT and
+// WM_CTLCOLORSTATIC to ControlBackgroundBrush (focus and disabled colours);
+// run IsDialogMessage in its message loop (Tab); and on WM_ACTIVATE save the
+// focused child when deactivated and give it the focus back when activated,
+// so that a field that reported an error keeps the focus after the box.
 
 #include <windows.h>
 
@@ -131,6 +137,7 @@ class TMEdit : public ColouredControl {
     bool pending_on_exit_ = false;
     bool changing_text_ = false;
     bool away_ = false;  // focus is in another top-level window
+    bool report_pending_ = false;
 };
 
 // The caption position of TMLabeledEdit.

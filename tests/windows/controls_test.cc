@@ -91,6 +91,18 @@ class ControlsTest : public ::testing::Test {
         Settle();
     }
 
+    // A left click in the middle of a field, through the real mouse path.
+    void ClickInto(int id) {
+        RECT r = e2e::ScreenRect(Field(id));
+        SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        INPUT input[2] = {};
+        input[0].type = input[1].type = INPUT_MOUSE;
+        input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, input, sizeof(INPUT));
+        Settle();
+    }
+
     std::pair<int, int> Selection(int id) const {
         DWORD sel = static_cast<DWORD>(SendMessageW(Field(id), EM_GETSEL, 0, 0));
         return {LOWORD(sel), HIWORD(sel)};
@@ -229,6 +241,10 @@ TEST_F(ControlsTest, RequiredFieldRefusesToBeLeftEmpty) {
     CloseWarning(box);
     ExpectFocusOn(kRequired);
     Keys(VK_RETURN);
+    ASSERT_TRUE(WarningText(&box).size() > 0);
+    CloseWarning(box);
+    ExpectFocusOn(kRequired);
+    ClickInto(kLast);
     ASSERT_TRUE(WarningText(&box).size() > 0);
     CloseWarning(box);
     ExpectFocusOn(kRequired);
