@@ -322,6 +322,26 @@ TEST_F(ControlsTest, SideButtonShortCut) {
     EXPECT_EQ(Text(kButtonField), L"klik");
 }
 
+TEST_F(ControlsTest, LabelsStandBesideTheirFieldsAtTheSpacing) {
+    auto label_of = [&](int id) { return GetWindow(Field(id), GW_HWNDPREV); };
+    auto rect = [](HWND w) { return e2e::ScreenRect(w); };
+    EXPECT_EQ(e2e::GetText(label_of(kFilteredString)), W("Osobní číslo"));
+    RECT edit = rect(Field(kFilteredString));
+    RECT label = rect(label_of(kFilteredString));
+    EXPECT_EQ(label.bottom + 3, edit.top);  // above
+    EXPECT_EQ(label.left, edit.left);
+    edit = rect(Field(kDate));
+    label = rect(label_of(kDate));
+    EXPECT_EQ(label.top, edit.bottom + 3);  // below
+    edit = rect(Field(kCurrency));
+    label = rect(label_of(kCurrency));
+    EXPECT_EQ(label.right + 3, edit.left);  // left, centred vertically
+    EXPECT_LE(std::abs((label.top + label.bottom) - (edit.top + edit.bottom)), 1);
+    edit = rect(Field(kRequired));
+    label = rect(label_of(kRequired));
+    EXPECT_EQ(label.left, edit.right + 3);  // right
+}
+
 TEST_F(ControlsTest, ColoursOnScreen) {
     FocusField(kFilteredString);
     EXPECT_EQ(Background(kFilteredString), RGB(255, 255, 153));
