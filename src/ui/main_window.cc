@@ -28,6 +28,7 @@
 namespace zerkon {
 namespace {
 
+constexpr UINT kOpenEldpMessage = WM_APP + 1;
 constexpr int kClientWidth = 377;
 constexpr int kClientHeight = 275;
 constexpr std::string_view kEldpHint = "Evidenční list důchodového pojištění";
@@ -141,6 +142,9 @@ LRESULT TFormZerkon::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_CTLCOLORSTATIC:
             SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        case kOpenEldpMessage:
+            sbELDPClick();
+            return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -204,7 +208,9 @@ void TFormZerkon::FormActivate() {
     PublishActivation(activation);
     if (activation.open_eldp_minimised) {
         ShowWindow(hwnd_, SW_MINIMIZE);
-        sbELDPClick();
+        // Opened once the activation message is done: a modal window must not run its loop
+        // inside WM_ACTIVATE.
+        PostMessageW(hwnd_, kOpenEldpMessage, 0, 0);
     }
 }
 
