@@ -54,7 +54,24 @@ class RecordText {
     }
     // Decimal, as std::to_string writes it.
     void PutNumber(long long value) { end_ = std::to_chars(end_, end_ + 24, value).ptr; }
-    // DDMMYY -> DD.MM.YY, as DottedDate makes it.
+    // A DDMMYY field as DD.MM.YY, as DottedDate makes it.
+    template <size_t First>
+    void PutDottedDateField(std::string_view line) {
+        if (line.size() >= First + 5) {
+            const char* date = line.data() + First - 1;
+            end_[0] = date[0];
+            end_[1] = date[1];
+            end_[2] = '.';
+            end_[3] = date[2];
+            end_[4] = date[3];
+            end_[5] = '.';
+            end_[6] = date[4];
+            end_[7] = date[5];
+            end_ += 8;
+        } else {
+            PutDottedDate(Field(line, First, 6));
+        }
+    }
     void PutDottedDate(std::string_view date) {
         Put(date.substr(0, 2));
         Put('.');
@@ -134,6 +151,17 @@ class GpcDecoder {
         amount.text = FormatPlainAmount(amount.value, regional_);
         if (Field(line, first + width, 1) == "-") amount.sign = "-";
         return amount;
+    }
+
+    // TextToHundredths of an amount field, with plain digits read in place.
+    Amount ReadHalere(std::string_view field) const {
+        if (field.size() != 12) return TextToHundredths(field, regional_);
+        Amount halere = 0;
+        for (const char c : field) {
+            if (c < '0' || c > '9') return TextToHundredths(field, regional_);
+            halere = halere * 10 + (c - '0');
+        }
+        return halere * 100;
     }
 
     // FormatPlainAmount's text: for whole halere of a non-negative amount it is
@@ -232,7 +260,7 @@ class GpcDecoder {
     }
 
     void DecodeItem(std::string_view line) {
-        const Amount amount = TextToHundredths(Field(line, 49, 12), regional_);
+        const Amount amount = ReadHalere(Field(line, 49, 12));
         const std::string_view code = Field(line, 61, 1);
 
         RecordText& out = record_;
@@ -258,7 +286,7 @@ class GpcDecoder {
         out.Put("\r\nZpráva:  ");
         out.PutField<98, 20>(line);
         out.Put("\r\nDatum splatnosti:  ");
-        out.PutDottedDate(Field(line, 123, 6));
+        out.PutDottedDateField<123>(line);
         text_.append(out.View());
 
         ++items_;
@@ -301,7 +329,7 @@ class GpcDecoder {
         job.Put("<Zprava>");
         job.PutField<98, 20>(line);
         job.Put("\r\n<datum>");
-        job.PutDottedDate(Field(line, 123, 6));
+        job.PutDottedDateField<123>(line);
         job.Put("\r\n");
         job_lines_.emplace_back(job.View());
     }
