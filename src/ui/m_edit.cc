@@ -438,7 +438,9 @@ LRESULT TMEdit::Standard(UINT message, WPARAM wparam, LPARAM lparam) {
 LRESULT TMEdit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_GETDLGCODE: {
-            LRESULT code = Standard(message, wparam, lparam) | DLGC_WANTARROWS;
+            // The selection on entry is the control's own policy: the dialog
+            // manager is not to select the whole text behind its back.
+            LRESULT code = (Standard(message, wparam, lparam) & ~DLGC_HASSETSEL) | DLGC_WANTARROWS;
             auto* msg = reinterpret_cast<const MSG*>(lparam);
             if (msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) &&
                 msg->wParam == VK_RETURN && behavior_.settings().key_enter) {

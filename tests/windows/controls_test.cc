@@ -315,6 +315,16 @@ TEST_F(ControlsTest, ShiftInsertPastesOnlyIntoPlainFields) {
     EXPECT_EQ(Text(kLast), L"31122009");
 }
 
+TEST_F(ControlsTest, TabIntoAFieldPutsTheCaretAtTheEnd) {
+    FocusField(kButtonField);
+    Type(L"abc");
+    Keys(VK_TAB);
+    EXPECT_EQ(FocusedId(), kLast);
+    Keys(VK_TAB, /*shift=*/true);
+    EXPECT_EQ(FocusedId(), kButtonField);
+    EXPECT_EQ(Selection(kButtonField), std::make_pair(3, 3));
+}
+
 TEST_F(ControlsTest, SideButtonShortCut) {
     FocusField(kButtonField);
     Type(L"ab");
