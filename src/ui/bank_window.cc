@@ -10,6 +10,7 @@
 #include "bank/geminy_decoder.h"
 #include "bank/gpc_decoder.h"
 #include "bank/kpc_decoder.h"
+#include "common/file_helpers.h"
 #include "common/regional.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
@@ -50,17 +51,49 @@ RegionalSettings UserRegionalSettings() {
     return settings;
 }
 
+// The system's own text for an error code, in the user's language.
+std::string SystemMessage(DWORD code) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = buffer ? std::wstring(buffer, length) : std::wstring();
+    if (buffer) LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) {
+        text.pop_back();
+    }
+    if (text.empty()) text = L"(" + std::to_wstring(code) + L")";
+    return Narrow(text);
+}
+
+// Opens the file for reading once, so that a file that cannot be read is
+// reported with the system's message, as the system words it, before anything
+// is decoded.
+void CheckReadable(const std::filesystem::path& file) {
+    HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        throw FileError("Nelze otevřít soubor \"" + Narrow(file.wstring()) + "\". " +
+                        SystemMessage(error));
+    }
+    CloseHandle(handle);
+}
+
 class RealBankDecoders : public BankDecoders {
   public:
     explicit RealBankDecoders(const RegionalSettings& regional) : regional_(regional) {}
     void DecodeKpc(const std::filesystem::path& file, BankTextLines& preview) override {
+        CheckReadable(file);
         zerkon::DecodeKpc(file, preview, regional_);
     }
     void DecodeGpc(const std::filesystem::path& file, BankTextLines& preview,
                    BankTextLines& job_lines) override {
+        CheckReadable(file);
         zerkon::DecodeGpc(file, preview, job_lines, regional_);
     }
     void DecodeGeminy(const std::filesystem::path& file, BankTextLines& preview) override {
+        CheckReadable(file);
         zerkon::DecodeGeminy(file, preview, regional_);
     }
 
@@ -114,6 +147,7 @@ class ProgramHandOff : public BankJobHandOff {
   public:
     ProgramHandOff(HWND main_window, HWND window) : main_window_(main_window), boxes_(window) {}
     void BeginBankJob(std::string_view section, BankTextLines& job_lines) override {
+        CheckReadable(PathFromText(SourceFolder + std::string(kBankTemplateFile)));
         zerkon::BeginBankJob(SourceFolder, section, job_lines);
     }
     void PrintBankJob(const BankTextLines& job_lines) override {

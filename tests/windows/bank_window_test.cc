@@ -123,6 +123,19 @@ bool ChooseFile(const fs::path& file, DWORD pid) {
     return e2e::WaitForWindowGone(dialog);
 }
 
+// The system's text for an error code in the user's language, as the
+// program's error boxes must carry it.
+std::wstring SystemText(DWORD code) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = buffer ? std::wstring(buffer, length) : std::wstring();
+    if (buffer) LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n')) text.pop_back();
+    return text;
+}
+
 bool Visible(HWND window) {
     return window && IsWindowVisible(window);
 }
@@ -311,6 +324,8 @@ TEST_F(BankWindowTest, UnreadableFileShowsTheSystemMessageAndLeavesThePreviewHid
     ASSERT_TRUE(ChooseFile(missing, program_.id()));
     const std::wstring message = DismissErrorBox(window_, program_.id());
     std::printf("unreadable file: %s\n", zerkon::Cp1250ToUtf8(Narrow(message)).c_str());
+    EXPECT_NE(message.find(SystemText(ERROR_FILE_NOT_FOUND)), std::wstring::npos)
+        << Narrow(message);
     EXPECT_NE(message.find(missing.filename().wstring()), std::wstring::npos) << Narrow(message);
     EXPECT_FALSE(Visible(memo_));
     EXPECT_TRUE(Enabled(print_));  // the earlier statement stays printable
@@ -406,6 +421,8 @@ TEST_F(BankWindowTest, MissingBankTemplateIsAnErrorNotACrash) {
     OpenFile(file);
     const std::wstring message = DismissErrorBox(window_, program_.id());
     std::printf("missing template: %s\n", zerkon::Cp1250ToUtf8(Narrow(message)).c_str());
+    EXPECT_NE(message.find(SystemText(ERROR_PATH_NOT_FOUND)), std::wstring::npos)
+        << Narrow(message);
     EXPECT_NE(message.find(L"zdrojZerkonfr3.src"), std::wstring::npos) << Narrow(message);
     EXPECT_FALSE(Visible(memo_));
     EXPECT_FALSE(Enabled(print_));
