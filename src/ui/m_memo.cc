@@ -78,8 +78,8 @@ class TMMemo::Host : public MemoHost {
 };
 
 TMMemo::TMMemo(HWND parent, const MemoOptions& options) : behaviour_(options.settings) {
-    DWORD style =
-        WS_CHILD | WS_BORDER | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL;
+    // Lines wrap at the right edge (no ES_AUTOHSCROLL), as in the read-only view.
+    DWORD style = WS_CHILD | WS_BORDER | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL;
     if (options.read_only) style |= ES_READONLY;
     if (options.vertical_scroll_bar) style |= WS_VSCROLL;
     if (options.visible) style |= WS_VISIBLE;
