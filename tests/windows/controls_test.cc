@@ -203,6 +203,15 @@ TEST_F(ControlsTest, DateFieldJumpsTheDotsAndIsRevisedOnLeaving) {
     EXPECT_EQ(FocusedId(), kTime);
 }
 
+TEST_F(ControlsTest, TimeFieldIsRevisedOnLeaving) {
+    FocusField(kTime);
+    EXPECT_EQ(Text(kTime), L"__:__");
+    Type(L"95");
+    EXPECT_EQ(Text(kTime), L"95:__");
+    Keys(VK_TAB);
+    EXPECT_EQ(Text(kTime), L"05:00");
+}
+
 TEST_F(ControlsTest, UntouchedDateLeavesEmptyAndShowsThePatternAgain) {
     FocusField(kDate);
     Keys(VK_TAB);
