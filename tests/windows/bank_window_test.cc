@@ -469,6 +469,13 @@ TEST_F(BankWindowTest, LargeStatementShowsAtOnce) {
     // busy with other work while still catching a preview built line by line
     // or a standard edit measuring every line (a minute for this statement).
     EXPECT_LT(seconds, 2.0);
+    // The keys move through the statement: two pages down, then back to the top.
+    e2e::PressKey(memo_, VK_NEXT);
+    e2e::PressKey(memo_, VK_NEXT);
+    e2e::Sync(window_);
+    const LRESULT page_top = SendMessageW(memo_, EM_GETFIRSTVISIBLELINE, 0, 0);
+    EXPECT_GT(page_top, 0);
+    EXPECT_GT(SendMessageW(memo_, EM_LINEFROMCHAR, WPARAM(-1), 0), page_top);
     e2e::SaveScreenshot(L"bank-GPC-large", window_);
     Close();
 }
