@@ -1,0 +1,63 @@
+// A second set of sample files, written independently of the first, against
+// previews and print data worked out by hand: two KPC groups with lines after
+// the end mark, two GPC statements with CR-only line ends, storno codes,
+// negative balances and a cut-off item, and Geminy files with an empty or a
+// full first line and lines shorter than the fields.
+
+#include <gtest/gtest.h>
+
+#include "bank/geminy_decoder.h"
+#include "bank/gpc_decoder.h"
+#include "bank/kpc_decoder.h"
+#include "bank_test_support.h"
+
+namespace zerkon {
+namespace {
+
+using testing::AsText;
+using testing::ReadBankData;
+
+const RegionalSettings kCzech = RegionalSettings::Czech();
+constexpr CalendarDate kModified{2009, 1, 5};
+
+std::string CheckData(const std::string& name) {
+    const std::string bytes = ReadBankData("check/" + name);
+    EXPECT_FALSE(bytes.empty()) << name;
+    return bytes;
+}
+
+TEST(CheckGolden, KpcTwoGroupsAndIgnoredTail) {
+    const std::string bytes = CheckData("check_two_groups.kpc");
+    PreviewLines preview{"left over"};
+    DecodeKpc(BankSource{bytes, "C:\\Banka\\kontrola.kpc", kModified}, kCzech, preview);
+    EXPECT_EQ(AsText(preview), CheckData("check_two_groups.kpc.expected"));
+}
+
+TEST(CheckGolden, GpcTwoStatementsPreviewAndPrintData) {
+    const std::string bytes = CheckData("check_two_statements.gpc");
+    PreviewLines preview{"left over"};
+    JobLines job{"[DataArea]"};
+    DecodeGpc(BankSource{bytes, "C:\\Banka\\kontrola.gpc", kModified}, kCzech, preview, job);
+    EXPECT_EQ(AsText(preview), CheckData("check_two_statements.gpc.expected"));
+    ASSERT_FALSE(job.empty());
+    EXPECT_EQ(job.front(), "[DataArea]");
+    job.erase(job.begin());
+    EXPECT_EQ(AsText(job), CheckData("check_two_statements.gpc.job"));
+}
+
+TEST(CheckGolden, GeminyEmptyFirstLineAndShortLines) {
+    const std::string bytes = CheckData("check_empty_first_line.gem");
+    PreviewLines preview;
+    DecodeGeminy(BankSource{bytes, "C:\\Banka\\kontrola.gem", kModified}, kCzech, preview);
+    EXPECT_EQ(AsText(preview), CheckData("check_empty_first_line.gem.expected"));
+}
+
+TEST(CheckGolden, GeminyHeaderFromFullFirstLine) {
+    const std::string bytes = CheckData("check_header.gem");
+    PreviewLines preview;
+    DecodeGeminy(BankSource{bytes, "C:\\Banka\\kontrola.gem", kModified}, kCzech, preview);
+    EXPECT_EQ(AsText(preview), CheckData("check_header.gem.expected"));
+}
+
+}  // namespace
+}  // namespace zerkon
