@@ -123,6 +123,25 @@ class ControlsTest : public ::testing::Test {
         return colour;
     }
 
+    // Pixels of the field's client area that differ from its background, in
+    // the columns [from, to) given as fractions of the width.
+    int InkBetween(int id, double from, double to) {
+        COLORREF background = Background(id);
+        RECT client;
+        GetClientRect(Field(id), &client);
+        POINT origin{0, 0};
+        ClientToScreen(Field(id), &origin);
+        HDC screen = GetDC(nullptr);
+        int ink = 0;
+        for (int x = static_cast<int>(client.right * from); x < client.right * to; ++x) {
+            for (int y = 2; y < client.bottom - 2; ++y) {
+                if (GetPixel(screen, origin.x + x, origin.y + y) != background) ++ink;
+            }
+        }
+        ReleaseDC(nullptr, screen);
+        return ink;
+    }
+
     // The text of the warning box of the host, or empty when none opens.
     std::wstring WarningText(HWND* box_out) {
         HWND box = e2e::WaitForWindow(L"#32770", process_.id(), std::chrono::seconds(5));
@@ -180,6 +199,9 @@ TEST_F(ControlsTest, NumberFieldTakesBothSeparatorsAndShiftedDigits) {
     Type(L"1234567,5");
     Keys(VK_TAB);
     EXPECT_EQ(Text(kCurrency), L"1234567,5");
+    // Drawn by the control, grouped with the currency text, right-aligned.
+    EXPECT_EQ(InkBetween(kCurrency, 0.0, 0.25), 0);
+    EXPECT_GT(InkBetween(kCurrency, 0.5, 1.0), 20);
     e2e::SaveScreenshot(L"controls_currency_display", host_);
 }
 
