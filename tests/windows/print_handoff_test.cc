@@ -21,7 +21,11 @@ using zerkon::testing::FakeMessageBoxes;
 namespace fs = std::filesystem;
 
 constexpr wchar_t kOlbrixKey[] = L"Software\\MORV\\Olbrix";
-constexpr WindowHandle kOwnWindow = 0x00C0FFEE;
+
+// A window that outlives every test: the engine stand-in stays while it exists.
+WindowHandle OwnWindow() {
+    return reinterpret_cast<WindowHandle>(GetDesktopWindow());
+}
 
 class FixedClock final : public Clock {
   public:
@@ -51,7 +55,7 @@ std::string ExpectedRequest(std::uint32_t engine, std::string_view name, std::st
     std::string r(565, '\0');
     for (int i = 0; i < 4; ++i) {
         r[i] = static_cast<char>(engine >> (8 * i));
-        r[4 + i] = static_cast<char>(static_cast<std::uint32_t>(kOwnWindow) >> (8 * i));
+        r[4 + i] = static_cast<char>(static_cast<std::uint32_t>(OwnWindow()) >> (8 * i));
     }
     r[8] = static_cast<char>(name.size());
     r.replace(9, name.size(), name);
@@ -101,7 +105,7 @@ class PrintHandOffTest : public ::testing::Test {
             .feedback = feedback_,
             .clock = clock_,
             .program_folder = TextFromPath(engine_dir_.parent_path()) + "\\nikde\\",
-            .own_window = kOwnWindow,
+            .own_window = OwnWindow(),
             .message_file = {std::string(ZERKON_TEST_DATA) + "\\..\\..\\resources\\zerkon.msg", "",
                              true},
             .request_quit = [this] { ++quits_; },

@@ -6,6 +6,8 @@
 //   job-<n>.vrex       a copy of the job file that request names (when it exists)
 // Switches: {SW_NOQUIT} keeps it running after a request (otherwise it ends
 // after the first one); {SW_ESCMASK} makes it ignore the Escape key.
+// It ends by itself once the window that sent the last request is gone, so
+// that a finished test run (whose output pipe it inherited) does not wait for it.
 
 #include <windows.h>
 
@@ -26,6 +28,7 @@ struct StandIn {
     bool no_quit = false;
     bool escape_masked = false;
     int requests = 0;
+    std::uint32_t caller = 0;  // the window named in the last request
 };
 
 StandIn g_stand_in;
@@ -88,6 +91,13 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w_param, LPARAM l_
             EndPaint(window, &paint);
             return 0;
         }
+        case WM_TIMER: {
+            // Window handles carry 32 significant bits, sign-extended.
+            const auto caller = reinterpret_cast<HWND>(
+                static_cast<std::intptr_t>(static_cast<std::int32_t>(g_stand_in.caller)));
+            if (g_stand_in.caller != 0 && !IsWindow(caller)) PostMessageW(window, WM_CLOSE, 0, 0);
+            return 0;
+        }
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -95,9 +105,20 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w_param, LPARAM l_
     return DefWindowProcW(window, message, w_param, l_param);
 }
 
+// Standard handles inherited from whoever started the program that started us
+// (a test runner's output pipe) would keep that pipe open while we run on.
+void ReleaseStandardHandles() {
+    for (DWORD which : {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE}) {
+        HANDLE handle = GetStdHandle(which);
+        if (handle != nullptr && handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+        SetStdHandle(which, nullptr);
+    }
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+    ReleaseStandardHandles();
     g_stand_in.folder = ExeFolder() / L"received";
     std::error_code ec;
     fs::create_directories(g_stand_in.folder, ec);
@@ -117,6 +138,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     HWND window = CreateWindowExW(0, L"TFormOlbrix", L"Olbrix", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                   CW_USEDEFAULT, 420, 120, nullptr, nullptr, instance, nullptr);
     if (!window) return 1;
+    SetTimer(window, 1, 500, nullptr);
     ShowWindow(window, show);
     UpdateWindow(window);
     MSG message;
