@@ -14,10 +14,11 @@ struct Decoded {
     JobLines job;
 };
 
-Decoded Decode(std::string_view bytes, JobLines job = {}) {
+Decoded Decode(std::string_view bytes, JobLines job = {},
+               const RegionalSettings& regional = kCzech) {
     Decoded result{{}, std::move(job)};
     PreviewLines entries{"left over"};
-    DecodeGpc(BankSource{bytes, "v.gpc", {}}, kCzech, entries, result.job);
+    DecodeGpc(BankSource{bytes, "v.gpc", {}}, regional, entries, result.job);
     result.preview = PreviewEntriesToLines(entries);
     return result;
 }
@@ -97,6 +98,26 @@ TEST(DecodeGpc, ShortRecordsGiveEmptyFields) {
     EXPECT_EQ(decoded.job[0],
               "[Table]<zerkon>\r\n<ID>1\r\n<Ucet> / \r\n<CisloDokladu>\r\n<VS>\r\n"
               "<Zprava>\r\n<datum>..\r\n");
+}
+
+TEST(DecodeGpc, ItemAmountsAndDueDates) {
+    // Blanks in the amount field are ignored; the widest amount keeps all its digits.
+    const Decoded decoded = Decode(Item("  1234 56   ", '2') + "\n" + Item("999999999999", '1'));
+    EXPECT_EQ(decoded.preview[6], "Kredit:  1234,56 Kč");
+    EXPECT_EQ(decoded.preview[16], "Debet:  9999999999,99 Kč");
+    EXPECT_NE(decoded.job[0].find("<Prachy>1234,56\r\n<Zustatek>1234,56\r\n"), std::string::npos);
+    EXPECT_NE(decoded.job[1].find("<Prachy>-9999999999,99\r\n<Zustatek>-9999998765,43\r\n"),
+              std::string::npos);
+    EXPECT_EQ(decoded.preview[11], "Datum splatnosti:  05.03.09");
+
+    const Decoded english = Decode(Item("000000123456", '2'), {}, RegionalSettings::English());
+    EXPECT_EQ(english.preview[6], "Kredit:  1234.56 Kč");
+    EXPECT_NE(english.job[0].find("<Prachy>1234.56\r\n<Zustatek>1234.56\r\n"), std::string::npos);
+
+    // A line that ends inside the due date.
+    const Decoded cut = Decode(Item("000000000100", '2').substr(0, 126));
+    EXPECT_EQ(cut.preview[11], "Datum splatnosti:  05.03.");
+    EXPECT_TRUE(cut.job[0].ends_with("<datum>05.03.\r\n"));
 }
 
 TEST(DecodeGpc, CharacterThirtyNineIsNotPartOfTheName) {
