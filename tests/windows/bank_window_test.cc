@@ -372,7 +372,15 @@ std::string Field(const std::string& request, std::size_t offset) {
     return request.substr(offset + 1, static_cast<unsigned char>(request[offset]));
 }
 
+// Leaves the engine unregistered again for the tests that follow.
+struct EngineRegistration {
+    ~EngineRegistration() {
+        e2e::DeleteRegistryValue(HKEY_CURRENT_USER, L"Software\\MORV\\Olbrix", L"InstallPath");
+    }
+};
+
 TEST_F(BankWindowTest, PrintHandsTheStatementToThePrintEngine) {
+    const EngineRegistration registration;
     const fs::path engine = InstallEngineStandIn();
     StartProgram();
     const fs::path file = PlaceSample("gpc_statement.gpc", L"vypis.gpc", "");
