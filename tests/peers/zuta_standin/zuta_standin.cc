@@ -27,6 +27,16 @@ LRESULT CALLBACK ZutaProc(HWND window, UINT message, WPARAM wparam, LPARAM lpara
                               std::ios::binary | std::ios::trunc);
             out.write(static_cast<const char*>(copy->lpData), copy->cbData);
             ++received;
+            // Where the caller asked the window to appear: X and Y at offsets 8 and 12.
+            if (copy->cbData >= 16) {
+                const auto* bytes = static_cast<const unsigned char*>(copy->lpData);
+                auto at = [&](int offset) {
+                    return static_cast<int>(bytes[offset] | (bytes[offset + 1] << 8) |
+                                            (bytes[offset + 2] << 16) |
+                                            (static_cast<unsigned>(bytes[offset + 3]) << 24));
+                };
+                SetWindowPos(window, HWND_TOP, at(8), at(12), 0, 0, SWP_NOSIZE);
+            }
             SetWindowTextW(window, (L"Zuta - " + std::to_wstring(received)).c_str());
             return TRUE;
         }
