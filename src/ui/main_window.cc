@@ -128,7 +128,7 @@ void TFormZerkon::CreateControls() {
 LRESULT TFormZerkon::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_ACTIVATEAPP:
-            if (wparam) application_switch_ = true;
+            if (wparam) activation_filter_.ApplicationActivated();
             break;
         case WM_ACTIVATE:
             OnActivate(wparam);
@@ -154,19 +154,11 @@ LRESULT TFormZerkon::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     return WindowBase::HandleMessage(message, wparam, lparam);
 }
 
-// The form's activation handler runs when the window becomes active within the program (first
-// show, return from a modal window), not when the user merely switches back from another
-// program.
+// FormActivate runs as ActivationFilter decides.
 void TFormZerkon::OnActivate(WPARAM wparam) {
-    bool active = LOWORD(wparam) != WA_INACTIVE;
-    bool switched_in = application_switch_;
-    application_switch_ = false;
-    if (!active || in_activation_) return;
-    if (activated_once_ && switched_in) return;
-    activated_once_ = true;
-    in_activation_ = true;
+    if (!activation_filter_.WindowActivated(LOWORD(wparam) != WA_INACTIVE)) return;
     FormActivate();
-    in_activation_ = false;
+    activation_filter_.HandlerDone();
 }
 
 void TFormZerkon::OnCommand(int id) {

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include "controls/file_version.h"
+#include "shell/activation_filter.h"
 #include "ui/window_base.h"
 
 namespace zerkon {
@@ -35,9 +36,7 @@ class TFormZerkon : public WindowBase {
 
     TXFileVersion XFileVersion1;
     HICON exit_glyph_ = nullptr;
-    bool activated_once_ = false;
-    bool application_switch_ = false;
-    bool in_activation_ = false;
+    ActivationFilter activation_filter_;
 };
 
 }  // namespace zerkon
