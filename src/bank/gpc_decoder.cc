@@ -1,5 +1,6 @@
 #include "bank/gpc_decoder.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <string>
@@ -120,7 +121,12 @@ class GpcDecoder {
         text_.reserve(source.bytes.size() * 2 + source.path.size() + 512);
         text_.append("Soubor:  ").append(source.path).append(kCrLf).append(Stars(70));
         const std::vector<std::string_view> lines = SplitLines(source.bytes);
-        job_lines_.reserve(job_lines_.size() + lines.size() + 1);
+        // Room for the item records only: a file of bare line breaks has
+        // millions of lines and no items.
+        const auto item_count =
+            std::count_if(lines.begin(), lines.end(),
+                          [](std::string_view line) { return Field(line, 1, 3) == "075"; });
+        job_lines_.reserve(job_lines_.size() + static_cast<size_t>(item_count) + 1);
         for (const std::string_view line : lines) {
             // The empty line that starts every record, or the empty line of
             // any other line.
