@@ -21,8 +21,9 @@ using namespace bank_text;
 //
 // Everything written into the buffer is bounded: fields have fixed widths
 // (128 characters per line at most), numbers at most 48 characters (sign,
-// digits, separators) and the labels about 400 characters. The file's path,
-// the one unbounded piece, never goes through it.
+// digits, separators) and the labels of one record under 300 characters, far
+// below the capacity. The file's path, the one unbounded piece, never goes
+// through it.
 class RecordText {
   public:
     static constexpr size_t kCapacity = 2048;
@@ -112,8 +113,9 @@ class GpcDecoder {
         plain_separator_ = regional.decimal_separator == '\xA0' ? ' ' : regional.decimal_separator;
     }
 
-    // The whole preview is one entry: the lines of the header, one entry per
-    // file line and the summary, joined by CR LF, give the same preview lines.
+    // The whole preview is one entry: the header, one entry per file line and
+    // the summary joined by CR LF give the same preview lines, since no field
+    // holds a CR or LF (they end the file's lines).
     void Decode(const BankSource& source) {
         path_ = source.path;
         preview_.clear();
