@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+
 #include "bank/geminy_decoder.h"
 #include "bank/gpc_decoder.h"
 #include "bank/kpc_decoder.h"
@@ -57,6 +61,32 @@ TEST(CheckGolden, GeminyHeaderFromFullFirstLine) {
     PreviewLines preview;
     DecodeGeminy(BankSource{bytes, "C:\\Banka\\kontrola.gem", kModified}, kCzech, preview);
     EXPECT_EQ(AsText(preview), CheckData("check_header.gem.expected"));
+}
+
+// Read from disk as bytes: a Ctrl+Z or a lone CR inside the file neither ends
+// it nor changes it, as a text-mode read on Windows would.
+TEST(CheckGolden, FileReadFromDiskKeepsCtrlZAndLoneCr) {
+    namespace fs = std::filesystem;
+    const fs::path path =
+        fs::temp_directory_path() /
+        ("zerkon-check-" +
+         std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + ".kpc");
+    std::ofstream(path, std::ios::binary) << "H\r\n1\r\n2 A 100 010109\r\nx 100 1 2 3 a\x1A"
+                                             "b\ry 200\n\x1A\r\n";
+    PreviewLines preview;
+    DecodeKpc(path, preview);
+    std::error_code ignored;
+    fs::remove(path, ignored);
+    const std::string text = AsText(preview);
+    EXPECT_NE(text.find("Zpráva pro příjemce:  a\x1A"
+                        "b\r\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("Částka:  2,00\r\n"), std::string::npos) << text;
+    // The line holding only Ctrl+Z is one more item, with amount 0.
+    EXPECT_NE(text.find("Celkový počet řádků:  3\r\nCelková částka k proplacení:  3,00\r\n"),
+              std::string::npos)
+        << text;
 }
 
 }  // namespace
