@@ -18,6 +18,8 @@
 #include "platform/registry.h"
 #include "platform/ui_feedback.h"
 #include "platform/win32/file_dialog_win32.h"
+#include "platform/win32/message_boxes_win32.h"
+#include "platform/win32/user_regional_settings.h"
 #include "platform/win32/wide_text.h"
 #include "platform/window_messenger.h"
 #include "print/engine_handoff.h"
@@ -37,19 +39,6 @@ constexpr int kClientWidth = 537;
 constexpr int kClientHeight = 465;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-
-// The user's decimal and thousands separators, for the amounts shown.
-RegionalSettings UserRegionalSettings() {
-    RegionalSettings settings = RegionalSettings::Czech();
-    wchar_t buffer[8] = {};
-    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, buffer, 8) > 1) {
-        settings.decimal_separator = Narrow(std::wstring_view(buffer, 1))[0];
-    }
-    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, buffer, 8) > 1) {
-        settings.thousands_separator = Narrow(std::wstring_view(buffer, 1))[0];
-    }
-    return settings;
-}
 
 // The system's own text for an error code, in the user's language.
 std::string SystemMessage(DWORD code) {
@@ -101,46 +90,6 @@ class RealBankDecoders : public BankDecoders {
     RegionalSettings regional_;
 };
 
-class WindowMessageBoxes : public MessageBoxes {
-  public:
-    explicit WindowMessageBoxes(HWND owner) : owner_(owner) {}
-    MessageResult Show(std::string_view text, std::string_view caption, MessageIcon icon,
-                       MessageButtons buttons) override {
-        UINT style = buttons == MessageButtons::OkCancel ? MB_OKCANCEL
-                     : buttons == MessageButtons::YesNo  ? MB_YESNO
-                                                         : MB_OK;
-        switch (icon) {
-            case MessageIcon::Information:
-                style |= MB_ICONINFORMATION;
-                break;
-            case MessageIcon::Warning:
-                style |= MB_ICONWARNING;
-                break;
-            case MessageIcon::Error:
-                style |= MB_ICONERROR;
-                break;
-            case MessageIcon::Question:
-                style |= MB_ICONQUESTION;
-                break;
-            case MessageIcon::None:
-                break;
-        }
-        switch (MessageBoxW(owner_, Wide(text).c_str(), Wide(caption).c_str(), style)) {
-            case IDCANCEL:
-                return MessageResult::Cancel;
-            case IDYES:
-                return MessageResult::Yes;
-            case IDNO:
-                return MessageResult::No;
-            default:
-                return MessageResult::Ok;
-        }
-    }
-
-  private:
-    HWND owner_;
-};
-
 // The job's head from the program's template folder; the print through the
 // print engine hand-off, the request naming the main window.
 class ProgramHandOff : public BankJobHandOff {
@@ -171,7 +120,7 @@ class ProgramHandOff : public BankJobHandOff {
 
   private:
     HWND main_window_;
-    WindowMessageBoxes boxes_;
+    Win32MessageBoxes boxes_;
 };
 
 class TFormBanka : public WindowBase, public BankPreviewView {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/cp1250.h"
+#include "platform/win32/user_regional_settings.h"
 #include "platform/win32/wide_text.h"
 
 namespace zerkon {
@@ -33,12 +34,6 @@ char SystemLower(char c) {
     wchar_t w[2] = {static_cast<wchar_t>(Cp1250ToUnicode(static_cast<unsigned char>(c))), 0};
     CharLowerBuffW(w, 1);
     return UnicodeToCp1250(w[0]);
-}
-
-char LocaleChar(LCTYPE type, char fallback) {
-    wchar_t buffer[8] = {};
-    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 8) < 2) return fallback;
-    return UnicodeToCp1250(buffer[0]);
 }
 
 edit::FocusTargetState TargetState(HWND target) {
@@ -151,8 +146,9 @@ TMEdit::~TMEdit() {
 
 edit::EditEnvironment TMEdit::Environment() const {
     edit::EditEnvironment env;
-    env.decimal_separator = LocaleChar(LOCALE_SDECIMAL, ',');
-    env.thousands_separator = LocaleChar(LOCALE_STHOUSAND, '\xA0');
+    const RegionalSettings regional = UserRegionalSettings();
+    env.decimal_separator = regional.decimal_separator;
+    env.thousands_separator = regional.thousands_separator;
     SYSTEMTIME t;
     GetLocalTime(&t);
     env.now.now = {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
