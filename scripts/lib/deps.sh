@@ -1,7 +1,8 @@
 # Installs the Debian packages the build and the tests need, only when missing.
 zerkon_install_deps() {
     local packages=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
-        g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth imagemagick x11-apps libxml2-utils
+        g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xauth imagemagick x11-apps libxml2-utils
+        locales
         clang-format)
     local missing=()
     local p

@@ -11,6 +11,14 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml=;winemenubuilder.exe
 { export LC_ALL=cs_CZ.UTF-8; } 2>/dev/null  # bash warns: the locale need not exist here
 export WINEARCH=win64
 
+# Debian's Wine does not register its own fonts (Marlett draws the caption buttons, Tahoma is the
+# dialog font): copies in the prefix's Fonts folder are found at the next start.
+zerkon_wine_fonts() {
+    local fonts=$WINEPREFIX/drive_c/windows/Fonts
+    [ -d /usr/share/wine/fonts ] && [ -d "$fonts" ] && cp -n /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null
+    return 0
+}
+
 # Starts Xvfb and boots the prefix once; later calls only export DISPLAY.
 zerkon_wine_start() {
     mkdir -p "$ZERKON_WINE_DIR"
@@ -57,6 +65,7 @@ zerkon_wine_start() {
         if [ ! -f "$WINEPREFIX/system.reg" ]; then
             wineboot -i >/dev/null 2>&1 9>&-
             wineserver -w 9>&-
+            zerkon_wine_fonts
         fi
     ) 9>"$ZERKON_WINE_DIR/lock"
 }
