@@ -256,26 +256,26 @@ std::string ApplyMaskOn(std::string_view text, std::string_view mask, TMaskOn en
     return ReviseMaskedText(text, mask, entry_mode, exit_mode, now, formats);
 }
 
-void RebuildMaskTypingSet(TMaskSpecEdit& spec, bool labeled_edit) {
-    const std::string& mask = spec.Mask;
+void RebuildMaskTypingSet(TMaskSpecEdit& mask_settings, bool labeled_edit) {
+    const std::string& mask = mask_settings.Mask;
     auto holds = [&mask](char c) { return mask.find(c) != std::string::npos; };
     if (labeled_edit) {
-        if (holds('9') || holds('0')) spec.typing_set = " 0123456789";
+        if (holds('9') || holds('0')) mask_settings.typing_set = " 0123456789";
     } else if (holds('9') || holds('!') || holds('?')) {
-        spec.typing_set = "0123456789";
+        mask_settings.typing_set = "0123456789";
     }
 }
 
-std::string MaskTextOnEnter(std::string_view text, const TMaskSpecEdit& spec, const MaskNow& now,
-                            DateTimeFormats* formats) {
-    return ApplyMaskOn(FitTextToMask(text, spec.Mask), spec.Mask, spec.MaskOnEnter, TMaskOn::moNone,
-                       now, formats);
+std::string MaskTextOnEnter(std::string_view text, const TMaskSpecEdit& mask_settings,
+                            const MaskNow& now, DateTimeFormats* formats) {
+    return ApplyMaskOn(FitTextToMask(text, mask_settings.Mask), mask_settings.Mask,
+                       mask_settings.MaskOnEnter, TMaskOn::moNone, now, formats);
 }
 
-std::string MaskTextOnExit(std::string_view text, const TMaskSpecEdit& spec, const MaskNow& now,
-                           DateTimeFormats* formats) {
-    return ApplyMaskOn(FitTextToMask(text, spec.Mask), spec.Mask, TMaskOn::moNone, spec.MaskOnExit,
-                       now, formats);
+std::string MaskTextOnExit(std::string_view text, const TMaskSpecEdit& mask_settings,
+                           const MaskNow& now, DateTimeFormats* formats) {
+    return ApplyMaskOn(FitTextToMask(text, mask_settings.Mask), mask_settings.Mask, TMaskOn::moNone,
+                       mask_settings.MaskOnExit, now, formats);
 }
 
 int MaskEntryCaret(std::string_view text) {
@@ -287,27 +287,28 @@ bool MaskDropsCharacter(char ch) {
     return ch == '\b' || ch == '.';
 }
 
-MaskTypeResult MaskTypeCharacter(const TMaskSpecEdit& spec, const MaskEditText& edit, char ch) {
-    if (ch == '\0' || spec.typing_set.find(ch) == std::string::npos) return {false, edit};
-    Pattern pattern(spec.Mask);
-    Working w = Prepare(spec.Mask, edit);
-    if (pattern.fixed()) return {true, TypeFixed(spec.Mask, pattern, std::move(w), ch)};
-    return {true, TypeFlowing(spec.Mask, pattern, std::move(w), ch)};
+MaskTypeResult MaskTypeCharacter(const TMaskSpecEdit& mask_settings, const MaskEditText& edit,
+                                 char ch) {
+    if (ch == '\0' || mask_settings.typing_set.find(ch) == std::string::npos) return {false, edit};
+    Pattern pattern(mask_settings.Mask);
+    Working w = Prepare(mask_settings.Mask, edit);
+    if (pattern.fixed()) return {true, TypeFixed(mask_settings.Mask, pattern, std::move(w), ch)};
+    return {true, TypeFlowing(mask_settings.Mask, pattern, std::move(w), ch)};
 }
 
-MaskKeyDownResult MaskKeyDown(const TMaskSpecEdit& spec, const MaskEditText& edit, int virtual_key,
-                              bool shift) {
+MaskKeyDownResult MaskKeyDown(const TMaskSpecEdit& mask_settings, const MaskEditText& edit,
+                              int virtual_key, bool shift) {
     if (virtual_key == mask_vk::kInsert && shift) return {true, edit};
     if (virtual_key != mask_vk::kBack && virtual_key != mask_vk::kDelete) return {false, edit};
     bool backspace = virtual_key == mask_vk::kBack;
-    Pattern pattern(spec.Mask);
-    Working w = Prepare(spec.Mask, edit);
+    Pattern pattern(mask_settings.Mask);
+    Working w = Prepare(mask_settings.Mask, edit);
     if (pattern.fixed()) {
-        return {true, backspace ? BackspaceFixed(spec.Mask, std::move(w))
-                                : DeleteFixed(spec.Mask, pattern, std::move(w))};
+        return {true, backspace ? BackspaceFixed(mask_settings.Mask, std::move(w))
+                                : DeleteFixed(mask_settings.Mask, pattern, std::move(w))};
     }
     w = RemoveFlowing(pattern, std::move(w), backspace);
-    return {true, Finish(spec.Mask, std::move(w.text), w.caret)};
+    return {true, Finish(mask_settings.Mask, std::move(w.text), w.caret)};
 }
 
 }  // namespace zerkon

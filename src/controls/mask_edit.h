@@ -107,21 +107,21 @@ std::string ApplyMaskOn(std::string_view text, std::string_view mask, TMaskOn en
 // " 0123456789" when the mask contains '9' or '0'; TMEdit may type
 // "0123456789" when the mask contains '9', '!' or '?'. Otherwise the set keeps
 // its previous content.
-void RebuildMaskTypingSet(TMaskSpecEdit& spec, bool labeled_edit);
+void RebuildMaskTypingSet(TMaskSpecEdit& mask_settings, bool labeled_edit);
 
 // Entry, right after the toolkit's standard entry processing (whole text
 // selected when focus did not come by mouse): fits the text and applies the
 // MaskOnEnter revision. The edit sets its text to the result (it keeps its
 // selection policy; the caret is placed later, see MaskEntryCaret).
-std::string MaskTextOnEnter(std::string_view text, const TMaskSpecEdit& spec, const MaskNow& now,
-                            DateTimeFormats* formats = nullptr);
+std::string MaskTextOnEnter(std::string_view text, const TMaskSpecEdit& mask_settings,
+                            const MaskNow& now, DateTimeFormats* formats = nullptr);
 
 // Exit, at the type-specific step (before the colour reset and the required
 // check): fits the text and applies the MaskOnExit revision. The edit sets its
 // text to the result; an untouched date field with moRevisionSpec leaves as
 // an empty text, so the required check then sees it as empty.
-std::string MaskTextOnExit(std::string_view text, const TMaskSpecEdit& spec, const MaskNow& now,
-                           DateTimeFormats* formats = nullptr);
+std::string MaskTextOnExit(std::string_view text, const TMaskSpecEdit& mask_settings,
+                           const MaskNow& now, DateTimeFormats* formats = nullptr);
 
 // Entry, caret step, without AutoSelect and after the cfPosition / cfBegin /
 // cfEnd placement: the position before the first '_' of the text, or -1 when
@@ -145,7 +145,8 @@ struct MaskTypeResult {
 // Key-press, after the Enter handling of the control and after the string
 // filter: when StringEdit.FiltrUse is set, pass 0 for a character that the
 // filter set does not hold (a set that was never built holds nothing).
-MaskTypeResult MaskTypeCharacter(const TMaskSpecEdit& spec, const MaskEditText& edit, char ch);
+MaskTypeResult MaskTypeCharacter(const TMaskSpecEdit& mask_settings, const MaskEditText& edit,
+                                 char ch);
 
 // Virtual key codes of the keys masked and pick-list fields handle.
 namespace mask_vk {
@@ -165,7 +166,7 @@ struct MaskKeyDownResult {
 
 // Key-down, at the type-specific step (after the focus-movement decision,
 // before the focus movement itself and the short-cut check).
-MaskKeyDownResult MaskKeyDown(const TMaskSpecEdit& spec, const MaskEditText& edit, int virtual_key,
-                              bool shift);
+MaskKeyDownResult MaskKeyDown(const TMaskSpecEdit& mask_settings, const MaskEditText& edit,
+                              int virtual_key, bool shift);
 
 }  // namespace zerkon

@@ -9,24 +9,24 @@ namespace {
 
 constexpr const char* kDate = "!99.99.9999";
 
-TMaskSpecEdit Spec(const char* mask, bool labeled = false) {
-    TMaskSpecEdit spec;
-    spec.Mask = mask;
-    RebuildMaskTypingSet(spec, labeled);
-    return spec;
+TMaskSpecEdit MaskSettings(const char* mask, bool labeled = false) {
+    TMaskSpecEdit mask_settings;
+    mask_settings.Mask = mask;
+    RebuildMaskTypingSet(mask_settings, labeled);
+    return mask_settings;
 }
 
 MaskEditText At(const char* text, int caret, int length = 0) {
     return {text, caret, length};
 }
 
-MaskEditText Type(const TMaskSpecEdit& spec, MaskEditText edit, std::string_view keys) {
-    for (char c : keys) edit = MaskTypeCharacter(spec, edit, c).edit;
+MaskEditText Type(const TMaskSpecEdit& mask_settings, MaskEditText edit, std::string_view keys) {
+    for (char c : keys) edit = MaskTypeCharacter(mask_settings, edit, c).edit;
     return edit;
 }
 
-MaskEditText Key(const TMaskSpecEdit& spec, const MaskEditText& edit, int key) {
-    return MaskKeyDown(spec, edit, key, false).edit;
+MaskEditText Key(const TMaskSpecEdit& mask_settings, const MaskEditText& edit, int key) {
+    return MaskKeyDown(mask_settings, edit, key, false).edit;
 }
 
 TEST(FitTextToMask, CompletesWithLiteralsAndCuts) {
@@ -43,13 +43,13 @@ TEST(FitTextToMask, CompletesWithLiteralsAndCuts) {
 }
 
 TEST(MaskTypingSet, DependsOnControlKindAndMask) {
-    TMaskSpecEdit edit = Spec(kDate);
+    TMaskSpecEdit edit = MaskSettings(kDate);
     EXPECT_EQ(edit.typing_set, "0123456789");
-    TMaskSpecEdit labeled = Spec(kDate, true);
+    TMaskSpecEdit labeled = MaskSettings(kDate, true);
     EXPECT_EQ(labeled.typing_set, " 0123456789");
 
     // Without '9' or '0' a labeled edit keeps what it had (nothing at first).
-    TMaskSpecEdit odd = Spec("!88.88", true);
+    TMaskSpecEdit odd = MaskSettings("!88.88", true);
     EXPECT_EQ(odd.typing_set, "");
     EXPECT_FALSE(MaskTypeCharacter(odd, At("__.__", 0), '1').accepted);
     odd.Mask = "!99";
@@ -59,14 +59,14 @@ TEST(MaskTypingSet, DependsOnControlKindAndMask) {
     EXPECT_EQ(odd.typing_set, " 0123456789");
 
     // A flowing mask of only '0' placeholders: TMEdit finds no '9', '!' or '?'.
-    EXPECT_EQ(Spec("00/00").typing_set, "");
-    EXPECT_EQ(Spec("00/00", true).typing_set, " 0123456789");
+    EXPECT_EQ(MaskSettings("00/00").typing_set, "");
+    EXPECT_EQ(MaskSettings("00/00", true).typing_set, " 0123456789");
 }
 
 TEST(MaskTyping, RefusesCharactersOutsideTheSet) {
-    TMaskSpecEdit spec = Spec(kDate);
+    TMaskSpecEdit mask_settings = MaskSettings(kDate);
     for (char c : {'a', ' ', '.', '_', '\0', '\x16'}) {
-        MaskTypeResult r = MaskTypeCharacter(spec, At("1_.__.____", 1), c);
+        MaskTypeResult r = MaskTypeCharacter(mask_settings, At("1_.__.____", 1), c);
         EXPECT_FALSE(r.accepted) << int(c);
         EXPECT_EQ(r.edit, At("1_.__.____", 1));
     }
@@ -76,104 +76,105 @@ TEST(MaskTyping, RefusesCharactersOutsideTheSet) {
 }
 
 TEST(MaskTyping, DigitsFillDateAndJumpTheDots) {
-    TMaskSpecEdit spec = Spec(kDate);
-    EXPECT_EQ(Type(spec, At("__.__.____", 0), "1"), At("1_.__.____", 1));
-    EXPECT_EQ(Type(spec, At("__.__.____", 0), "12"), At("12.__.____", 3));
-    EXPECT_EQ(Type(spec, At("__.__.____", 0), "12052009"), At("12.05.2009", 10));
+    TMaskSpecEdit mask_settings = MaskSettings(kDate);
+    EXPECT_EQ(Type(mask_settings, At("__.__.____", 0), "1"), At("1_.__.____", 1));
+    EXPECT_EQ(Type(mask_settings, At("__.__.____", 0), "12"), At("12.__.____", 3));
+    EXPECT_EQ(Type(mask_settings, At("__.__.____", 0), "12052009"), At("12.05.2009", 10));
     // At the end nothing changes.
-    EXPECT_EQ(Type(spec, At("12.05.2009", 10), "7"), At("12.05.2009", 10));
+    EXPECT_EQ(Type(mask_settings, At("12.05.2009", 10), "7"), At("12.05.2009", 10));
     // Overwriting keeps the rest.
-    EXPECT_EQ(Type(spec, At("12.05.2009", 3), "1"), At("12.15.2009", 4));
+    EXPECT_EQ(Type(mask_settings, At("12.05.2009", 3), "1"), At("12.15.2009", 4));
     // An unfitted text is fitted first.
-    EXPECT_EQ(Type(spec, At("", 0), "3"), At("3_.__.____", 1));
+    EXPECT_EQ(Type(mask_settings, At("", 0), "3"), At("3_.__.____", 1));
 }
 
 TEST(MaskTyping, CaretBeforeALiteralTypesBehindIt) {
-    TMaskSpecEdit spec = Spec(kDate);
-    EXPECT_EQ(Type(spec, At("12.__.____", 2), "5"), At("12.5_.____", 4));
+    TMaskSpecEdit mask_settings = MaskSettings(kDate);
+    EXPECT_EQ(Type(mask_settings, At("12.__.____", 2), "5"), At("12.5_.____", 4));
     // A literal at the very end: nothing to type into.
-    TMaskSpecEdit period = Spec("!99.99.");
+    TMaskSpecEdit period = MaskSettings("!99.99.");
     EXPECT_EQ(Type(period, At("12.05.", 5), "1"), At("12.05.", 5));
 }
 
 TEST(MaskTyping, SelectionIsBlankedBeforeADigit) {
-    TMaskSpecEdit spec = Spec(kDate);
-    EXPECT_EQ(Type(spec, At("12.05.2009", 0, 5), "3"), At("3_.__.2009", 1));
-    EXPECT_EQ(Type(spec, At("12.05.2009", 0, 10), "3"), At("3_.__.____", 1));
+    TMaskSpecEdit mask_settings = MaskSettings(kDate);
+    EXPECT_EQ(Type(mask_settings, At("12.05.2009", 0, 5), "3"), At("3_.__.2009", 1));
+    EXPECT_EQ(Type(mask_settings, At("12.05.2009", 0, 10), "3"), At("3_.__.____", 1));
     // One selected character is typed over like a caret.
-    EXPECT_EQ(Type(spec, At("12.05.2009", 1, 1), "7"), At("17.05.2009", 3));
+    EXPECT_EQ(Type(mask_settings, At("12.05.2009", 1, 1), "7"), At("17.05.2009", 3));
     // A space over a selection does not blank it.
-    TMaskSpecEdit labeled = Spec(kDate, true);
+    TMaskSpecEdit labeled = MaskSettings(kDate, true);
     EXPECT_EQ(Type(labeled, At("12.05.2009", 0, 5), " "), At(" 2.05.2009", 1));
 }
 
 TEST(MaskTyping, QuarterHourAndTimeMasks) {
-    TMaskSpecEdit quarter = Spec("!99:15");
+    TMaskSpecEdit quarter = MaskSettings("!99:15");
     EXPECT_EQ(Type(quarter, At("__:__", 0), "1030"), At("10:30", 5));
-    TMaskSpecEdit time = Spec("!99:99:99.999");
+    TMaskSpecEdit time = MaskSettings("!99:99:99.999");
     EXPECT_EQ(Type(time, At("", 0), "235959123"), At("23:59:59.123", 12));
 }
 
 TEST(MaskBackspace, ClearsDigitsAndWalksOverLiterals) {
-    TMaskSpecEdit spec = Spec(kDate);
-    EXPECT_EQ(Key(spec, At("12.05.2009", 3), mask_vk::kBack), At("12.05.2009", 2));
-    EXPECT_EQ(Key(spec, At("12.05.2009", 2), mask_vk::kBack), At("1_.05.2009", 1));
-    EXPECT_EQ(Key(spec, At("12.05.2009", 0), mask_vk::kBack), At("12.05.2009", 0));
-    EXPECT_EQ(Key(spec, At("12.05.2009", 4, 1), mask_vk::kBack), At("12._5.2009", 3));
+    TMaskSpecEdit mask_settings = MaskSettings(kDate);
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 3), mask_vk::kBack), At("12.05.2009", 2));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 2), mask_vk::kBack), At("1_.05.2009", 1));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 0), mask_vk::kBack), At("12.05.2009", 0));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 4, 1), mask_vk::kBack), At("12._5.2009", 3));
     // A space (typed into a labeled field) is not a digit and stays.
-    EXPECT_EQ(Key(spec, At(" 2.05.2009", 1), mask_vk::kBack), At(" 2.05.2009", 0));
+    EXPECT_EQ(Key(mask_settings, At(" 2.05.2009", 1), mask_vk::kBack), At(" 2.05.2009", 0));
 }
 
 TEST(MaskDelete, ShiftsWithinTheGroupOnly) {
-    TMaskSpecEdit spec = Spec(kDate);
-    EXPECT_EQ(Key(spec, At("12.05.2009", 0), mask_vk::kDelete), At("2_.05.2009", 0));
-    EXPECT_EQ(Key(spec, At("12.05.2009", 6), mask_vk::kDelete), At("12.05.009_", 6));
-    EXPECT_EQ(Key(spec, At("12.05.2009", 8), mask_vk::kDelete), At("12.05.209_", 8));
+    TMaskSpecEdit mask_settings = MaskSettings(kDate);
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 0), mask_vk::kDelete), At("2_.05.2009", 0));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 6), mask_vk::kDelete), At("12.05.009_", 6));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 8), mask_vk::kDelete), At("12.05.209_", 8));
     // Right before a literal the group is empty.
-    EXPECT_EQ(Key(spec, At("12.05.2009", 2), mask_vk::kDelete), At("12.05.2009", 2));
-    EXPECT_EQ(Key(spec, At("12.05.2009", 10), mask_vk::kDelete), At("12.05.2009", 10));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 2), mask_vk::kDelete), At("12.05.2009", 2));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 10), mask_vk::kDelete), At("12.05.2009", 10));
 }
 
 TEST(MaskDelete, SelectionBlanksDigitsForBothKeys) {
-    TMaskSpecEdit spec = Spec(kDate);
+    TMaskSpecEdit mask_settings = MaskSettings(kDate);
     for (int key : {mask_vk::kBack, mask_vk::kDelete}) {
-        EXPECT_EQ(Key(spec, At("12.05.2009", 1, 4), key), At("1_.__.2009", 1));
+        EXPECT_EQ(Key(mask_settings, At("12.05.2009", 1, 4), key), At("1_.__.2009", 1));
     }
 }
 
 TEST(MaskKeyDown, DiscardsPasteAndEditingKeysOnly) {
-    TMaskSpecEdit spec = Spec(kDate);
-    MaskKeyDownResult paste = MaskKeyDown(spec, At("12.05.2009", 3), mask_vk::kInsert, true);
+    TMaskSpecEdit mask_settings = MaskSettings(kDate);
+    MaskKeyDownResult paste =
+        MaskKeyDown(mask_settings, At("12.05.2009", 3), mask_vk::kInsert, true);
     EXPECT_TRUE(paste.discard);
     EXPECT_EQ(paste.edit, At("12.05.2009", 3));
-    EXPECT_FALSE(MaskKeyDown(spec, At("12.05.2009", 3), mask_vk::kInsert, false).discard);
-    EXPECT_FALSE(MaskKeyDown(spec, At("12.05.2009", 3), 0x25, false).discard);
-    EXPECT_TRUE(MaskKeyDown(spec, At("12.05.2009", 3), mask_vk::kDelete, true).discard);
+    EXPECT_FALSE(MaskKeyDown(mask_settings, At("12.05.2009", 3), mask_vk::kInsert, false).discard);
+    EXPECT_FALSE(MaskKeyDown(mask_settings, At("12.05.2009", 3), 0x25, false).discard);
+    EXPECT_TRUE(MaskKeyDown(mask_settings, At("12.05.2009", 3), mask_vk::kDelete, true).discard);
     EXPECT_TRUE(MaskDropsCharacter('\b'));
     EXPECT_TRUE(MaskDropsCharacter('.'));
     EXPECT_FALSE(MaskDropsCharacter('1'));
 }
 
 TEST(FlowingMask, RemovedCharactersCloseTheGap) {
-    TMaskSpecEdit spec = Spec("99.99.9999");
-    EXPECT_EQ(Key(spec, At("12.05.2009", 1), mask_vk::kBack), At("20.52.009_", 0));
-    EXPECT_EQ(Key(spec, At("12.05.2009", 3), mask_vk::kDelete), At("12.52.009_", 3));
+    TMaskSpecEdit mask_settings = MaskSettings("99.99.9999");
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 1), mask_vk::kBack), At("20.52.009_", 0));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 3), mask_vk::kDelete), At("12.52.009_", 3));
     // Removing a literal only re-places it.
-    EXPECT_EQ(Key(spec, At("12.05.2009", 3), mask_vk::kBack), At("12.05.2009", 2));
-    EXPECT_EQ(Key(spec, At("12.05.2009", 0, 6), mask_vk::kDelete), At("20.09.____", 0));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 3), mask_vk::kBack), At("12.05.2009", 2));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 0, 6), mask_vk::kDelete), At("20.09.____", 0));
     // A digit that is one of the mask's literals is not copied into a place.
-    TMaskSpecEdit digit_literal = Spec("99-1x9");
+    TMaskSpecEdit digit_literal = MaskSettings("99-1x9");
     EXPECT_EQ(Key(digit_literal, At("12-1x3", 1), mask_vk::kBack), At("23-1x_", 0));
 }
 
 TEST(FlowingMask, TypingOverwritesEmptyPlacesAndInsertsAtDigits) {
-    TMaskSpecEdit spec = Spec("99.99.9999");
-    EXPECT_EQ(Type(spec, At("__.__.____", 0), "12"), At("12.__.____", 3));
-    EXPECT_EQ(Type(spec, At("12.__.____", 0), "3"), At("31.2_.____", 1));
-    EXPECT_EQ(Type(spec, At("12.05.2009", 3), "7"), At("12.70.5200", 4));
-    EXPECT_EQ(Type(spec, At("12.__.____", 2), "7"), At("12.7_.____", 4));
-    EXPECT_EQ(Type(spec, At("12.05.2009", 10), "7"), At("12.05.2009", 10));
-    TMaskSpecEdit period = Spec("99.99.");
+    TMaskSpecEdit mask_settings = MaskSettings("99.99.9999");
+    EXPECT_EQ(Type(mask_settings, At("__.__.____", 0), "12"), At("12.__.____", 3));
+    EXPECT_EQ(Type(mask_settings, At("12.__.____", 0), "3"), At("31.2_.____", 1));
+    EXPECT_EQ(Type(mask_settings, At("12.05.2009", 3), "7"), At("12.70.5200", 4));
+    EXPECT_EQ(Type(mask_settings, At("12.__.____", 2), "7"), At("12.7_.____", 4));
+    EXPECT_EQ(Type(mask_settings, At("12.05.2009", 10), "7"), At("12.05.2009", 10));
+    TMaskSpecEdit period = MaskSettings("99.99.");
     EXPECT_EQ(Type(period, At("12.34.", 5), "5"), At("12.34.", 5));
 }
 
@@ -185,7 +186,7 @@ TEST(MaskProperty, RandomKeysKeepThePattern) {
     std::mt19937 random(20090105);
     for (const char* mask : masks) {
         for (bool labeled : {false, true}) {
-            TMaskSpecEdit spec = Spec(mask, labeled);
+            TMaskSpecEdit mask_settings = MaskSettings(mask, labeled);
             std::string body(MaskBody(mask));
             std::string empty = FitTextToMask("", mask);
             MaskEditText edit{empty, 0, 0};
@@ -200,11 +201,11 @@ TEST(MaskProperty, RandomKeysKeepThePattern) {
                 if (action < 6) {
                     const char keys[] = "0123456789 a._";
                     char c = keys[std::uniform_int_distribution<int>(0, 13)(random)];
-                    edit = MaskTypeCharacter(spec, edit, c).edit;
+                    edit = MaskTypeCharacter(mask_settings, edit, c).edit;
                 } else {
                     int keys[] = {mask_vk::kBack, mask_vk::kDelete, mask_vk::kInsert};
                     int key = keys[std::uniform_int_distribution<int>(0, 2)(random)];
-                    edit = MaskKeyDown(spec, edit, key, action == 9).edit;
+                    edit = MaskKeyDown(mask_settings, edit, key, action == 9).edit;
                 }
                 ASSERT_EQ(edit.text.size(), body.size()) << mask << " step " << step;
                 ASSERT_GE(edit.sel_start, 0);

@@ -168,14 +168,14 @@ TEST(RevisionFormats, KeptPerControlAndSetOnEveryPass) {
 }
 
 TEST(MaskEntryAndExit, FitThenReviseWithTheFieldsModes) {
-    TMaskSpecEdit spec;
-    spec.Mask = kDate;
-    spec.MaskOnExit = moRevisionSpec;
-    EXPECT_EQ(MaskTextOnEnter("", spec, Now()), "__.__.____");
-    EXPECT_EQ(MaskTextOnExit("", spec, Now()), "");
-    EXPECT_EQ(MaskTextOnExit("5_.1_.9", spec, Now()), "05.01.2009");
-    spec.MaskOnEnter = moSystem;
-    EXPECT_EQ(MaskTextOnEnter("", spec, Now()), "08.07.2026");
+    TMaskSpecEdit mask_settings;
+    mask_settings.Mask = kDate;
+    mask_settings.MaskOnExit = moRevisionSpec;
+    EXPECT_EQ(MaskTextOnEnter("", mask_settings, Now()), "__.__.____");
+    EXPECT_EQ(MaskTextOnExit("", mask_settings, Now()), "");
+    EXPECT_EQ(MaskTextOnExit("5_.1_.9", mask_settings, Now()), "05.01.2009");
+    mask_settings.MaskOnEnter = moSystem;
+    EXPECT_EQ(MaskTextOnEnter("", mask_settings, Now()), "08.07.2026");
     EXPECT_EQ(MaskEntryCaret("12.__.____"), 3);
     EXPECT_EQ(MaskEntryCaret("12.05.2009"), -1);
 }
