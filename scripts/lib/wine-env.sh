@@ -54,7 +54,7 @@ zerkon_wine_start() {
             LC_ALL=C localedef -i cs_CZ -f UTF-8 "$ZERKON_WINE_DIR/locale/cs_CZ.UTF-8" \
                 >/dev/null 2>&1 9>&- || true
         fi
-    ) 9>"$ZERKON_WINE_DIR/lock"
+    ) 9>"$ZERKON_WINE_DIR/lock" 2>/dev/null  # bash warns about the locale it cannot switch back to
     if [ -d "$ZERKON_WINE_DIR/locale/cs_CZ.UTF-8" ]; then
         { export LOCPATH=$ZERKON_WINE_DIR/locale; } 2>/dev/null
     fi
