@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <vector>
+
 namespace zerkon {
 namespace {
 
@@ -72,6 +76,33 @@ TEST(PrintRequestTest, EldpRequestWithCzechNameReadsBack) {
     EXPECT_EQ(back.job_file_name, fields.job_file_name);
     EXPECT_EQ(back.job_folder, fields.job_folder);
     EXPECT_EQ(back.program_name, fields.program_name);
+}
+
+// Laid out by hand, independently of the code: an ELDP request whose job folder
+// (Czech letters, 148 characters) is cut to 128.
+TEST(PrintRequestTest, EldpRequestMatchesTheHandMadeRecord) {
+    std::string folder = "C:\\Účetní data\\";
+    for (int i = 0; i < 16; ++i) folder += "Přílohy\\";
+    folder += "vrex\\";
+    const PrintRequest request =
+        BuildPrintRequest({0x00010234, 0x000A0B0C, "Podklady pro ELDP - ruční zadání.vrex", folder,
+                           "ZERKON pro RALwin"});
+    std::ifstream in(std::string(ZERKON_TEST_DATA) + "/print/eldp_request.bin", std::ios::binary);
+    const std::vector<std::uint8_t> golden{std::istreambuf_iterator<char>(in),
+                                           std::istreambuf_iterator<char>()};
+    ASSERT_EQ(golden.size(), kPrintRequestSize);
+    for (std::size_t i = 0; i < kPrintRequestSize; ++i) EXPECT_EQ(request[i], golden[i]) << i;
+}
+
+TEST(PrintRequestTest, EmptyFieldsLeaveOnlyTheThreeOnes) {
+    const PrintRequest request = BuildPrintRequest({0, 0, "", "", ""});
+    for (std::size_t i = 0; i < kPrintRequestSize; ++i) {
+        EXPECT_EQ(request[i], (i >= 320 && i <= 322) ? 1 : 0) << i;
+    }
+    const PrintRequestFields back = ReadPrintRequest(request);
+    EXPECT_TRUE(back.job_file_name.empty());
+    EXPECT_TRUE(back.job_folder.empty());
+    EXPECT_TRUE(back.program_name.empty());
 }
 
 TEST(PrintRequestTest, ReadingAnOverlongLengthByteStaysInsideTheField) {
