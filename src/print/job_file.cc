@@ -1,5 +1,6 @@
 #include "print/job_file.h"
 
+#include <filesystem>
 #include <fstream>
 #include <system_error>
 
@@ -48,8 +49,12 @@ std::string MenuEntry(std::string_view menu_path, std::string_view document_name
 
 bool CopyTemplateSection(std::string_view template_path, std::string_view section_name,
                          std::vector<std::string>& job_lines) {
+    // A menu entry without "<file>" names the template folder itself: that is no
+    // readable template either (and reading a folder would not fail cleanly everywhere).
+    std::error_code ec;
     std::string contents;
-    if (!ReadWholeFile(template_path, contents)) {
+    if (!fs::is_regular_file(PathFromText(template_path), ec) ||
+        !ReadWholeFile(template_path, contents)) {
         throw FileError("Nelze otevřít soubor \"" + std::string(template_path) + "\".");
     }
     const std::string marker = "#" + LatinUpper(section_name) + "#";

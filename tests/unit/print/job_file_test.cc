@@ -99,6 +99,15 @@ TEST(CopyTemplateSectionTest, MissingTemplateIsAFileError) {
     EXPECT_THROW(BeginBankJob(scratch.Text(), "Vypis", job), FileError);
 }
 
+TEST(CopyTemplateSectionTest, MenuEntryWithoutATemplateFileIsAFileError) {
+    ScratchFolder scratch;
+    scratch.Write("menucall.src", "[Olbrix]\r\n{ELDP09tisk}ELDP09tisk.src\r\n");
+    Lines job;
+    FakeMessageBoxes boxes;
+    EXPECT_THROW(BeginEldpJob(scratch.Text(), "ELDP09tisk", job, boxes), FileError);
+    EXPECT_THROW(CopyTemplateSection(scratch.Text(), "Vypis", job), FileError);
+}
+
 TEST(BeginBankJobTest, MissingSectionOrStructureFileStillGivesAJob) {
     ScratchFolder scratch;
     scratch.Write("zdrojZerkonfr3.src", "#Vypis#\r\n[TABLENAME]zerkon\r\nkonec\r\n");
