@@ -318,7 +318,8 @@ std::optional<std::string> EditBehavior::NumberExit(const EditEnvironment& env) 
     const TNumberEdit& number = settings_.number;
     bool integer = settings_.edit_type == TypeEdit::teInteger;
     char sep = env.decimal_separator;
-    std::string s = state_.text;
+    const std::string entered = state_.text;
+    std::string s = entered;
     for (char& c : s) {
         if (c == ',') c = '.';
     }
@@ -345,7 +346,14 @@ std::optional<std::string> EditBehavior::NumberExit(const EditEnvironment& env) 
             state_.value = 0;
         } else {
             auto parsed = ParseCurrency(state_.text, sep);
-            SetValue(parsed ? *parsed : number.value_min, env);
+            if (!parsed) {
+                // Only an amount too large for the value gets here; turning
+                // it silently into the minimum would lose the entry.
+                std::string message = NotANumberMessage(entered);
+                restore_undo();
+                return message;
+            }
+            SetValue(*parsed, env);
         }
     }
     // An empty field holds no entry to check (Required is there to demand

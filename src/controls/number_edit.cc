@@ -1,6 +1,7 @@
 #include "controls/number_edit.h"
 
 #include <cstdlib>
+#include <limits>
 
 namespace zerkon::edit {
 
@@ -179,13 +180,15 @@ std::optional<Currency> ParseCurrency(std::string_view text, char separator) {
     }
     if (i != text.size() || !any_digit) return std::nullopt;
     whole = StripLeadingZeros(whole);
-    // 922337203685477 is the largest whole number the value can hold.
+    // 922337203685477 is the largest whole number the value can hold; the
+    // sum is formed unsigned so that a value just beyond it is caught, not wrapped.
     if (whole.size() > 15) return std::nullopt;
-    Currency units = std::strtoll(whole.c_str(), nullptr, 10);
+    unsigned long long units = std::strtoull(whole.c_str(), nullptr, 10);
     std::string first4 = fraction.substr(0, 4);
     first4.resize(4, '0');
-    Currency frac = std::strtoll(first4.c_str(), nullptr, 10);
-    Currency value = units * kCurrencyUnit + frac;
+    unsigned long long frac = std::strtoull(first4.c_str(), nullptr, 10);
+    constexpr unsigned long long kMax = std::numeric_limits<Currency>::max();
+    unsigned long long value = units * kCurrencyUnit + frac;
     if (fraction.size() > 4) {
         // Round half to even on the digits beyond the fourth decimal.
         std::string rest = fraction.substr(4);
@@ -199,8 +202,9 @@ std::optional<Currency> ParseCurrency(std::string_view text, char separator) {
         }
         if (cmp > 0 || (cmp == 0 && value % 2 != 0)) ++value;
     }
-    if (value < 0) return std::nullopt;
-    return negative ? -value : value;
+    if (value > kMax) return std::nullopt;
+    Currency signed_value = static_cast<Currency>(value);
+    return negative ? -signed_value : signed_value;
 }
 
 std::string CurrencyToText(Currency value, char separator) {
@@ -302,7 +306,13 @@ std::string NotANumberMessage(std::string_view text) {
 std::optional<std::string> ValidateNumberText(const TNumberEdit& number, std::string_view text,
                                               const CharSet& allowed, char decimal_separator,
                                               char thousands_separator) {
-    auto parsed = ParseCurrency(KeepAllowed(text, allowed), decimal_separator);
+    // The minus stays even where it may not be typed: a pasted negative
+    // amount must fail the sign check, not pass as its absolute value.
+    std::string reduced = KeepAllowed(text, allowed);
+    if (!text.empty() && text[0] == '-' && (reduced.empty() || reduced[0] != '-')) {
+        reduced.insert(reduced.begin(), '-');
+    }
+    auto parsed = ParseCurrency(reduced, decimal_separator);
     if (!parsed) return NotANumberMessage(text);
     Currency v = *parsed;
     auto sign_message = [&](std::string_view head) {

@@ -2,6 +2,7 @@
 // carets, values and messages a user should see.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -266,6 +267,90 @@ TEST(NumberFieldCheck, EnglishSeparatorOnExit) {
     EXPECT_EQ(e.state().value, 15000);
 }
 
+TEST(NumberFieldCheck, PastedMinusStillFailsTheSignCheck) {
+    for (NumberArea area : {NumberArea::naPositive, NumberArea::naOnlyPositive}) {
+        EditSettings s;
+        s.edit_type = TypeEdit::teCurrency;
+        s.number.valid = true;
+        s.number.number_area = area;
+        EditBehavior e(s);
+        e.Loaded(Env());
+        EnterAtEnd(e);
+        Type(e, "-");  // refused when typed
+        EXPECT_EQ(e.state().text, "");
+        Type(e, "4");
+        e.state().text = "-5";  // but it can be pasted
+        ExitResult r = e.Exit(Env());
+        ASSERT_TRUE(r.message.has_value());
+        EXPECT_NE(r.message->find("-5,00 nevyhovuje."), std::string::npos) << *r.message;
+        EXPECT_EQ(e.state().text, "");
+        EXPECT_EQ(e.state().value, 0);
+    }
+}
+
+TEST(NumberFieldCheck, AmountTooLargeForTheValueIsReportedNotZeroed) {
+    EditBehavior e = Field(TypeEdit::teCurrency);
+    EnterAtEnd(e);
+    Type(e, "12345678901234567890");
+    ExitResult r = e.Exit(Env());
+    EXPECT_EQ(r.message, "Zadaná číselná hodnota \"12345678901234567890\" není číslo !");
+    EXPECT_TRUE(r.refocus);
+    EXPECT_EQ(e.state().text, "1234567890123456789");
+    EXPECT_EQ(e.state().value, 0);
+
+    // The largest amount the value holds still passes.
+    EditBehavior top = Field(TypeEdit::teCurrency, "", [](EditSettings& s) {
+        s.number.decimal = 4;
+    });
+    EnterAtEnd(top);
+    Type(top, "922337203685477,5807");
+    EXPECT_FALSE(top.Exit(Env()).message.has_value());
+    EXPECT_EQ(top.state().value, std::numeric_limits<Currency>::max());
+}
+
+TEST(NumberFieldCheck, ParseStopsAtTheLimitOfTheValue) {
+    const Currency max = std::numeric_limits<Currency>::max();
+    EXPECT_EQ(ParseCurrency("922337203685477,5807", ','), max);
+    EXPECT_EQ(ParseCurrency("-922337203685477,5807", ','), -max);
+    EXPECT_EQ(ParseCurrency("922337203685477,5808", ','), std::nullopt);
+    EXPECT_EQ(ParseCurrency("922337203685477,58075", ','), std::nullopt);  // rounds past it
+    EXPECT_EQ(ParseCurrency("999999999999999", ','), std::nullopt);
+    EXPECT_EQ(ParseCurrency("000000922337203685477", ','), 922337203685477 * kCurrencyUnit);
+}
+
+TEST(NumberFieldCheck, DigitKeysAndTheCapturedSeparator) {
+    EditBehavior a = Field(TypeEdit::teCurrency);
+    EnterAtEnd(a);
+    EXPECT_EQ(a.KeyDown('4', {.alt = true}, Env()).key, '4');
+    EXPECT_EQ(a.KeyDown('4', {.shift = true}, Env()).key, 0x64);
+    a.KeyDown('5', {}, Env());
+    Type(a, "\xF8");  // the Czech layout's r-caron on the 5 key
+    EXPECT_EQ(a.state().text, "5");
+    a.KeyDown(vk::kLeft, {}, Env());  // any other key-down forgets the digit
+    Type(a, "\xF8");
+    EXPECT_EQ(a.state().text, "5");
+
+    // Loaded on an English system, "," types the full stop.
+    EditEnvironment en = Env();
+    en.decimal_separator = '.';
+    EditSettings s;
+    s.edit_type = TypeEdit::teFloat;
+    EditBehavior f(s);
+    f.state().text = "3,5";
+    f.Loaded(en);
+    EXPECT_EQ(f.state().text, "3.50");
+    f.Enter(false, en);
+    Caret(f, 0, 4);
+    for (char c : std::string_view("7,25")) {
+        CharResult r = f.Char(c, en);
+        if (r.ch == 0) continue;
+        f.state().text.replace(f.state().sel_start, f.state().sel_length, 1, r.ch);
+        ++f.state().sel_start;
+        f.state().sel_length = 0;
+    }
+    EXPECT_EQ(f.state().text, "7.25");
+}
+
 // --- Masked fields -----------------------------------------------------------
 
 EditBehavior Masked(const char* mask, TMaskOn on_exit = TMaskOn::moNone,
@@ -447,6 +532,52 @@ TEST(MaskFieldCheck, SystemModeFillsAnEmptyFieldWithNow) {
     EditBehavior e = Masked("!99.99.9999", TMaskOn::moNone, TMaskOn::moSystem);
     e.Enter(false, Env());
     EXPECT_EQ(e.state().text, "15.03.2026");
+}
+
+TEST(MaskFieldCheck, MoreRevisions) {
+    // Empty time parts count as 99 with the special rules.
+    EXPECT_EQ(LeaveWith("!99:99", TMaskOn::moRevisionSpec, "__:__"), "09:09");
+    EXPECT_EQ(LeaveWith("!99:99:99", TMaskOn::moRevisionSpec, "1_:2_:__"), "01:02:09");
+    EXPECT_EQ(LeaveWith("!99:99:99", TMaskOn::moRevisionSys, "1_:2_:__"), "01:02:07");
+    EXPECT_EQ(LeaveWith("!99.99", TMaskOn::moRevision, "__.__"), "01.01");
+    EXPECT_EQ(LeaveWith("!99.99.99", TMaskOn::moRevisionSpec, "31.02.00"), "29.02.00");
+    EXPECT_EQ(LeaveWith("!99:99:99.999", TMaskOn::moSystem, "__:__:__.___"), "10:20:07.000");
+
+    // On entry the special mode revises by the plain rules.
+    EditBehavior e = Masked("!99.99.9999", TMaskOn::moNone, TMaskOn::moRevisionSpec);
+    e.Enter(false, Env());
+    EXPECT_EQ(e.state().text, "01.01.2026");
+}
+
+TEST(MaskFieldCheck, EditsAtTheEdgesOfTheText) {
+    EditBehavior dm = Masked("!99.99.");
+    dm.Enter(false, Env());
+    dm.state().text = "12.05.";
+    Caret(dm, 5);  // before the closing dot
+    Type(dm, "7");
+    EXPECT_EQ(dm.state().text, "12.05.");
+    Caret(dm, 0, 1);
+    Type(dm, "3");
+    EXPECT_EQ(dm.state().text, "32.05.");
+    EXPECT_EQ(dm.state().sel_start, 1);
+    Caret(dm, 4, 1);  // Backspace with one character selected works from its start
+    Key(dm, vk::kBack);
+    EXPECT_EQ(dm.state().text, "32._5.");
+    EXPECT_EQ(dm.state().sel_start, 3);
+
+    EditBehavior fl = Masked("99.99.9999");
+    fl.Enter(false, Env());
+    fl.state().text = "12.05.2009";
+    Caret(fl, 2);  // at a literal before a digit: inserted behind it
+    Type(fl, "3");
+    EXPECT_EQ(fl.state().text, "12.30.5200");
+    fl.state().text = "12.05.2009";
+    Caret(fl, 10);
+    Type(fl, "3");
+    EXPECT_EQ(fl.state().text, "12.05.2009");
+    Caret(fl, 1, 3);
+    Key(fl, vk::kBack);
+    EXPECT_EQ(fl.state().text, "15.20.09__");
 }
 
 }  // namespace
