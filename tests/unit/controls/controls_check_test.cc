@@ -80,7 +80,8 @@ TEST(NumberFieldCheck, TypingSeparatorsMinusAndSurplusDecimals) {
     EditBehavior e = Field(TypeEdit::teCurrency);
     EnterAtEnd(e);
     Type(e, "1.234,5-");
-    EXPECT_EQ(e.state().text, "1,2345");  // "." typed the comma, the second separator and "-" refused
+    // "." typed the comma; the second separator and the late "-" were refused.
+    EXPECT_EQ(e.state().text, "1,2345");
     Caret(e, 0);
     Type(e, "-");
     EXPECT_EQ(e.state().text, "-1,2345");
@@ -299,9 +300,8 @@ TEST(NumberFieldCheck, AmountTooLargeForTheValueIsReportedNotZeroed) {
     EXPECT_EQ(e.state().value, 0);
 
     // The largest amount the value holds still passes.
-    EditBehavior top = Field(TypeEdit::teCurrency, "", [](EditSettings& s) {
-        s.number.decimal = 4;
-    });
+    EditBehavior top =
+        Field(TypeEdit::teCurrency, "", [](EditSettings& s) { s.number.decimal = 4; });
     EnterAtEnd(top);
     Type(top, "922337203685477,5807");
     EXPECT_FALSE(top.Exit(Env()).message.has_value());
@@ -578,6 +578,49 @@ TEST(MaskFieldCheck, EditsAtTheEdgesOfTheText) {
     Caret(fl, 1, 3);
     Key(fl, vk::kBack);
     EXPECT_EQ(fl.state().text, "15.20.09__");
+}
+
+TEST(MaskFieldCheck, EarlyMorningKeepsItsLeadingZeros) {
+    EditEnvironment early = Env();
+    early.now.now = {2026, 3, 5, 9, 5, 3};
+    EditBehavior t = Masked("!99:99", TMaskOn::moSystem);
+    t.Enter(false, early);
+    t.Exit(early);
+    EXPECT_EQ(t.state().text, "09:05");
+    EditBehavior d = Masked("!99.99.9999", TMaskOn::moRevisionSys);
+    d.Enter(false, early);
+    d.Exit(early);
+    EXPECT_EQ(d.state().text, "05.03.2026");
+    // The caret waits at the first empty place.
+    d.state().text = "12.__.____";
+    d.Enter(false, early);
+    EXPECT_EQ(d.state().sel_start, 3);
+}
+
+TEST(StringFieldCheck, EmptyFilterLetsEverythingThroughAndPaddingNeedsALength) {
+    EditBehavior s =
+        Field(TypeEdit::teString, "", [](EditSettings& st) { st.string_edit.filtr_use = true; });
+    EnterAtEnd(s);
+    Type(s, "ab1");
+    EXPECT_EQ(s.state().text, "ab1");
+
+    EditBehavior p = Field(TypeEdit::teString, "", [](EditSettings& st) {
+        st.string_edit.align_left_char = "0";
+        st.max_length = 6;
+    });
+    EnterAtEnd(p);
+    Type(p, "123");
+    p.Exit(Env());
+    EXPECT_EQ(p.state().text, "000123");
+    p.state().text.clear();
+    p.Enter(false, Env());
+    p.Exit(Env());
+    EXPECT_EQ(p.state().text, "");
+    p.settings().max_length = 0;
+    p.state().text = "7";
+    p.Enter(false, Env());
+    p.Exit(Env());
+    EXPECT_EQ(p.state().text, "7");
 }
 
 }  // namespace
