@@ -465,24 +465,24 @@ TEST(MaskFieldCheck, FlowingMaskClosesAndOpensGaps) {
 
 TEST(MaskFieldCheck, DateRevisionSpecialRules) {
     const char* d = "!99.99.9999";
-    TMaskOn spec = TMaskOn::moRevisionSpec;
-    EXPECT_EQ(LeaveWith(d, spec, "__.__.____"), "");
-    EXPECT_EQ(LeaveWith(d, spec, "5_.1_.9___"), "05.01.2009");
-    EXPECT_EQ(LeaveWith(d, spec, "31.02.2008"), "29.02.2008");
-    EXPECT_EQ(LeaveWith(d, spec, "31.02.2009"), "28.02.2009");
-    EXPECT_EQ(LeaveWith(d, spec, "31.04.2009"), "30.04.2009");
-    EXPECT_EQ(LeaveWith(d, spec, "12.13.2009"), "12.03.2009");
-    EXPECT_EQ(LeaveWith(d, spec, "01.01.45__"), "01.01.1945");
-    EXPECT_EQ(LeaveWith(d, spec, "01.01.22__"), "01.01.2022");
-    EXPECT_EQ(LeaveWith(d, spec, "01.01.23__"), "01.01.1923");
-    EXPECT_EQ(LeaveWith(d, spec, "01.01.0___"), "01.01.2000");
-    EXPECT_EQ(LeaveWith(d, spec, "01.01.123_"), "01.01.2026");
-    EXPECT_EQ(LeaveWith(d, spec, "01.01.1850"), "01.01.1850");
-    EXPECT_EQ(LeaveWith(d, spec, "__.05.2009"), "09.05.2009");
-    EXPECT_EQ(LeaveWith(d, spec, "07.__.2009"), "07.03.2009");
-    EXPECT_EQ(LeaveWith(d, spec, "07.05.____"), "07.05.2026");
-    EXPECT_EQ(LeaveWith(d, spec, "45.05.2009"), "05.05.2009");
-    EXPECT_EQ(LeaveWith(d, spec, "0_.0_.2009"), "01.01.2009");
+    TMaskOn special_rules = TMaskOn::moRevisionSpec;
+    EXPECT_EQ(LeaveWith(d, special_rules, "__.__.____"), "");
+    EXPECT_EQ(LeaveWith(d, special_rules, "5_.1_.9___"), "05.01.2009");
+    EXPECT_EQ(LeaveWith(d, special_rules, "31.02.2008"), "29.02.2008");
+    EXPECT_EQ(LeaveWith(d, special_rules, "31.02.2009"), "28.02.2009");
+    EXPECT_EQ(LeaveWith(d, special_rules, "31.04.2009"), "30.04.2009");
+    EXPECT_EQ(LeaveWith(d, special_rules, "12.13.2009"), "12.03.2009");
+    EXPECT_EQ(LeaveWith(d, special_rules, "01.01.45__"), "01.01.1945");
+    EXPECT_EQ(LeaveWith(d, special_rules, "01.01.22__"), "01.01.2022");
+    EXPECT_EQ(LeaveWith(d, special_rules, "01.01.23__"), "01.01.1923");
+    EXPECT_EQ(LeaveWith(d, special_rules, "01.01.0___"), "01.01.2000");
+    EXPECT_EQ(LeaveWith(d, special_rules, "01.01.123_"), "01.01.2026");
+    EXPECT_EQ(LeaveWith(d, special_rules, "01.01.1850"), "01.01.1850");
+    EXPECT_EQ(LeaveWith(d, special_rules, "__.05.2009"), "09.05.2009");
+    EXPECT_EQ(LeaveWith(d, special_rules, "07.__.2009"), "07.03.2009");
+    EXPECT_EQ(LeaveWith(d, special_rules, "07.05.____"), "07.05.2026");
+    EXPECT_EQ(LeaveWith(d, special_rules, "45.05.2009"), "05.05.2009");
+    EXPECT_EQ(LeaveWith(d, special_rules, "0_.0_.2009"), "01.01.2009");
 }
 
 TEST(MaskFieldCheck, DateRevisionPlainAndSystemRules) {
