@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "../hosts/controls_host/control_ids.h"
 #include "common/cp1250.h"
+#include "controls_host_fixture.h"
 #include "harness.h"
 
 namespace {
@@ -18,77 +18,12 @@ std::wstring W(std::string_view cp1250) {
     return std::wstring(text.begin(), text.end());
 }
 
-void Send(WORD vk, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof input);
-}
-
-// One key stroke with modifiers, as the keyboard sends it.
-void Stroke(WORD vk, bool shift = false, bool ctrl = false) {
-    if (ctrl) Send(VK_CONTROL, false);
-    if (shift) Send(VK_SHIFT, false);
-    Send(vk, false);
-    Send(vk, true);
-    if (shift) Send(VK_SHIFT, true);
-    if (ctrl) Send(VK_CONTROL, true);
-}
-
-class ControlsTest : public ::testing::Test {
+class ControlsTest : public ControlsHostTest {
   protected:
-    void SetUp() override {
-        process_ = e2e::Process::Start(e2e::HostExe(L"controls_host"));
-        ASSERT_TRUE(process_.started());
-        host_ = e2e::WaitForWindow(kWindowClass, process_.id());
-        ASSERT_NE(host_, nullptr);
-        thread_ = GetWindowThreadProcessId(host_, nullptr);
-        ASSERT_TRUE(e2e::WaitUntil([&] { return Focused() == Field(kFilteredString); }));
-    }
-
-    HWND Field(int id) const { return e2e::FindChild(host_, id); }
-    std::wstring Text(int id) const { return e2e::GetText(Field(id)); }
-
-    int FocusedId() const { return GetDlgCtrlID(Focused()); }
-
-    HWND Focused() const {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        if (!GetGUIThreadInfo(thread_, &info)) return nullptr;
-        return info.hwndFocus;
-    }
-
-    // Puts focus into a field through the host's own thread.
-    void FocusField(int id) {
-        e2e::Focus(Field(id));
-        ASSERT_TRUE(e2e::WaitUntil([&] { return Focused() == Field(id); }, std::chrono::seconds(3)))
-            << id << " has not got focus, " << FocusedId() << " has";
-        Settle();
-    }
-
-    void Settle() { e2e::Sync(host_); }
-
     void ExpectFocusOn(int id) {
         EXPECT_TRUE(e2e::WaitUntil([&] { return Focused() == Field(id); }, std::chrono::seconds(3)))
             << "focus is on " << FocusedId() << " " << e2e::GetClassName(Focused()) << ", not on "
             << id;
-    }
-
-    void Keys(WORD vk, bool shift = false, bool ctrl = false) {
-        Stroke(vk, shift, ctrl);
-        Settle();
-    }
-
-    // Types characters by their keys on the current layout.
-    void Type(const std::wstring& text) {
-        for (wchar_t c : text) {
-            SHORT scan = VkKeyScanW(c);
-            ASSERT_NE(scan, -1) << static_cast<int>(c);
-            Stroke(LOBYTE(scan), (HIBYTE(scan) & 1) != 0, (HIBYTE(scan) & 2) != 0);
-        }
-        Settle();
     }
 
     // A left click in the middle of a field, through the real mouse path.
@@ -166,10 +101,6 @@ class ControlsTest : public ::testing::Test {
             Settle();
         }
     }
-
-    e2e::Process process_;
-    HWND host_ = nullptr;
-    DWORD thread_ = 0;
 };
 
 TEST_F(ControlsTest, FilteredStringTakesOnlyDigits) {

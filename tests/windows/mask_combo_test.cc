@@ -5,69 +5,15 @@
 
 #include <string>
 
-#include "../hosts/controls_host/control_ids.h"
+#include "controls_host_fixture.h"
 #include "harness.h"
 
 namespace {
 
 using namespace controls_host;
 
-void SendKey(WORD vk, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof input);
-}
-
-class MaskComboTest : public ::testing::Test {
+class MaskComboTest : public ControlsHostTest {
   protected:
-    void SetUp() override {
-        process_ = e2e::Process::Start(e2e::HostExe(L"controls_host"));
-        ASSERT_TRUE(process_.started());
-        host_ = e2e::WaitForWindow(kWindowClass, process_.id());
-        ASSERT_NE(host_, nullptr);
-        thread_ = GetWindowThreadProcessId(host_, nullptr);
-        ASSERT_TRUE(e2e::WaitUntil([&] { return Focused() == Field(kFilteredString); }));
-    }
-
-    HWND Field(int id) const { return e2e::FindChild(host_, id); }
-    std::wstring Text(int id) const { return e2e::GetText(Field(id)); }
-
-    HWND Focused() const {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        if (!GetGUIThreadInfo(thread_, &info)) return nullptr;
-        return info.hwndFocus;
-    }
-
-    void Settle() { e2e::Sync(host_); }
-
-    void FocusField(int id) {
-        e2e::Focus(Field(id));
-        ASSERT_TRUE(e2e::WaitUntil([&] { return Focused() == Field(id); })) << id;
-        Settle();
-    }
-
-    void Keys(WORD vk, bool shift = false) {
-        if (shift) SendKey(VK_SHIFT, false);
-        SendKey(vk, false);
-        SendKey(vk, true);
-        if (shift) SendKey(VK_SHIFT, true);
-        Settle();
-    }
-
-    // Types characters by their keys on the current layout (the Czech one
-    // needs Shift for the main-row digits).
-    void Type(const std::wstring& text) {
-        for (wchar_t c : text) {
-            SHORT scan = VkKeyScanW(c);
-            ASSERT_NE(scan, -1) << static_cast<int>(c);
-            Keys(LOBYTE(scan), (HIBYTE(scan) & 1) != 0);
-        }
-    }
-
     void Caret(int id, int pos) {
         SendMessageW(Field(id), EM_SETSEL, pos, pos);
         Settle();
@@ -99,10 +45,6 @@ class MaskComboTest : public ::testing::Test {
     }
 
     HWND ListOf(HWND popup) const { return e2e::FindChildByClass(popup, L"ListBox"); }
-
-    e2e::Process process_;
-    HWND host_ = nullptr;
-    DWORD thread_ = 0;
 };
 
 TEST_F(MaskComboTest, TimeFieldTypedAndRevisedOnLeaving) {

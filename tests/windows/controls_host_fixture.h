@@ -1,0 +1,86 @@
+#pragma once
+// The controls host started for one test, with its fields typed into through
+// the real keyboard path (SendInput) and read back by text, caret and focus.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+
+#include "../hosts/controls_host/control_ids.h"
+#include "harness.h"
+
+namespace controls_host {
+
+// One key stroke with modifiers, as the keyboard sends it.
+inline void Stroke(WORD vk, bool shift = false, bool ctrl = false) {
+    auto send = [](WORD key, bool up) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        SendInput(1, &input, sizeof input);
+    };
+    if (ctrl) send(VK_CONTROL, false);
+    if (shift) send(VK_SHIFT, false);
+    send(vk, false);
+    send(vk, true);
+    if (shift) send(VK_SHIFT, true);
+    if (ctrl) send(VK_CONTROL, true);
+}
+
+class ControlsHostTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        process_ = e2e::Process::Start(e2e::HostExe(L"controls_host"));
+        ASSERT_TRUE(process_.started());
+        host_ = e2e::WaitForWindow(kWindowClass, process_.id());
+        ASSERT_NE(host_, nullptr);
+        thread_ = GetWindowThreadProcessId(host_, nullptr);
+        ASSERT_TRUE(e2e::WaitUntil([&] { return Focused() == Field(kFilteredString); }));
+    }
+
+    HWND Field(int id) const { return e2e::FindChild(host_, id); }
+    std::wstring Text(int id) const { return e2e::GetText(Field(id)); }
+
+    HWND Focused() const {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetGUIThreadInfo(thread_, &info)) return nullptr;
+        return info.hwndFocus;
+    }
+
+    int FocusedId() const { return GetDlgCtrlID(Focused()); }
+
+    void Settle() { e2e::Sync(host_); }
+
+    // Puts focus into a field through the host's own thread.
+    void FocusField(int id) {
+        e2e::Focus(Field(id));
+        ASSERT_TRUE(e2e::WaitUntil([&] { return Focused() == Field(id); }, std::chrono::seconds(3)))
+            << id << " has not got focus, " << FocusedId() << " has";
+        Settle();
+    }
+
+    void Keys(WORD vk, bool shift = false, bool ctrl = false) {
+        Stroke(vk, shift, ctrl);
+        Settle();
+    }
+
+    // Types characters by their keys on the current layout (the Czech one
+    // needs Shift for the main-row digits).
+    void Type(const std::wstring& text) {
+        for (wchar_t c : text) {
+            SHORT scan = VkKeyScanW(c);
+            ASSERT_NE(scan, -1) << static_cast<int>(c);
+            Keys(LOBYTE(scan), (HIBYTE(scan) & 1) != 0, (HIBYTE(scan) & 2) != 0);
+        }
+    }
+
+    e2e::Process process_;
+    HWND host_ = nullptr;
+    DWORD thread_ = 0;
+};
+
+}  // namespace controls_host
