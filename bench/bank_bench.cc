@@ -14,6 +14,7 @@
 #include "bank/gpc_decoder.h"
 #include "bank/kpc_decoder.h"
 #include "bank/preview_text.h"
+#include "common/cp1250_literal.h"
 
 namespace zerkon {
 namespace {
@@ -27,24 +28,25 @@ std::string Digits(long long value, int width) {
 
 std::string GpcFile() {
     std::string file =
-        "0740000002501129872Řeznictví Žák a syn 01030900000001234550+00000001185050+"
+        "0740000002501129872Řeznictví Žák a syn 01030900000001234550+00000001185050+"_cz
         "00000000060500+00000000011000+003310309              FIO\r\n";
     for (int i = 0; i < kRecords; ++i) {
         file += "0750000002501129872" + Digits(123456789LL * (i % 97), 16) + Digits(i, 13) +
                 Digits(1000 + (i * 7919) % 1000000, 12) + "12454"[i % 5] + Digits(i, 10) + "00" +
                 "0800" + (i % 3 == 0 ? "0000" : "0308") + Digits(i % 11, 10) + "010309" +
-                "Platba č. " + Digits(i, 10) + "01102" + "050309\r\n";
+                "Platba č. "_cz + Digits(i, 10) + "01102" + "050309\r\n";
     }
     return file;
 }
 
 std::string KpcFile() {
     std::string file =
-        "UHL1070309Zelená zahrada s.r.o0000000042001999000000000000\r\n1 1501 001000 0800\r\n";
+        "UHL1070309Zelená zahrada s.r.o0000000042001999000000000000\r\n1 1501 001000 0800\r\n"_cz;
     for (int i = 0; i < kRecords; ++i) {
         if (i % 1000 == 0) file += "2 000000-0123456789 000000123456789 200309\r\n";
         file += "000000-" + Digits(2900123456LL + i, 10) + " " + Digits(1 + i * 13, 15) + " " +
-                Digits(i, 10) + " 20100308 0000000000 AV:Faktura č. " + std::to_string(i) + "\r\n";
+                Digits(i, 10) + " 20100308 0000000000 AV:Faktura č. "_cz + std::to_string(i) +
+                "\r\n";
         if (i % 1000 == 999) file += "3 +\r\n";
     }
     return file + "5 +\r\n";
@@ -53,13 +55,13 @@ std::string KpcFile() {
 std::string GeminyFile() {
     std::string file;
     for (int i = 0; i < kRecords; ++i) {
-        std::string info = "Faktura č. " + std::to_string(i);
+        std::string info = "Faktura č. "_cz + std::to_string(i);
         info.resize(140, ' ');
         file += Digits(i + 1, 6) + "11261208" + "0800" + "   " + "0300" + "   " +
                 (std::to_string(1 + i * 13) + "               ").substr(0, 15) + "090320" +
                 "0000000308" + Digits(i, 10) + "0000000012" + "0000001912345678" +
-                Digits(1111122222LL + i, 16) + info + "Řezníkův dvůr s.r.o." +
-                "Dodavatel Šťastný   " + "\r\n";
+                Digits(1111122222LL + i, 16) + info + "Řezníkův dvůr s.r.o."_cz +
+                "Dodavatel Šťastný   "_cz + "\r\n";
     }
     return file;
 }

@@ -8,13 +8,14 @@
 #include <system_error>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 
 namespace zerkon {
 
 namespace {
 
 [[noreturn]] void Fail(const std::filesystem::path& path, const std::string& system_message) {
-    throw BankFileError("Soubor \"" + PathToProgramText(path) + "\" nelze načíst. " +
+    throw BankFileError("Soubor \"" + PathToProgramText(path) + "\" nelze načíst. "_cz +
                         system_message);
 }
 

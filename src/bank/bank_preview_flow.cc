@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "bank/preview_text.h"
+#include "common/cp1250_literal.h"
 
 namespace zerkon {
 
@@ -21,7 +22,7 @@ std::string BankFormatName(int mode) {
 }
 
 std::string BankWindowCaption(int mode) {
-    return "Náhled příkazu do banky v elektronickém tvaru ve formátu " + BankFormatName(mode);
+    return "Náhled příkazu do banky v elektronickém tvaru ve formátu "_cz + BankFormatName(mode);
 }
 
 std::string BankOpenButtonCaption(int mode) {

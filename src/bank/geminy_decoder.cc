@@ -3,6 +3,7 @@
 #include <string>
 
 #include "bank/decoder_text.h"
+#include "common/cp1250_literal.h"
 #include "common/date_helpers.h"
 #include "common/number_helpers.h"
 #include "common/text_helpers.h"
@@ -38,10 +39,10 @@ void DecodeGeminy(const BankSource& source, const RegionalSettings& regional,
         sum = AddSaturating(sum, amount);
         orders.emplace_back();
         orders.push_back(
-            Concat({"Ve prospěch účtu:  ",
+            Concat({"Ve prospěch účtu:  "_cz,
                     TrimRightSpaces(Concat({Field(line, 96, 16), " / ", Field(line, 22, 4), "   ",
                                             Field(line, 272, 20)}))}));
-        AddConcat(orders, {"Částka:  ", FormatAmount(amount, regional)});
+        AddConcat(orders, {"Částka:  "_cz, FormatAmount(amount, regional)});
         AddConcat(orders, {"VS:  ", Field(line, 60, 10)});
         AddConcat(orders, {"KS:  ", Field(line, 50, 10)});
         AddConcat(orders, {"SS:  ", Field(line, 70, 10)});
@@ -51,19 +52,19 @@ void DecodeGeminy(const BankSource& source, const RegionalSettings& regional,
     const std::string total = FormatAmount(sum, regional);
     if (!lines.empty()) {
         const std::string_view first = lines.front();
-        AddConcat(preview, {"Druh platebního styku:  ",
-                            Field(first, 7, 2) == "11" ? "platební příkaz k úhradě" : ""});
-        AddConcat(preview, {"Na vrub účtu:  ", Field(first, 80, 16), " / ", Field(first, 15, 4),
+        AddConcat(preview, {"Druh platebního styku:  "_cz,
+                            Field(first, 7, 2) == "11" ? "platební příkaz k úhradě"_cz : ""});
+        AddConcat(preview, {"Na vrub účtu:  "_cz, Field(first, 80, 16), " / ", Field(first, 15, 4),
                             "   ", Field(first, 252, 20)});
-        AddConcat(preview, {"Celková částka k proplacení:  ", total});
+        AddConcat(preview, {"Celková částka k proplacení:  "_cz, total});
         preview.push_back(
             Concat({"Datum splatnosti:  ", CompactToDottedDate(Field(first, 44, 6))}));
     }
     preview.reserve(preview.size() + orders.size() + 1);
     for (std::string& entry : orders) preview.push_back(std::move(entry));
-    AddConcat(preview, {kCrLf, Stars(kStarsWidth), kCrLf,
-                        "Celkový počet řádků:  ", std::to_string(order_count), kCrLf,
-                        "Celková částka k proplacení:  ", total, kCrLf, Stars(kStarsWidth)});
+    AddConcat(preview, {kCrLf, Stars(kStarsWidth), kCrLf, "Celkový počet řádků:  "_cz,
+                        std::to_string(order_count), kCrLf, "Celková částka k proplacení:  "_cz,
+                        total, kCrLf, Stars(kStarsWidth)});
 }
 
 void DecodeGeminy(const std::filesystem::path& path, PreviewLines& preview,

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "bank/decoder_text.h"
+#include "common/cp1250_literal.h"
 #include "common/number_helpers.h"
 #include "common/text_helpers.h"
 
@@ -95,7 +96,7 @@ struct SignedAmount {
 
     Amount Signed() const { return sign.empty() ? value : -value; }
     // As shown: sign + amount + " Kč".
-    std::string Shown() const { return Concat({sign, text, " Kč"}); }
+    std::string Shown() const { return Concat({sign, text, " Kč"_cz}); }
 };
 
 std::string_view PostingLabel(std::string_view code) {
@@ -144,9 +145,9 @@ class GpcDecoder {
         const std::string credits = std::to_string(credits_);
         const std::string debits = std::to_string(debits_);
         text_.append(kCrLf);
-        text_.append(Concat({Stars(40), kCrLf, "Celkový počet kredit: ", credits, kCrLf,
-                             "Celkový počet debet:  ", debits, kCrLf,
-                             "Celkový počet řádků:  ", items, kCrLf, Stars(40)}));
+        text_.append(Concat({Stars(40), kCrLf, "Celkový počet kredit: "_cz, credits, kCrLf,
+                             "Celkový počet debet:  "_cz, debits, kCrLf,
+                             "Celkový počet řádků:  "_cz, items, kCrLf, Stars(40)}));
         preview_.push_back(std::move(text_));
         AddConcat(job_lines_, {head_record_, "<Pocet>", items, kCrLf, "<PocetKredit>", credits,
                                kCrLf, "<PocetDebet>", debits, kCrLf});
@@ -200,21 +201,21 @@ class GpcDecoder {
         const std::string posting_date = DottedDate(Field(line, 109, 6));
 
         text_.append(Concat({kCrLf,
-                             "******** Výpis v Kč ********",
+                             "******** Výpis v Kč ********"_cz,
                              kCrLf,
-                             "Účet:  ",
+                             "Účet:  "_cz,
                              account,
                              kCrLf,
-                             "Název účtu:  ",
+                             "Název účtu:  "_cz,
                              name,
                              kCrLf,
-                             "Datum starého zůstatku:  ",
+                             "Datum starého zůstatku:  "_cz,
                              old_date,
                              kCrLf,
-                             "Starý zůstatek:  ",
+                             "Starý zůstatek:  "_cz,
                              old_balance,
                              kCrLf,
-                             "Nový zůstatek:  ",
+                             "Nový zůstatek:  "_cz,
                              new_balance,
                              kCrLf,
                              "Debet:  ",
@@ -223,10 +224,10 @@ class GpcDecoder {
                              "Kredit:  ",
                              credit,
                              kCrLf,
-                             "Pořadové číslo výpisu:  ",
+                             "Pořadové číslo výpisu:  "_cz,
                              number,
                              kCrLf,
-                             "Datum účtování:  ",
+                             "Datum účtování:  "_cz,
                              posting_date}));
 
         // A later head replaces an earlier one; item numbers go on.
@@ -273,11 +274,11 @@ class GpcDecoder {
 
         RecordText& out = record_;
         out.Clear();
-        out.Put("\r\n******** Obratová položka v Kč ********\r\nÚčet:  ");
+        out.Put("\r\n******** Obratová položka v Kč ********\r\nÚčet:  "_cz);
         out.PutField<20, 16>(line);
         out.Put(" / ");
         out.PutField<74, 4>(line);
-        out.Put("\r\nČíslo dokladu:  ");
+        out.Put("\r\nČíslo dokladu:  "_cz);
         out.PutField<36, 13>(line);
         out.Put("\r\n");
         out.Put(PostingLabel(code));
@@ -285,13 +286,13 @@ class GpcDecoder {
         const size_t amount_start = out.Size();
         PutPlainAmount(out, amount);
         const std::string_view amount_text = out.View().substr(amount_start);
-        out.Put(" Kč\r\nVS:  ");
+        out.Put(" Kč\r\nVS:  "_cz);
         out.PutField<62, 10>(line);
         out.Put("\r\nKS:  ");
         out.PutField<78, 4>(line);
         out.Put("\r\nSS:  ");
         out.PutField<82, 10>(line);
-        out.Put("\r\nZpráva:  ");
+        out.Put("\r\nZpráva:  "_cz);
         out.PutField<98, 20>(line);
         out.Put("\r\nDatum splatnosti:  ");
         out.PutDottedDateField<123>(line);

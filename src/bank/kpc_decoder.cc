@@ -3,6 +3,7 @@
 #include <string>
 
 #include "bank/decoder_text.h"
+#include "common/cp1250_literal.h"
 #include "common/number_helpers.h"
 
 namespace zerkon {
@@ -49,9 +50,9 @@ class KpcDecoder {
             }
         }
         AddConcat(preview_,
-                  {Stars(kStarsWidth), kCrLf, "Celkový počet řádků:  ", std::to_string(item_count_),
-                   kCrLf, "Celková částka k proplacení:  ", FormatAmount(sum_, regional_), kCrLf,
-                   Stars(kStarsWidth)});
+                  {Stars(kStarsWidth), kCrLf, "Celkový počet řádků:  "_cz,
+                   std::to_string(item_count_), kCrLf, "Celková částka k proplacení:  "_cz,
+                   FormatAmount(sum_, regional_), kCrLf, Stars(kStarsWidth)});
     }
 
   private:
@@ -61,8 +62,8 @@ class KpcDecoder {
         const std::string_view account = NextToken(rest);
         const std::string_view amount = NextToken(rest);
         const std::string_view due_date = NextToken(rest);
-        AddConcat(preview_, {"Na vrub účtu:  ", account, " / ", bank_code_});
-        AddConcat(preview_, {"Celková částka k proplacení:  ",
+        AddConcat(preview_, {"Na vrub účtu:  "_cz, account, " / ", bank_code_});
+        AddConcat(preview_, {"Celková částka k proplacení:  "_cz,
                              FormatAmount(TextToHundredths(amount, regional_), regional_)});
         AddConcat(preview_,
                   {"Datum splatnosti:  ", DottedDate(due_date), kCrLf, Stars(kStarsWidth), kCrLf});
@@ -78,12 +79,12 @@ class KpcDecoder {
         const Amount amount = TextToHundredths(amount_text, regional_);
         ++item_count_;
         sum_ = AddSaturating(sum_, amount);
-        AddConcat(preview_, {"Ve prospěch účtu:  ",
+        AddConcat(preview_, {"Ve prospěch účtu:  "_cz,
                              account,
                              " / ",
                              Field(bank_and_constant, 1, 4),
                              kCrLf,
-                             "Částka:  ",
+                             "Částka:  "_cz,
                              FormatAmount(amount, regional_),
                              kCrLf,
                              "VS:  ",
@@ -95,7 +96,7 @@ class KpcDecoder {
                              "SS:  ",
                              specific_symbol,
                              kCrLf,
-                             "Zpráva pro příjemce:  ",
+                             "Zpráva pro příjemce:  "_cz,
                              rest,
                              kCrLf});
     }

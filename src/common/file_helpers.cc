@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 
 namespace zerkon {
 namespace fs = std::filesystem;
@@ -44,8 +45,9 @@ void ShowDiskProblem(MessageBoxes& boxes, const std::string& text) {
 }
 
 std::string FileHeldOpenText(std::string_view name) {
-    return "Pravděpodobně soubor \"" + std::string(name) + "\" je otevřen jiným programem.\r\n" +
-           "Pokusím se tento soubor přepsat a opětovně uložit.";
+    return "Pravděpodobně soubor \""_cz + std::string(name) +
+           "\" je otevřen jiným programem.\r\n"_cz +
+           "Pokusím se tento soubor přepsat a opětovně uložit."_cz;
 }
 
 void RemoveIfRegularFile(const fs::path& path) {
@@ -117,9 +119,9 @@ bool CopyFileChecked(std::string_view source_folder, std::string_view target_fol
         const std::int32_t size = GetFileSizeOrMinusOne(std::string(source_folder) + a);
         if (free_space >= 0 && size > free_space) {
             const char drive = UpperCase1250(target_folder[0]);
-            ShowDiskProblem(boxes, std::string("Pravděpodobně na disku ") + drive +
-                                       ":\\ je málo volného prostoru.\r\nSoubor \"" + a +
-                                       "\" nelze na tento disk uložit.");
+            ShowDiskProblem(boxes, std::string("Pravděpodobně na disku "_cz) + drive +
+                                       ":\\ je málo volného prostoru.\r\nSoubor \""_cz + a +
+                                       "\" nelze na tento disk uložit."_cz);
             return false;
         }
     }

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/cp1250_literal.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 
@@ -30,7 +31,7 @@ std::filesystem::path PathFromText(std::string_view text);
 std::string TextFromPath(const std::filesystem::path& path);
 
 // Title of the two boxes of CopyFileChecked.
-inline constexpr std::string_view kDiskProblemCaption = "Problém při ukládání dat na disk";
+inline constexpr std::string_view kDiskProblemCaption = "Problém při ukládání dat na disk"_cz;
 
 // Copies source_folder + source_name to target_folder + target_name (an empty
 // target name means the source name). Folders end with a backslash. False,

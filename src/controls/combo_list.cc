@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 
 namespace zerkon {
 
@@ -27,14 +28,20 @@ struct AccentedLetter {
 };
 
 constexpr AccentedLetter kAccented[] = {
-    {'Á', 'A', false}, {'Ä', 'A', false}, {'Â', 'A', false}, {'Ă', 'A', false}, {'Ą', 'A', false},
-    {'Č', 'C', true},  {'Ć', 'C', false}, {'Ç', 'C', false}, {'Ď', 'D', false}, {'Đ', 'D', false},
-    {'É', 'E', false}, {'Ě', 'E', false}, {'Ë', 'E', false}, {'Ę', 'E', false}, {'Í', 'I', false},
-    {'Î', 'I', false}, {'Ĺ', 'L', false}, {'Ľ', 'L', false}, {'Ł', 'L', false}, {'Ň', 'N', false},
-    {'Ń', 'N', false}, {'Ó', 'O', false}, {'Ô', 'O', false}, {'Ö', 'O', false}, {'Ő', 'O', false},
-    {'Ř', 'R', true},  {'Ŕ', 'R', false}, {'Š', 'S', true},  {'Ś', 'S', false}, {'Ş', 'S', false},
-    {'Ť', 'T', false}, {'Ţ', 'T', false}, {'Ú', 'U', false}, {'Ů', 'U', false}, {'Ü', 'U', false},
-    {'Ű', 'U', false}, {'Ý', 'Y', false}, {'Ž', 'Z', true},  {'Ź', 'Z', false}, {'Ż', 'Z', false},
+    {"Á"_cz[0], 'A', false}, {"Ä"_cz[0], 'A', false}, {"Â"_cz[0], 'A', false},
+    {"Ă"_cz[0], 'A', false}, {"Ą"_cz[0], 'A', false}, {"Č"_cz[0], 'C', true},
+    {"Ć"_cz[0], 'C', false}, {"Ç"_cz[0], 'C', false}, {"Ď"_cz[0], 'D', false},
+    {"Đ"_cz[0], 'D', false}, {"É"_cz[0], 'E', false}, {"Ě"_cz[0], 'E', false},
+    {"Ë"_cz[0], 'E', false}, {"Ę"_cz[0], 'E', false}, {"Í"_cz[0], 'I', false},
+    {"Î"_cz[0], 'I', false}, {"Ĺ"_cz[0], 'L', false}, {"Ľ"_cz[0], 'L', false},
+    {"Ł"_cz[0], 'L', false}, {"Ň"_cz[0], 'N', false}, {"Ń"_cz[0], 'N', false},
+    {"Ó"_cz[0], 'O', false}, {"Ô"_cz[0], 'O', false}, {"Ö"_cz[0], 'O', false},
+    {"Ő"_cz[0], 'O', false}, {"Ř"_cz[0], 'R', true},  {"Ŕ"_cz[0], 'R', false},
+    {"Š"_cz[0], 'S', true},  {"Ś"_cz[0], 'S', false}, {"Ş"_cz[0], 'S', false},
+    {"Ť"_cz[0], 'T', false}, {"Ţ"_cz[0], 'T', false}, {"Ú"_cz[0], 'U', false},
+    {"Ů"_cz[0], 'U', false}, {"Ü"_cz[0], 'U', false}, {"Ű"_cz[0], 'U', false},
+    {"Ý"_cz[0], 'Y', false}, {"Ž"_cz[0], 'Z', true},  {"Ź"_cz[0], 'Z', false},
+    {"Ż"_cz[0], 'Z', false},
 };
 
 struct SortKey {

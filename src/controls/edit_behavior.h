@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "common/cp1250_literal.h"
 #include "controls/combo_edit.h"
 #include "controls/edit_types.h"
 #include "controls/mask_edit.h"
@@ -20,7 +21,7 @@ namespace zerkon::edit {
 
 inline constexpr const char* kEditVersion = "2.77";
 // Windows-1250: "Zadání položky je povinné !"
-inline constexpr const char* kRequiredMessage = "Zadání položky je povinné !";
+inline constexpr const char* kRequiredMessage = "Zadání položky je povinné !"_cz;
 
 struct EditSettings {
     EditCharCase char_case = EditCharCase::ecNormal;  // exposed read-only

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "common/cp1250_literal.h"
+
 namespace zerkon::edit {
 
 namespace {
@@ -12,15 +14,15 @@ bool IsDigit(char c) {
 }
 
 // Windows-1250: Czech messages keep these exact texts.
-constexpr std::string_view kNotNumber1 = "Zadaná číselná hodnota \"";
-constexpr std::string_view kNotNumber2 = "\" není číslo !";
-constexpr std::string_view kOnlyPositive = "Zadání je pouze pro kladná čísla.\n";
-constexpr std::string_view kOnlyNegative = "Zadání je pouze pro záporná čísla.\n";
-constexpr std::string_view kPositive = "Zadání platí pro kladná čísla.\n";
-constexpr std::string_view kNegative = "Zadání platí pro záporná čísla.\n";
+constexpr std::string_view kNotNumber1 = "Zadaná číselná hodnota \""_cz;
+constexpr std::string_view kNotNumber2 = "\" není číslo !"_cz;
+constexpr std::string_view kOnlyPositive = "Zadání je pouze pro kladná čísla.\n"_cz;
+constexpr std::string_view kOnlyNegative = "Zadání je pouze pro záporná čísla.\n"_cz;
+constexpr std::string_view kPositive = "Zadání platí pro kladná čísla.\n"_cz;
+constexpr std::string_view kNegative = "Zadání platí pro záporná čísla.\n"_cz;
 constexpr std::string_view kDoesNotFit = " nevyhovuje.";
-constexpr std::string_view kMaximum = "Maximální číselná hodnota je \"";
-constexpr std::string_view kMinimum = "Minimální číselná hodnota je \"";
+constexpr std::string_view kMaximum = "Maximální číselná hodnota je \""_cz;
+constexpr std::string_view kMinimum = "Minimální číselná hodnota je \""_cz;
 
 std::string StripLeadingZeros(std::string_view digits) {
     size_t first = digits.find_first_not_of('0');

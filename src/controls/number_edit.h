@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/cp1250_literal.h"
 #include "controls/edit_types.h"
 
 namespace zerkon::edit {
@@ -16,7 +17,7 @@ namespace zerkon::edit {
 struct TNumberEdit {
     bool cursor_zero_over = false;
     CurrencyPos curr_position = CurrencyPos::ncCurr_Right;
-    std::string curr_text = "Kč";
+    std::string curr_text = "Kč"_cz;
     bool curr_text_show = true;
     int decimal = 2;
     int decimal_show = 2;

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "common/cp1250_literal.h"
 #include "common/file_helpers.h"
 #include "common/text_helpers.h"
 #include "platform/message_box.h"
@@ -159,7 +160,7 @@ EldpXmlResult WriteEldpXml(const EldpExportList& list, const std::string& source
     const std::string marker_file = source_folder + kEldpMarkerFile;
     std::error_code error;
     if (!std::filesystem::exists(PathFromText(marker_file), error)) {
-        boxes.Show("Program ZERKON nemůže najít data eldp09.xml", "Datová věty XML",
+        boxes.Show("Program ZERKON nemůže najít data eldp09.xml"_cz, "Datová věty XML"_cz,
                    MessageIcon::Warning, MessageButtons::Ok);
         result.status = EldpXmlStatus::kMarkerFileMissing;
         return result;
@@ -190,8 +191,8 @@ EldpXmlResult WriteEldpXml(const EldpExportList& list, const std::string& source
         result.error = "Cannot create file " + result.output_file;
         return result;
     }
-    boxes.Show("Program ZERKON uložil data do " + result.output_file, "Uložení datové věty XML",
-               MessageIcon::Warning, MessageButtons::Ok);
+    boxes.Show("Program ZERKON uložil data do "_cz + result.output_file,
+               "Uložení datové věty XML"_cz, MessageIcon::Warning, MessageButtons::Ok);
     return result;
 }
 

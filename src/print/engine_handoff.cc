@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/cp1250_literal.h"
 #include "common/date_helpers.h"
 #include "common/file_helpers.h"
 #include "print/job_file.h"
@@ -42,8 +43,8 @@ std::string BankJobName(const Clock& clock) {
 
 void ShowEngineMissing(MessageBoxes& boxes) {
     boxes.Show(
-        "Tiskový manažer Olbrix není pravděpodobně nainstalovaný.\r\n"
-        "Proveďte instalaci programu Olbrix.",
+        "Tiskový manažer Olbrix není pravděpodobně nainstalovaný.\r\n"_cz
+        "Proveďte instalaci programu Olbrix."_cz,
         "Program \"Olbrix\" nelze spustit.", MessageIcon::Warning, MessageButtons::OkCancel);
 }
 

@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/cp1250_literal.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/process_starter.h"
@@ -26,7 +27,7 @@ namespace zerkon {
 
 inline constexpr std::string_view kEngineWindowClass = "TFormOlbrix";
 inline constexpr std::string_view kEngineSwitches = "{SW_NOQUIT}{SW_ESCMASK}";
-inline constexpr std::string_view kEldpJobName = "Podklady pro ELDP - ruční zadání";
+inline constexpr std::string_view kEldpJobName = "Podklady pro ELDP - ruční zadání"_cz;
 // How long a freshly started engine is given to open its window.
 inline constexpr int kEngineStartTimeoutMs = 5000;
 inline constexpr int kEngineStartPollMs = 100;

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "common/file_helpers.h"
 #include "common/text_helpers.h"
 #include "shell/data_file_lookup.h"
@@ -55,7 +56,7 @@ bool CopyTemplateSection(std::string_view template_path, std::string_view sectio
     std::string contents;
     if (!fs::is_regular_file(PathFromText(template_path), ec) ||
         !ReadWholeFile(template_path, contents)) {
-        throw FileError("Nelze otevřít soubor \"" + std::string(template_path) + "\".");
+        throw FileError("Nelze otevřít soubor \""_cz + std::string(template_path) + "\".");
     }
     const std::string marker = "#" + LatinUpper(section_name) + "#";
     bool inside = false;
@@ -131,7 +132,7 @@ void SaveJobFile(std::string_view job_folder, std::string_view job_name,
     const fs::path target = PathFromText(job_path);
     fs::path temporary = target;
     temporary += ".tmp";
-    const FileError cannot_write("Nelze vytvořit soubor \"" + job_path + "\".");
+    const FileError cannot_write("Nelze vytvořit soubor \""_cz + job_path + "\".");
 
     const std::string text = JobFileText(job_lines);
     {

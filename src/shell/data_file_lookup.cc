@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "common/file_helpers.h"
 #include "common/text_helpers.h"
 
@@ -28,8 +29,8 @@ bool SameName(std::string_view a, std::string_view b) {
 }
 
 void ShowMissingFile(std::string_view file_path, MessageBoxes& boxes) {
-    boxes.Show("\"Form_Menu\" nemohu najít datový soubor: " + std::string(file_path), kErrorCaption,
-               MessageIcon::Warning, MessageButtons::Ok);
+    boxes.Show("\"Form_Menu\" nemohu najít datový soubor: "_cz + std::string(file_path),
+               kErrorCaption, MessageIcon::Warning, MessageButtons::Ok);
 }
 
 // Calls `visit` with (key, value) for the keyed lines of the first section
@@ -151,8 +152,8 @@ std::string FindNumberedLine(std::string_view section, int number, bool show_err
     }
     if (!matched && show_errors) {
         boxes.Show("\"Form_Menu\" v souboru:  " + std::string(file_path) + "\r\r" + "v sekci:  [" +
-                       UpperCase1250(section) + "]\r" +
-                       "nelze najít návratovou hodnotu:  " + std::to_string(number),
+                       UpperCase1250(section) + "]\r" + "nelze najít návratovou hodnotu:  "_cz +
+                       std::to_string(number),
                    kErrorCaption, MessageIcon::Warning, MessageButtons::Ok);
     }
     return result;

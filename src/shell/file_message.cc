@@ -1,6 +1,7 @@
 #include "shell/file_message.h"
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "common/text_helpers.h"
 #include "shell/data_file_lookup.h"
 
@@ -8,7 +9,7 @@ namespace zerkon {
 namespace {
 
 constexpr char kCaptionMark = '\x87';  // "‡" in Windows-1250
-constexpr std::string_view kCurrencyText = "Kč";
+constexpr std::string_view kCurrencyText = "Kč"_cz;
 
 struct FileMessage {
     std::string text;
@@ -45,7 +46,7 @@ bool ReadMessage(std::string_view name, std::string_view path, FileMessage& mess
 }
 
 void ShowMissingMessageFile(std::string_view path, MessageBoxes& boxes) {
-    boxes.Show("\"E_Message\" nemohu najít datový soubor: " + std::string(path), "Chyba",
+    boxes.Show("\"E_Message\" nemohu najít datový soubor: "_cz + std::string(path), "Chyba",
                MessageIcon::Warning, MessageButtons::Ok);
 }
 

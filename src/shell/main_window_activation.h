@@ -6,12 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "common/cp1250_literal.h"
 #include "shell/command_line.h"
 
 namespace zerkon {
 
 // The fixed caption text; the version follows it directly.
-inline constexpr std::string_view kMainCaptionPrefix = " Zerkon - užitečný pomocník ";
+inline constexpr std::string_view kMainCaptionPrefix = " Zerkon - užitečný pomocník "_cz;
 
 struct MainWindowActivation {
     std::string caption;

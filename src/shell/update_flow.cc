@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "common/file_helpers.h"
 #include "shell/maker_settings.h"
 #include "shell/windows_version.h"
@@ -54,19 +55,19 @@ bool EnsureFolder(const std::string& folder) {
 void ShowCannotStart(MessageBoxes& boxes) {
     boxes.Show(
         "Program \"Zuta\" nelze spustit.\r\n\r\n"
-        "Program pro komunikaci s Zuta pravděpodobně není nainstalovaný.\r\n"
-        "Proveďte opětovnou instalaci programu.",
-        "Spojení s internetem?", MessageIcon::Warning, MessageButtons::Ok);
+        "Program pro komunikaci s Zuta pravděpodobně není nainstalovaný.\r\n"_cz
+        "Proveďte opětovnou instalaci programu."_cz,
+        "Spojení s internetem?"_cz, MessageIcon::Warning, MessageButtons::Ok);
 }
 
 bool AskOnWindows95(UpdateServices& s) {
     if (!IsWindows95(s.windows_version)) return true;
     return s.boxes.Show(
-               "Bohužel na vašem počítači je nainstalovaný\r\n"
-               "starší operační systém Windows 95.\r\n\r\n"
-               "Tato verze Windows neumožňuje komunikaci s našimi webovými stránkami,\r\n"
-               "přesto mám zkusit webovou komunikaci ?",
-               "Pro Windows 95 nelze použít", MessageIcon::Warning,
+               "Bohužel na vašem počítači je nainstalovaný\r\n"_cz
+               "starší operační systém Windows 95.\r\n\r\n"_cz
+               "Tato verze Windows neumožňuje komunikaci s našimi webovými stránkami,\r\n"_cz
+               "přesto mám zkusit webovou komunikaci ?"_cz,
+               "Pro Windows 95 nelze použít"_cz, MessageIcon::Warning,
                MessageButtons::YesNo) == MessageResult::Yes;
 }
 
@@ -76,11 +77,12 @@ bool ZutaIsFree(UpdateServices& s) {
     if (s.windows.FindWindowByClass(kZutaWindowClass) == 0) return true;
     if (auto host = HostProgramOfKind(kHostProgramKind)) {
         if (s.windows.FindWindowByClass(host->window_class) != 0) {
-            s.boxes.Show("Program pro komunikaci s internetem (Zuta) využívá program " +
-                             std::string(host->name) + "," +
-                             "a proto v této chvíli tento program nemůže komunikovat s internetem.",
-                         "Program pro komunikaci s webem nelze použít", MessageIcon::Warning,
-                         MessageButtons::Ok);
+            s.boxes.Show(
+                "Program pro komunikaci s internetem (Zuta) využívá program "_cz +
+                    std::string(host->name) + "," +
+                    "a proto v této chvíli tento program nemůže komunikovat s internetem."_cz,
+                "Program pro komunikaci s webem nelze použít"_cz, MessageIcon::Warning,
+                MessageButtons::Ok);
             return false;
         }
     }
@@ -139,8 +141,8 @@ void RunUpdateFlow(const UpdateInputs& inputs, UpdateServices& s) {
         return;
     }
     if (!EnsureFolder(download_folder)) {
-        s.boxes.Show("Cesta pro uložení dat: \"" + download_folder + "\" nelze vytvořit.",
-                     "Nelze založit adresář", MessageIcon::Warning, MessageButtons::Ok);
+        s.boxes.Show("Cesta pro uložení dat: \""_cz + download_folder + "\" nelze vytvořit."_cz,
+                     "Nelze založit adresář"_cz, MessageIcon::Warning, MessageButtons::Ok);
         return;
     }
     // Read as the maker's other programs do; nothing here depends on it.

@@ -10,6 +10,7 @@
 #include "bank/geminy_decoder.h"
 #include "bank/gpc_decoder.h"
 #include "bank/kpc_decoder.h"
+#include "common/cp1250_literal.h"
 #include "common/file_helpers.h"
 #include "common/regional.h"
 #include "platform/clock.h"
@@ -63,7 +64,7 @@ void CheckReadable(const std::filesystem::path& file) {
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
-        throw FileError("Nelze otevřít soubor \"" + Narrow(file.wstring()) + "\". " +
+        throw FileError("Nelze otevřít soubor \""_cz + Narrow(file.wstring()) + "\". " +
                         SystemMessage(error));
     }
     CloseHandle(handle);
@@ -227,9 +228,14 @@ void TFormBanka::CreateControls() {
          .width = 97,
          .height = 26,
          .enabled = false},
-        {.id = kBankExitId, .caption = "Zpět", .left = 428, .top = 424, .width = 93, .height = 26},
+        {.id = kBankExitId,
+         .caption = "Zpět"_cz,
+         .left = 428,
+         .top = 424,
+         .width = 93,
+         .height = 26},
         {.id = kBankSettingsId,
-         .caption = "Nastavení",
+         .caption = "Nastavení"_cz,
          .left = 290,
          .top = 424,
          .width = 97,

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "common/cp1250_literal.h"
 #include "platform/close_window.h"
 #include "platform/downloader.h"
 #include "platform/process_starter.h"
@@ -31,7 +32,7 @@ namespace {
 constexpr UINT kOpenEldpMessage = WM_APP + 1;
 constexpr int kClientWidth = 377;
 constexpr int kClientHeight = 275;
-constexpr std::string_view kEldpHint = "Evidenční list důchodového pojištění";
+constexpr std::string_view kEldpHint = "Evidenční list důchodového pojištění"_cz;
 
 std::string ProgramPath() {
     std::wstring path(MAX_PATH, L'\0');
@@ -67,9 +68,9 @@ bool TFormZerkon::Create() {
 
 void TFormZerkon::CreateControls() {
     const HFONT bold = Fonts().bold;
-    CreateLabel(hwnd_, kMainLabel1Id, "Dekodér bankovních příkazů", 28, 16, bold);
-    CreateLabel(hwnd_, kMainLabel3Id, "v elektroniclé podobě:", 28, 32, bold);
-    CreateLabel(hwnd_, kMainLabel2Id, "Manuální vyplnění formulářů:", 28, 136, bold);
+    CreateLabel(hwnd_, kMainLabel1Id, "Dekodér bankovních příkazů"_cz, 28, 16, bold);
+    CreateLabel(hwnd_, kMainLabel3Id, "v elektroniclé podobě:"_cz, 28, 32, bold);
+    CreateLabel(hwnd_, kMainLabel2Id, "Manuální vyplnění formulářů:"_cz, 28, 136, bold);
 
     const SpeedButtonOptions buttons[] = {
         {.id = kMainKpcId, .caption = "KPC", .left = 28, .top = 48, .width = 150, .height = 22},
@@ -102,7 +103,7 @@ void TFormZerkon::CreateControls() {
          .height = 22,
          .hint = kEldpHint},
         {.id = kMainPrehledPojId,
-         .caption = "Přehled o výši pojistného",
+         .caption = "Přehled o výši pojistného"_cz,
          .left = 28,
          .top = 176,
          .width = 150,

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "common/cp1250_literal.h"
 #include "platform/system_info.h"
 #include "platform/win32/wide_text.h"
 #include "shell/window_placement.h"
@@ -80,7 +81,7 @@ void TFormMemoRead::CreateControls() {
                                        .height = 22,
                                        .visible = false});
     sbCancel = CreateSpeedButton(hwnd_, {.id = kMemoReadCancelId,
-                                         .caption = "Zpět",
+                                         .caption = "Zpět"_cz,
                                          .left = kClientWidth - kPanel2Width + 10,
                                          .top = kClientHeight - kPanelHeight + 2,
                                          .width = 80,

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "common/cp1250_literal.h"
 #include "ui/main_window_ids.h"
 #include "ui/speed_button.h"
 
@@ -9,8 +10,12 @@ namespace zerkon {
 namespace {
 
 constexpr std::string_view kFieldLabels[] = {
-    "Vyměřovací základ:", "Pojistné zaměstnance:",   "Pojistné zaměstnavatele:", "Pojistné celkem:",
-    "Zaplaceno:",         "Přeplatek / nedoplatek:",
+    "Vyměřovací základ:"_cz,
+    "Pojistné zaměstnance:"_cz,
+    "Pojistné zaměstnavatele:"_cz,
+    "Pojistné celkem:"_cz,
+    "Zaplaceno:",
+    "Přeplatek / nedoplatek:"_cz,
 };
 
 constexpr int kLabelLeft = 16;
@@ -23,7 +28,7 @@ constexpr int kRowHeight = 28;
 bool TFormPrehledPoj::Create(HWND owner) {
     CreateOptions options;
     options.class_name = kPremiumOverviewClass;
-    options.caption = "Přehled o výši pojistného";
+    options.caption = "Přehled o výši pojistného"_cz;
     options.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     options.ex_style = WS_EX_DLGMODALFRAME;
     options.client_width = 320;
@@ -35,7 +40,7 @@ bool TFormPrehledPoj::Create(HWND owner) {
 }
 
 void TFormPrehledPoj::CreateControls() {
-    CreateLabel(hwnd_, 0, "Pojistné za období", kLabelLeft, 14, Fonts().bold);
+    CreateLabel(hwnd_, 0, "Pojistné za období"_cz, kLabelLeft, 14, Fonts().bold);
     int id = kPremiumFirstEditId;
     int top = kFirstTop;
     for (std::string_view label : kFieldLabels) {
@@ -45,7 +50,7 @@ void TFormPrehledPoj::CreateControls() {
         top += kRowHeight;
     }
     CreateSpeedButton(hwnd_, {.id = kPremiumBackId,
-                              .caption = "Zpět",
+                              .caption = "Zpět"_cz,
                               .left = 320 - 16 - 100,
                               .top = top + 12,
                               .width = 100,

@@ -16,12 +16,14 @@
 #include <string>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "harness.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
+using zerkon::operator""_cz;
 
 const fs::path kData = fs::path(ZERKON_TEST_DATA) / "bank";
 // The golden previews name their files in C:\Banka\.
@@ -214,15 +216,15 @@ TEST_F(BankWindowTest, EachFormatOpensDecodesAndShowsTheGoldenPreview) {
         OpenPreview(format.button);
 
         // As opened: caption, size, buttons, hidden preview.
-        EXPECT_EQ(
-            Narrow(e2e::GetText(window_)),
-            std::string("Náhled příkazu do banky v elektronickém tvaru ve formátu ") + format.name);
+        EXPECT_EQ(Narrow(e2e::GetText(window_)),
+                  std::string("Náhled příkazu do banky v elektronickém tvaru ve formátu "_cz) +
+                      format.name);
         const SIZE client = e2e::ClientSize(window_);
         EXPECT_EQ(client.cx, 537);
         EXPECT_EQ(client.cy, 465);
         EXPECT_EQ(Narrow(e2e::GetText(open_)), std::string("Soubor ") + format.name);
         EXPECT_EQ(Narrow(e2e::GetText(print_)), "Tisk");
-        EXPECT_EQ(Narrow(e2e::GetText(exit_)), "Zpět");
+        EXPECT_EQ(Narrow(e2e::GetText(exit_)), "Zpět"_cz);
         EXPECT_FALSE(Enabled(print_));
         EXPECT_FALSE(Visible(memo_));
         EXPECT_FALSE(Visible(e2e::FindChild(window_, zerkon::kBankSettingsId)));

@@ -6,12 +6,14 @@
 #include <string>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "controls_host_fixture.h"
 #include "harness.h"
 
 namespace {
 
 using namespace controls_host;
+using zerkon::operator""_cz;
 
 std::wstring W(std::string_view cp1250) {
     std::u16string text = zerkon::Cp1250ToUtf16(cp1250);
@@ -198,7 +200,7 @@ TEST_F(ControlsTest, RequiredFieldRefusesToBeLeftEmpty) {
     ASSERT_EQ(FocusedId(), kRequired);
     Keys(VK_TAB);
     HWND box = nullptr;
-    EXPECT_EQ(WarningText(&box), W("Zadání položky je povinné !"));
+    EXPECT_EQ(WarningText(&box), W("Zadání položky je povinné !"_cz));
     ASSERT_NE(box, nullptr);
     CloseWarning(box);
     ExpectFocusOn(kRequired);
@@ -221,7 +223,7 @@ TEST_F(ControlsTest, NumberValidationKeepsFocusAndRestoresTheText) {
     Type(L"12");
     Keys(VK_TAB);
     HWND box = nullptr;
-    EXPECT_EQ(WarningText(&box), W("Maximální číselná hodnota je \"0\""));
+    EXPECT_EQ(WarningText(&box), W("Maximální číselná hodnota je \"0\""_cz));
     ASSERT_NE(box, nullptr);
     CloseWarning(box);
     ExpectFocusOn(kInteger);
@@ -297,7 +299,7 @@ TEST_F(ControlsTest, SideButtonShortCut) {
 TEST_F(ControlsTest, LabelsStandBesideTheirFieldsAtTheSpacing) {
     auto label_of = [&](int id) { return GetWindow(Field(id), GW_HWNDPREV); };
     auto rect = [](HWND w) { return e2e::ScreenRect(w); };
-    EXPECT_EQ(e2e::GetText(label_of(kFilteredString)), W("Osobní číslo"));
+    EXPECT_EQ(e2e::GetText(label_of(kFilteredString)), W("Osobní číslo"_cz));
     RECT edit = rect(Field(kFilteredString));
     RECT label = rect(label_of(kFilteredString));
     EXPECT_EQ(label.bottom + 3, edit.top);  // above

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "harness.h"
 #include "ui/main_window_ids.h"
 #include "ui/memo_read_window.h"
@@ -48,7 +49,7 @@ TEST_F(InfoWindowTest, ShowsThePayrollDataFolderAndEscapeCloses) {
     EXPECT_TRUE(GetWindowLongW(memo, GWL_STYLE) & ES_READONLY);
     HWND back = e2e::FindChild(window, kMemoReadCancelId);
     ASSERT_NE(back, nullptr);
-    EXPECT_EQ(e2e::GetText(back), W("Zpět"));
+    EXPECT_EQ(e2e::GetText(back), W("Zpět"_cz));
     EXPECT_TRUE(IsWindowVisible(back));
     EXPECT_FALSE(IsWindowVisible(e2e::FindChild(window, kMemoReadPrintId)));
     const SIZE client = e2e::ClientSize(window);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "harness.h"
 #include "ui/main_window_ids.h"
 
@@ -71,7 +72,7 @@ TEST_F(MainWindowTest, LayoutCaptionsAndVersionInCaption) {
     HWND window = StartZerkon(zerkon);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(e2e::WaitUntil([&] {
-        return e2e::GetText(window) == W(" Zerkon - užitečný pomocník ") + facts.file_version;
+        return e2e::GetText(window) == W(" Zerkon - užitečný pomocník "_cz) + facts.file_version;
     })) << e2e::GetText(window);
 
     SIZE client = e2e::ClientSize(window);
@@ -101,7 +102,7 @@ TEST_F(MainWindowTest, LayoutCaptionsAndVersionInCaption) {
         {kMainCfgId, "CFG", {204, 70, 354, 92}, false, true},
         {kMainEldpId, "ELDP", {28, 152, 178, 174}, true, true},
         {kMainInfoId, "Informace", {204, 152, 354, 174}, true, true},
-        {kMainPrehledPojId, "Přehled o výši pojistného", {28, 176, 178, 198}, true, false},
+        {kMainPrehledPojId, "Přehled o výši pojistného"_cz, {28, 176, 178, 198}, true, false},
         {kMainUpgradeId, "Aktualizace programu", {28, 228, 178, 250}, true, true},
         {kMainExitId, "Konec", {265, 224, 365, 250}, true, true},
     };
@@ -118,9 +119,10 @@ TEST_F(MainWindowTest, LayoutCaptionsAndVersionInCaption) {
         EXPECT_EQ(IsWindowVisible(control) != FALSE, expected.visible);
         EXPECT_EQ(IsWindowEnabled(control) != FALSE, expected.enabled);
     }
-    const std::pair<int, const char*> labels[] = {{kMainLabel1Id, "Dekodér bankovních příkazů"},
-                                                  {kMainLabel3Id, "v elektroniclé podobě:"},
-                                                  {kMainLabel2Id, "Manuální vyplnění formulářů:"}};
+    const std::pair<int, const char*> labels[] = {
+        {kMainLabel1Id, "Dekodér bankovních příkazů"_cz},
+        {kMainLabel3Id, "v elektroniclé podobě:"_cz},
+        {kMainLabel2Id, "Manuální vyplnění formulářů:"_cz}};
     for (const auto& [id, text] : labels) {
         HWND label = e2e::FindChild(window, id);
         ASSERT_NE(label, nullptr) << text;
@@ -137,7 +139,7 @@ TEST_F(MainWindowTest, LayoutCaptionsAndVersionInCaption) {
     // Its button is disabled, so only the driver can show it; "Zpět" hides it again.
     ShowWindow(overview, SW_SHOW);
     ASSERT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(overview) != FALSE; }));
-    EXPECT_EQ(e2e::GetText(overview), W("Přehled o výši pojistného"));
+    EXPECT_EQ(e2e::GetText(overview), W("Přehled o výši pojistného"_cz));
     e2e::SaveScreenshot(L"premium-overview", overview);
     EXPECT_TRUE(e2e::Click(e2e::WaitForChild(overview, kPremiumBackId)));
     EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindowVisible(overview); }));

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "../unit/print/fake_message_boxes.h"
+#include "common/cp1250_literal.h"
 #include "common/file_helpers.h"
 #include "harness.h"
 #include "platform/registry.h"
@@ -176,10 +177,10 @@ TEST_F(PrintHandOffTest, EldpPrintCreatesTheJobFolderAndHandsTheJobOver) {
                                        "",
                                        "[Table]<eldp>",
                                        "<ID>0",
-                                       "<prijmeni>Říhová"};
+                                       "<prijmeni>Říhová"_cz};
     HandOff().PrintEldpJob(job);
     ASSERT_TRUE(WaitForRequest());
-    const std::string name = "Podklady pro ELDP - ruční zadání.vrex";
+    const std::string name = "Podklady pro ELDP - ruční zadání.vrex"_cz;
     EXPECT_TRUE(fs::exists(PathFromText(JobFolderText() + name)));
     EXPECT_EQ(ReadBytes(Received(L"request-1.bin")),
               ExpectedRequest(EngineWindow(), name, JobFolderText(), "ZERKON pro RALwin"));
@@ -202,7 +203,7 @@ TEST_F(PrintHandOffTest, EldpJobFolderThatCannotBeCreatedReportsAndEndsTheProgra
     Register(engine_dir_.parent_path() / L"blokuje" / L"Olbrix");
     HandOff().PrintEldpJob({"a"});
     ASSERT_EQ(boxes_.shown.size(), 1u);
-    EXPECT_EQ(boxes_.shown[0].caption, "Nelze založit adresář");
+    EXPECT_EQ(boxes_.shown[0].caption, "Nelze založit adresář"_cz);
     EXPECT_NE(boxes_.shown[0].text.find("\\blokuje\\Olbrix\\vrex\\"), std::string::npos);
     EXPECT_EQ(quits_, 1);
     EXPECT_TRUE(e2e::FindTopLevelWindows(L"TFormOlbrix").empty());

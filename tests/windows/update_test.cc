@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "harness.h"
 #include "ui/main_window_ids.h"
 
@@ -87,7 +88,7 @@ TEST_F(UpdateTest, NotInstalledUpdateProgramIsReported) {
     ASSERT_TRUE(e2e::Click(e2e::FindChild(window, kMainUpgradeId)));
     HWND box = e2e::WaitForWindow(L"#32770", zerkon.id());
     ASSERT_NE(box, nullptr);
-    std::u16string caption = Cp1250ToUtf16("Spojení s internetem?");
+    std::u16string caption = Cp1250ToUtf16("Spojení s internetem?"_cz);
     EXPECT_EQ(e2e::GetText(box), std::wstring(caption.begin(), caption.end()));
     e2e::SaveScreenshot(L"update-not-installed", box);
     PostMessageW(box, WM_COMMAND, IDOK, 0);

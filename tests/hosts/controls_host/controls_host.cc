@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "common/cp1250_literal.h"
 #include "control_ids.h"
 #include "ui/m_edit.h"
 #include "ui/m_labeled_edit.h"
@@ -50,13 +51,13 @@ void ControlsHost::CreateControls() {
     digits.edit = At(kFilteredString, 20, 40);
     digits.edit.settings.string_edit.filtr = "0123456789";
     digits.edit.settings.string_edit.filtr_use = true;
-    digits.label = "Osobní číslo";
+    digits.label = "Osobní číslo"_cz;
     TMEdit& filtered = Add(std::make_unique<TMLabeledEdit>(hwnd_, digits));
 
     LabeledEditOptions amount;
     amount.edit = At(kCurrency, 300, 40);
     amount.edit.settings.edit_type = edit::TypeEdit::teCurrency;
-    amount.label = "Částka";
+    amount.label = "Částka"_cz;
     amount.label_position = LabelPosition::lpLeft;
     TMEdit& currency = Add(std::make_unique<TMLabeledEdit>(hwnd_, amount));
 
@@ -88,13 +89,13 @@ void ControlsHost::CreateControls() {
 
     EditOptions disabled = At(kDisabled, 20, 190);
     disabled.enabled = false;
-    disabled.text = "zakázáno";
+    disabled.text = "zakázáno"_cz;
     TMEdit& disabled_field = Add(std::make_unique<TMEdit>(hwnd_, disabled));
 
     LabeledEditOptions required;
     required.edit = At(kRequired, 300, 190);
     required.edit.settings.required = true;
-    required.label = "Povinné";
+    required.label = "Povinné"_cz;
     required.label_position = LabelPosition::lpRight;
     TMEdit& required_field = Add(std::make_unique<TMLabeledEdit>(hwnd_, required));
 

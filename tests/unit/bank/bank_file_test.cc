@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "bank/kpc_decoder.h"
+#include "common/cp1250_literal.h"
 
 namespace zerkon {
 namespace {
@@ -35,7 +36,7 @@ class BankFileTest : public ::testing::Test {
 };
 
 TEST_F(BankFileTest, ReadsBytesAndTheLocalModificationDate) {
-    const std::string bytes("a\r\nč\0b", 6);
+    const std::string bytes("a\r\nč\0b"_cz, 6);
     const fs::path path = Write("platby.kpc", bytes);
     // Noon, local time, of 7 March 2009.
     std::tm noon{};
@@ -63,7 +64,8 @@ TEST_F(BankFileTest, MissingFileOrFolderIsAnErrorNamingTheFile) {
         DecodeKpc(folder_ / fs::path(u8"chybí.kpc"), preview);
         FAIL() << "no error";
     } catch (const BankFileError& error) {
-        EXPECT_NE(std::string(error.what()).find("chybí.kpc\" nelze načíst. "), std::string::npos)
+        EXPECT_NE(std::string(error.what()).find("chybí.kpc\" nelze načíst. "_cz),
+                  std::string::npos)
             << error.what();
     }
     EXPECT_TRUE(preview.empty());

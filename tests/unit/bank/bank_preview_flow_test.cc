@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/cp1250_literal.h"
+
 namespace zerkon {
 namespace {
 
@@ -51,7 +53,7 @@ class FakeDecoders : public BankDecoders {
     void Decode(const std::string& kind, const fs::path& file, Lines& preview) {
         journal_.push_back(kind + " " + file.string());
         preview.clear();
-        if (file.string().starts_with("bad")) throw std::runtime_error("Soubor nelze otevřít.");
+        if (file.string().starts_with("bad")) throw std::runtime_error("Soubor nelze otevřít."_cz);
         preview = {file.string(), "a\r\nb", "c\r\n", ""};
     }
     Journal& journal_;
@@ -63,12 +65,12 @@ class FakeHandOff : public BankJobHandOff {
     void BeginBankJob(std::string_view section, Lines& job) override {
         journal_.push_back("begin " + std::string(section) + " on " + std::to_string(job.size()) +
                            " lines");
-        if (template_missing) throw std::runtime_error("Systém nemůže nalézt uvedený soubor.");
+        if (template_missing) throw std::runtime_error("Systém nemůže nalézt uvedený soubor."_cz);
         job.push_back("[ExtProgram]Zerkon");
     }
     void PrintBankJob(const Lines& job) override {
         printed.push_back(job);
-        if (print_fails) throw std::runtime_error("Přístup byl odepřen.");
+        if (print_fails) throw std::runtime_error("Přístup byl odepřen."_cz);
     }
     bool template_missing = false;
     bool print_fails = false;
@@ -122,9 +124,10 @@ struct Window {
 };
 
 TEST(BankPreviewTexts, CaptionsAndFiltersPerMode) {
-    EXPECT_EQ(BankWindowCaption(1), "Náhled příkazu do banky v elektronickém tvaru ve formátu KPC");
+    EXPECT_EQ(BankWindowCaption(1),
+              "Náhled příkazu do banky v elektronickém tvaru ve formátu KPC"_cz);
     EXPECT_EQ(BankWindowCaption(3),
-              "Náhled příkazu do banky v elektronickém tvaru ve formátu Geminy");
+              "Náhled příkazu do banky v elektronickém tvaru ve formátu Geminy"_cz);
     EXPECT_EQ(BankOpenButtonCaption(2), "Soubor GPC");
     EXPECT_EQ(BankDialogFilter(1), "KPC soubory (*.kpc)|*.kpc");
     EXPECT_EQ(BankDialogFilter(2), "GPC soubory (*.gpc)|*.gpc");
@@ -188,7 +191,7 @@ TEST(BankPreviewOpen, UnreadableFileShowsTheMessageAndStaysHidden) {
     for (int mode : {kBankModeKpc, kBankModeGpc, kBankModeGeminy}) {
         Window window(mode);
         window.Open("bad.f");
-        EXPECT_EQ(window.journal.back(), "error Soubor nelze otevřít.");
+        EXPECT_EQ(window.journal.back(), "error Soubor nelze otevřít."_cz);
         EXPECT_FALSE(window.view.shown);
         EXPECT_FALSE(window.view.print_enabled) << mode;
         EXPECT_FALSE(window.flow.print_enabled());
@@ -213,7 +216,7 @@ TEST(BankPreviewOpen, MissingTemplateIsReportedBeforeDecoding) {
     window.Open("a.gpc");
     EXPECT_EQ(window.journal,
               (Journal{"hide", "dialog GPC soubory (*.gpc)|*.gpc", "begin Vypis on 0 lines",
-                       "error Systém nemůže nalézt uvedený soubor."}));
+                       "error Systém nemůže nalézt uvedený soubor."_cz}));
     EXPECT_FALSE(window.view.shown);
     EXPECT_FALSE(window.flow.print_enabled());
 }
@@ -231,7 +234,7 @@ TEST(BankPreviewPrint, FailureIsShownAndPrintStaysEnabled) {
     window.hand_off.print_fails = true;
     window.journal.clear();
     window.flow.Print();
-    EXPECT_EQ(window.journal, Journal{"error Přístup byl odepřen."});
+    EXPECT_EQ(window.journal, Journal{"error Přístup byl odepřen."_cz});
     EXPECT_TRUE(window.flow.print_enabled());
 }
 

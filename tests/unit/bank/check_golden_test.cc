@@ -14,6 +14,7 @@
 #include "bank/gpc_decoder.h"
 #include "bank/kpc_decoder.h"
 #include "bank_test_support.h"
+#include "common/cp1250_literal.h"
 
 namespace zerkon {
 namespace {
@@ -78,13 +79,13 @@ TEST(CheckGolden, FileReadFromDiskKeepsCtrlZAndLoneCr) {
     std::error_code ignored;
     fs::remove(path, ignored);
     const std::string text = AsText(preview);
-    EXPECT_NE(text.find("Zpráva pro příjemce:  a\x1A"
+    EXPECT_NE(text.find("Zpráva pro příjemce:  a\x1A"_cz
                         "b\r\n"),
               std::string::npos)
         << text;
-    EXPECT_NE(text.find("Částka:  2,00\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Částka:  2,00\r\n"_cz), std::string::npos) << text;
     // The line holding only Ctrl+Z is one more item, with amount 0.
-    EXPECT_NE(text.find("Celkový počet řádků:  3\r\nCelková částka k proplacení:  3,00\r\n"),
+    EXPECT_NE(text.find("Celkový počet řádků:  3\r\nCelková částka k proplacení:  3,00\r\n"_cz),
               std::string::npos)
         << text;
 }

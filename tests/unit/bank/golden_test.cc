@@ -7,6 +7,7 @@
 #include "bank/gpc_decoder.h"
 #include "bank/kpc_decoder.h"
 #include "bank_test_support.h"
+#include "common/cp1250_literal.h"
 
 namespace zerkon {
 namespace {
@@ -52,7 +53,7 @@ TEST(GpcGolden, TwoStatementsNegativeOldBalanceLfLines) {
     DecodeGpc(BankSource{bytes, "C:\\Banka\\vypis.gpc", {}}, kCzech, preview, job);
     EXPECT_EQ(AsText(job), ReadBankData("gpc_two_statements.job"));
     // The first head shows its sign in the preview.
-    EXPECT_EQ(PreviewEntriesToLines(preview).at(7), "Starý zůstatek:  -100,00 Kč");
+    EXPECT_EQ(PreviewEntriesToLines(preview).at(7), "Starý zůstatek:  -100,00 Kč"_cz);
 }
 
 TEST(GeminyGolden, OrdersWithTheHeaderFromLineOne) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "bank/preview_text.h"
+#include "common/cp1250_literal.h"
 
 namespace zerkon {
 namespace {
@@ -28,12 +29,12 @@ std::string Item(std::string_view amount12, char code, std::string_view ks4 = "0
                  std::string_view ss10 = "0000000000") {
     std::string line = "075" + std::string(16, '1') + "0000000000009999" + "0000000000001";
     line += std::string(amount12) + code + "0000000777" + "00" + "0800" + std::string(ks4) +
-            std::string(ss10) + "010309" + "Zpráva              " + "01102" + "050309";
+            std::string(ss10) + "010309" + "Zpráva              "_cz + "01102" + "050309";
     return line;
 }
 
 std::string Head(std::string_view old14, char sign) {
-    std::string line = "074" + std::string(16, '2') + "Název               " + "010309";
+    std::string line = "074" + std::string(16, '2') + "Název               "_cz + "010309";
     line += std::string(old14) + sign + std::string(14, '0') + '+' + std::string(14, '0') + '+' +
             std::string(14, '0') + '+' + "001" + "310309";
     return line;
@@ -51,8 +52,8 @@ TEST(DecodeGpc, EmptyFileGivesTheHeaderAndSummaryOnly) {
     const Decoded decoded = Decode("", {"head line"});
     EXPECT_EQ(decoded.preview, (std::vector<std::string>{
                                    "Soubor:  v.gpc", std::string(70, '*'), std::string(40, '*'),
-                                   "Celkový počet kredit: 0", "Celkový počet debet:  0",
-                                   "Celkový počet řádků:  0", std::string(40, '*')}));
+                                   "Celkový počet kredit: 0"_cz, "Celkový počet debet:  0"_cz,
+                                   "Celkový počet řádků:  0"_cz, std::string(40, '*')}));
     // The job lines are appended to, never cleared.
     EXPECT_EQ(decoded.job,
               (JobLines{"head line", "<Pocet>0\r\n<PocetKredit>0\r\n<PocetDebet>0\r\n"}));
@@ -62,8 +63,8 @@ TEST(DecodeGpc, StornoAndUnknownCodesCarryNoAmountInThePrintData) {
     const Decoded decoded =
         Decode(Head("00000000010000", '-') + "\n" + Item("000000000500", '5') + "\n" +
                Item("000000000700", '9') + "\n" + Item("000000000100", '1') + "\n");
-    EXPECT_EQ(decoded.preview[17], "Storno kredit:  5,00 Kč");
-    EXPECT_EQ(decoded.preview[27], ":  7,00 Kč");
+    EXPECT_EQ(decoded.preview[17], "Storno kredit:  5,00 Kč"_cz);
+    EXPECT_EQ(decoded.preview[27], ":  7,00 Kč"_cz);
     for (int i = 0; i < 2; ++i) {
         EXPECT_EQ(decoded.job[i].find("<Prachy>"), std::string::npos);
         EXPECT_EQ(decoded.job[i].find("<Zustatek>"), std::string::npos);
@@ -72,7 +73,7 @@ TEST(DecodeGpc, StornoAndUnknownCodesCarryNoAmountInThePrintData) {
     EXPECT_NE(decoded.job[2].find("<Prachy>-1,00\r\n<Zustatek>-101\r\n"), std::string::npos);
     EXPECT_NE(decoded.job[3].find("<Pocet>3\r\n<PocetKredit>0\r\n<PocetDebet>1\r\n"),
               std::string::npos);
-    EXPECT_NE(decoded.job[3].find("<ZustatekStary>-100,00 Kč\r\n"), std::string::npos);
+    EXPECT_NE(decoded.job[3].find("<ZustatekStary>-100,00 Kč\r\n"_cz), std::string::npos);
 }
 
 TEST(DecodeGpc, AllZeroSymbolsAreShownButNotTagged) {
@@ -87,11 +88,11 @@ TEST(DecodeGpc, AllZeroSymbolsAreShownButNotTagged) {
 
 TEST(DecodeGpc, ShortRecordsGiveEmptyFields) {
     const Decoded decoded = Decode("074\n075\n07\n");
-    EXPECT_EQ(decoded.preview[4], "Účet:  ");
-    EXPECT_EQ(decoded.preview[7], "Starý zůstatek:  0,00 Kč");
-    EXPECT_EQ(decoded.preview[12], "Datum účtování:  ..");
-    EXPECT_EQ(decoded.preview[15], "Účet:   / ");
-    EXPECT_EQ(decoded.preview[17], ":  0,00 Kč");
+    EXPECT_EQ(decoded.preview[4], "Účet:  "_cz);
+    EXPECT_EQ(decoded.preview[7], "Starý zůstatek:  0,00 Kč"_cz);
+    EXPECT_EQ(decoded.preview[12], "Datum účtování:  .."_cz);
+    EXPECT_EQ(decoded.preview[15], "Účet:   / "_cz);
+    EXPECT_EQ(decoded.preview[17], ":  0,00 Kč"_cz);
     // "07" is no record: one empty line only.
     EXPECT_EQ(decoded.preview[23], "");
     EXPECT_EQ(decoded.preview.size(), 2u + 22u + 5u);
@@ -103,15 +104,15 @@ TEST(DecodeGpc, ShortRecordsGiveEmptyFields) {
 TEST(DecodeGpc, ItemAmountsAndDueDates) {
     // Blanks in the amount field are ignored; the widest amount keeps all its digits.
     const Decoded decoded = Decode(Item("  1234 56   ", '2') + "\n" + Item("999999999999", '1'));
-    EXPECT_EQ(decoded.preview[6], "Kredit:  1234,56 Kč");
-    EXPECT_EQ(decoded.preview[16], "Debet:  9999999999,99 Kč");
+    EXPECT_EQ(decoded.preview[6], "Kredit:  1234,56 Kč"_cz);
+    EXPECT_EQ(decoded.preview[16], "Debet:  9999999999,99 Kč"_cz);
     EXPECT_NE(decoded.job[0].find("<Prachy>1234,56\r\n<Zustatek>1234,56\r\n"), std::string::npos);
     EXPECT_NE(decoded.job[1].find("<Prachy>-9999999999,99\r\n<Zustatek>-9999998765,43\r\n"),
               std::string::npos);
     EXPECT_EQ(decoded.preview[11], "Datum splatnosti:  05.03.09");
 
     const Decoded english = Decode(Item("000000123456", '2'), {}, RegionalSettings::English());
-    EXPECT_EQ(english.preview[6], "Kredit:  1234.56 Kč");
+    EXPECT_EQ(english.preview[6], "Kredit:  1234.56 Kč"_cz);
     EXPECT_NE(english.job[0].find("<Prachy>1234.56\r\n<Zustatek>1234.56\r\n"), std::string::npos);
 
     // A line that ends inside the due date.
@@ -124,7 +125,7 @@ TEST(DecodeGpc, CharacterThirtyNineIsNotPartOfTheName) {
     std::string head = Head("00000000000000", '+');
     head[38] = 'Q';
     const Decoded decoded = Decode(head);
-    EXPECT_EQ(decoded.preview[5], "Název účtu:  Název              ");
+    EXPECT_EQ(decoded.preview[5], "Název účtu:  Název              "_cz);
     EXPECT_EQ(decoded.job.back().find('Q'), std::string::npos);
 }
 

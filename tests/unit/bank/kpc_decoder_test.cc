@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "bank/preview_text.h"
+#include "common/cp1250_literal.h"
 
 namespace zerkon {
 namespace {
@@ -17,8 +18,8 @@ PreviewLines Decode(std::string_view bytes, const RegionalSettings& regional = k
 }
 
 std::string Summary(int count, std::string_view sum) {
-    return kStars + "\r\nCelkový počet řádků:  " + std::to_string(count) +
-           "\r\nCelková částka k proplacení:  " + std::string(sum) + "\r\n" + kStars;
+    return kStars + "\r\nCelkový počet řádků:  "_cz + std::to_string(count) +
+           "\r\nCelková částka k proplacení:  "_cz + std::string(sum) + "\r\n" + kStars;
 }
 
 TEST(DecodeKpc, EmptyFileGivesOnlyTheFixedLines) {
@@ -32,8 +33,8 @@ TEST(DecodeKpc, FirstThreeLinesAreTakenByPosition) {
     const PreviewLines preview = Decode("x\r\n5 +\r\nXY5 + 100 010203\r\n5 +\r\nitem");
     ASSERT_EQ(preview.size(), 9u);
     EXPECT_EQ(preview[4], "Firma: ");
-    EXPECT_EQ(preview[5], "Na vrub účtu:  5 / ");
-    EXPECT_EQ(preview[6], "Celková částka k proplacení:  0,00");
+    EXPECT_EQ(preview[5], "Na vrub účtu:  5 / "_cz);
+    EXPECT_EQ(preview[6], "Celková částka k proplacení:  0,00"_cz);
     // A date shorter than six characters gets its dots where it ends.
     EXPECT_EQ(preview[7], "Datum splatnosti:  10.0.\r\n" + kStars + "\r\n");
     EXPECT_EQ(preview[8], Summary(0, "0,00"));
@@ -42,12 +43,12 @@ TEST(DecodeKpc, FirstThreeLinesAreTakenByPosition) {
 TEST(DecodeKpc, ShortHeadersAndItemsGiveShortFields) {
     const PreviewLines preview = Decode("UHL1\n1 1501\n2 123 4567 1203\n000-9 150\n");
     EXPECT_EQ(preview[4], "Firma: ");
-    EXPECT_EQ(preview[5], "Na vrub účtu:  123 / ");
-    EXPECT_EQ(preview[6], "Celková částka k proplacení:  45,67");
+    EXPECT_EQ(preview[5], "Na vrub účtu:  123 / "_cz);
+    EXPECT_EQ(preview[6], "Celková částka k proplacení:  45,67"_cz);
     EXPECT_EQ(preview[7], "Datum splatnosti:  12.03.\r\n" + kStars + "\r\n");
     EXPECT_EQ(preview[8],
-              "Ve prospěch účtu:  000-9 / \r\nČástka:  1,50\r\nVS:  \r\nKS:  \r\nSS:  \r\n"
-              "Zpráva pro příjemce:  \r\n");
+              "Ve prospěch účtu:  000-9 / \r\nČástka:  1,50\r\nVS:  \r\nKS:  \r\nSS:  \r\n"_cz
+              "Zpráva pro příjemce:  \r\n"_cz);
 }
 
 TEST(DecodeKpc, SumAndCountCoverAllGroupsButNotGroupAmounts) {
@@ -64,9 +65,9 @@ TEST(DecodeKpc, SumAndCountCoverAllGroupsButNotGroupAmounts) {
 
 TEST(DecodeKpc, MessageKeepsEverythingAfterTheFifthSpace) {
     const PreviewLines preview =
-        Decode("h\nh\nh\nacc 1 vs 01000308 ss AV:  dvě  mezery \n5 +\nlost item\n");
+        Decode("h\nh\nh\nacc 1 vs 01000308 ss AV:  dvě  mezery \n5 +\nlost item\n"_cz);
     ASSERT_EQ(preview.size(), 10u);
-    EXPECT_NE(preview[8].find("\r\nZpráva pro příjemce:  AV:  dvě  mezery \r\n"),
+    EXPECT_NE(preview[8].find("\r\nZpráva pro příjemce:  AV:  dvě  mezery \r\n"_cz),
               std::string::npos);
     EXPECT_EQ(preview.back(), Summary(1, "0,01"));
 }
@@ -74,7 +75,7 @@ TEST(DecodeKpc, MessageKeepsEverythingAfterTheFifthSpace) {
 TEST(DecodeKpc, EnglishSettingsFormatAmountsWithAPoint) {
     const PreviewLines preview =
         Decode("h\nh\n2 a 123456789 010109\n", RegionalSettings::English());
-    EXPECT_EQ(preview[6], "Celková částka k proplacení:  1234567.89");
+    EXPECT_EQ(preview[6], "Celková částka k proplacení:  1234567.89"_cz);
 }
 
 TEST(DecodeKpc, HugeAmountsSaturateInsteadOfOverflowing) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "bank/decoder_text.h"
+#include "common/cp1250_literal.h"
 
 namespace zerkon {
 namespace {
@@ -19,7 +20,7 @@ TEST(PreviewText, EntriesBecomeLines) {
 }
 
 TEST(PreviewText, LargePreviewIsLinear) {
-    PreviewLines entries(200000, std::string("Částka:  1 234,56\r\nVS:  1\r\n"));
+    PreviewLines entries(200000, std::string("Částka:  1 234,56\r\nVS:  1\r\n"_cz));
     const std::string text = PreviewEntriesToText(entries, "\r\n");
     EXPECT_EQ(text.size(), entries.size() * (entries[0].size() + 2));
 }

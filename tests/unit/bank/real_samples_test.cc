@@ -7,6 +7,7 @@
 #include "bank/gpc_decoder.h"
 #include "bank/kpc_decoder.h"
 #include "bank_test_support.h"
+#include "common/cp1250_literal.h"
 
 namespace zerkon {
 namespace {
@@ -33,8 +34,8 @@ TEST(RealSamples, EveryFileDecodesThroughItsPath) {
     }
     PreviewLines preview;
     DecodeGeminy(BankDataPath("real/ciki_gemini_v104_3items.gem"), preview);
-    EXPECT_EQ(preview[4], "Druh platebního styku:  platební příkaz k úhradě");
-    EXPECT_EQ(preview.back().substr(0, 100).find("Celkový počet řádků:  3"), 74u);
+    EXPECT_EQ(preview[4], "Druh platebního styku:  platební příkaz k úhradě"_cz);
+    EXPECT_EQ(preview.back().substr(0, 100).find("Celkový počet řádků:  3"_cz), 74u);
 }
 
 TEST(RealSamples, FioStatementRunningBalanceEndsAtTheNewBalance) {
@@ -44,7 +45,7 @@ TEST(RealSamples, FioStatementRunningBalanceEndsAtTheNewBalance) {
     ASSERT_EQ(job.size(), 36u);
     EXPECT_NE(job[34].find("<Zustatek>363939,36\r\n"), std::string::npos);
     EXPECT_NE(job[35].find("<NazevUctu>stewal-group s.r.o.\r\n"), std::string::npos);
-    EXPECT_NE(job[35].find("<ZustatekNovy>363939,36 Kč\r\n"), std::string::npos);
+    EXPECT_NE(job[35].find("<ZustatekNovy>363939,36 Kč\r\n"_cz), std::string::npos);
     EXPECT_TRUE(job[35].ends_with(
         "<Pocet>35\r\n<PocetKredit>" +
         std::to_string(std::count_if(job.begin(), job.end(),
@@ -63,10 +64,10 @@ TEST(RealSamples, KpcWithTwoGroupsAndNoFinalLineBreak) {
     PreviewLines preview;
     DecodeKpc(BankDataPath("real/shevyy_expected_raiffeisen.kpc"), preview);
     // 150050 + 275000 + 50075 halere.
-    EXPECT_TRUE(preview.back().find("Celkový počet řádků:  3\r\n"
-                                    "Celková částka k proplacení:  4 751,25\r\n") !=
+    EXPECT_TRUE(preview.back().find("Celkový počet řádků:  3\r\n"_cz
+                                    "Celková částka k proplacení:  4 751,25\r\n"_cz) !=
                 std::string::npos);
-    EXPECT_EQ(preview[5], "Na vrub účtu:  123456-1234567890 / 5500");
+    EXPECT_EQ(preview[5], "Na vrub účtu:  123456-1234567890 / 5500"_cz);
 }
 
 }  // namespace

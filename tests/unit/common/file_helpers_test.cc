@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "common/cp1250_literal.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -31,8 +33,8 @@ void MakeReadOnly(const std::string& text_path) {
 
 TEST(StripFileNameCharsTest, RemovesOnlyCharactersNotAllowedInFileNames) {
     EXPECT_EQ(StripFileNameChars("a\"b'c:d;e/f\\g<h>i*j?k\rl\nm|n.txt"), "abcdefghijklm|n.txt");
-    EXPECT_EQ(StripFileNameChars("Podklady pro ELDP - ruční zadání"),
-              "Podklady pro ELDP - ruční zadání");
+    EXPECT_EQ(StripFileNameChars("Podklady pro ELDP - ruční zadání"_cz),
+              "Podklady pro ELDP - ruční zadání"_cz);
 }
 
 TEST(TemporaryFileNameTest, CarriesTheTimeToTheSecond) {
@@ -89,9 +91,9 @@ TEST(CopyFileCheckedTest, TargetThatCannotBeCreatedShowsTheHeldOpenBox) {
         CopyFileChecked(scratch.Text() + "src\\", scratch.Text() + "dst\\", "busy.txt", "", boxes));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text,
-              "Pravděpodobně soubor \"busy.txt\" je otevřen jiným programem.\r\n"
-              "Pokusím se tento soubor přepsat a opětovně uložit.");
-    EXPECT_EQ(boxes.shown[0].caption, "Problém při ukládání dat na disk");
+              "Pravděpodobně soubor \"busy.txt\" je otevřen jiným programem.\r\n"_cz
+              "Pokusím se tento soubor přepsat a opětovně uložit."_cz);
+    EXPECT_EQ(boxes.shown[0].caption, "Problém při ukládání dat na disk"_cz);
     EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Warning);
     EXPECT_EQ(boxes.shown[0].buttons, MessageButtons::Ok);
 }
@@ -144,7 +146,7 @@ TEST(CopyFileViaTest, TargetThatCannotBeReplacedStaysAndIsReported) {
               "a folder in the way");
     EXPECT_FALSE(ScratchFolder::Exists(scratch.Text() + "dst\\tmpFile140509.tmp"));
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_NE(boxes.shown[0].text.find("\"Zuta.exe\" je otevřen"), std::string::npos);
+    EXPECT_NE(boxes.shown[0].text.find("\"Zuta.exe\" je otevřen"_cz), std::string::npos);
 }
 
 #ifdef _WIN32
@@ -164,7 +166,7 @@ TEST(CopyFileViaTest, TargetHeldOpenWithoutSharingStaysAsItWas) {
     EXPECT_EQ(ScratchFolder::Read(target), "old");
     EXPECT_FALSE(ScratchFolder::Exists(scratch.Text() + "dst\\tmpFile140509.tmp"));
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_NE(boxes.shown[0].text.find("\"Zuta.exe\" je otevřen jiným programem"),
+    EXPECT_NE(boxes.shown[0].text.find("\"Zuta.exe\" je otevřen jiným programem"_cz),
               std::string::npos);
 }
 #endif

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/cp1250_literal.h"
+
 namespace zerkon {
 namespace {
 
@@ -124,9 +126,10 @@ TEST(SmallTextHelpers, ZerosRepeatTrimAndBlanks) {
     EXPECT_EQ(TrimRightSpaces("    "), "");
     EXPECT_EQ(TrimLeftSpaces(""), "");
 
-    EXPECT_EQ(NoBreakToSpace("1\xA0"
-                             "234\xA0Kč"),
-              "1 234 Kč");
+    EXPECT_EQ(NoBreakToSpace(std::string("1\xA0"
+                                         "234\xA0") +
+                             "Kč"_cz),
+              "1 234 Kč"_cz);
     EXPECT_EQ(RemoveBlanks(" 1\xA0"
                            "234 ,5 "),
               "1234,5");

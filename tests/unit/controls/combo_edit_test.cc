@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/cp1250_literal.h"
 #include "controls/combo_list.h"
 #include "controls/mask_edit.h"
 
@@ -9,13 +10,13 @@ namespace zerkon {
 namespace {
 
 TEST(ComboItems, ValueBeforeTheMarkAndShownWithoutIt) {
-    std::vector<ComboItem> items = ParseComboItems("01‡ Mzda|02‡ Odměna");
+    std::vector<ComboItem> items = ParseComboItems("01‡ Mzda|02‡ Odměna"_cz);
     ASSERT_EQ(items.size(), 2u);
     EXPECT_EQ(items[0], (ComboItem{"01", "01 Mzda"}));
-    EXPECT_EQ(items[1], (ComboItem{"02", "02 Odměna"}));
+    EXPECT_EQ(items[1], (ComboItem{"02", "02 Odměna"_cz}));
     // Only the first mark splits; an item without one is its own value.
-    EXPECT_EQ(ParseComboItems("a‡b‡c|Jan")[0], (ComboItem{"a", "ab‡c"}));
-    EXPECT_EQ(ParseComboItems("a‡b‡c|Jan")[1], (ComboItem{"Jan", "Jan"}));
+    EXPECT_EQ(ParseComboItems("a‡b‡c|Jan"_cz)[0], (ComboItem{"a", "ab‡c"_cz}));
+    EXPECT_EQ(ParseComboItems("a‡b‡c|Jan"_cz)[1], (ComboItem{"Jan", "Jan"}));
 }
 
 TEST(ComboItems, EmptyItemsAreNeitherShownNorCounted) {
@@ -26,11 +27,11 @@ TEST(ComboItems, EmptyItemsAreNeitherShownNorCounted) {
     EXPECT_EQ(ComboItemByIndex(items, 1), "Adam");
     EXPECT_EQ(ComboItemByIndex(items, 2), "");
     EXPECT_EQ(ComboItemByIndex(items, -1), "");
-    EXPECT_EQ(ComboItemByIndex("01‡ Mzda|02‡ Odměna", 1), "02");
+    EXPECT_EQ(ComboItemByIndex("01‡ Mzda|02‡ Odměna"_cz, 1), "02");
 }
 
 TEST(ComboTypeAhead, CyclesThroughItemsWithTheLetter) {
-    const char* items = "Anna|Bedřich|Adam|Alena";
+    const char* items = "Anna|Bedřich|Adam|Alena"_cz;
     std::string text;
     std::vector<std::string> seen;
     for (int i = 0; i < 4; ++i) {
@@ -40,14 +41,14 @@ TEST(ComboTypeAhead, CyclesThroughItemsWithTheLetter) {
     EXPECT_EQ(seen, (std::vector<std::string>{"Anna", "Adam", "Alena", "Anna"}));
     EXPECT_EQ(ComboTypeAhead(items, "Adam", 'A'), "Alena");
     // A text that is no matching item starts from the first match.
-    EXPECT_EQ(ComboTypeAhead(items, "Bedřich", 'a'), "Anna");
+    EXPECT_EQ(ComboTypeAhead(items, "Bedřich"_cz, 'a'), "Anna");
     // No match leaves the text.
     EXPECT_EQ(ComboTypeAhead(items, "Adam", 'x'), "Adam");
     // Czech letters compare in upper case too.
-    EXPECT_EQ(ComboTypeAhead("Cyril|Čeněk|čáp", "", 'č'), "Čeněk");
-    EXPECT_EQ(ComboTypeAhead("Cyril|Čeněk|čáp", "Čeněk", 'Č'), "čáp");
+    EXPECT_EQ(ComboTypeAhead("Cyril|Čeněk|čáp"_cz, "", "č"_cz[0]), "Čeněk"_cz);
+    EXPECT_EQ(ComboTypeAhead("Cyril|Čeněk|čáp"_cz, "Čeněk"_cz, "Č"_cz[0]), "čáp"_cz);
     // Values, not shown texts, are matched and returned.
-    EXPECT_EQ(ComboTypeAhead("01‡ Mzda|X‡ 0", "", '0'), "01");
+    EXPECT_EQ(ComboTypeAhead("01‡ Mzda|X‡ 0"_cz, "", '0'), "01");
 }
 
 TEST(ComboField, LoadKeysAndTypeAheadSwitch) {
@@ -89,27 +90,27 @@ TEST(ComboField, DropDownCountOutsideOneToTwentyBecomesSix) {
 
 TEST(PickListRows, SortedCzechWithValuesFollowingTheirRows) {
     PickListRows list =
-        BuildPickListRows("Žofie|cyril|Čeněk|Adam|Hana|Chrudoš|Ivan|Ábel", true, "");
+        BuildPickListRows("Žofie|cyril|Čeněk|Adam|Hana|Chrudoš|Ivan|Ábel"_cz, true, "");
     std::vector<std::string> shown;
     for (const ComboItem& row : list.rows) shown.push_back(row.shown);
-    EXPECT_EQ(shown, (std::vector<std::string>{"Ábel", "Adam", "cyril", "Čeněk", "Hana", "Chrudoš",
-                                               "Ivan", "Žofie"}));
-    PickListRows coded = BuildPickListRows("2‡ Odměna|1‡ Mzda", true, "2");
+    EXPECT_EQ(shown, (std::vector<std::string>{"Ábel"_cz, "Adam", "cyril", "Čeněk"_cz, "Hana",
+                                               "Chrudoš"_cz, "Ivan", "Žofie"_cz}));
+    PickListRows coded = BuildPickListRows("2‡ Odměna|1‡ Mzda"_cz, true, "2");
     EXPECT_EQ(coded.rows[0], (ComboItem{"1", "1 Mzda"}));
-    EXPECT_EQ(coded.rows[1], (ComboItem{"2", "2 Odměna"}));
+    EXPECT_EQ(coded.rows[1], (ComboItem{"2", "2 Odměna"_cz}));
     EXPECT_EQ(coded.preselected, 1);
     EXPECT_EQ(PickListResultText(coded, PickListClose::kAccepted, 0, "2"), "1");
     // Without sorting the list order stays.
     EXPECT_EQ(BuildPickListRows("b|a", false, "").rows.front().value, "b");
     EXPECT_TRUE(PickListTextLess("abc", "ABD"));
     EXPECT_FALSE(PickListTextLess("abc", "abc"));
-    EXPECT_TRUE(PickListTextLess("Adam", "Adám"));
+    EXPECT_TRUE(PickListTextLess("Adam", "Adám"_cz));
 }
 
 TEST(PickListRows, PreselectsTheFieldsItem) {
-    const char* items = "01‡ Mzda|02‡ Odměna";
+    const char* items = "01‡ Mzda|02‡ Odměna"_cz;
     EXPECT_EQ(BuildPickListRows(items, false, "02").preselected, 1);
-    EXPECT_EQ(BuildPickListRows(items, false, "02 Odměna").preselected, 1);
+    EXPECT_EQ(BuildPickListRows(items, false, "02 Odměna"_cz).preselected, 1);
     EXPECT_EQ(BuildPickListRows(items, false, "03").preselected, 0);
     EXPECT_EQ(BuildPickListRows("", false, "").preselected, -1);
 }
@@ -161,7 +162,7 @@ TEST(PickListState, AcceptCancelAndMouseLeave) {
 }
 
 TEST(PickListState, ResultTextOnlyWhenAcceptedWithARow) {
-    PickListRows list = BuildPickListRows("01‡ Mzda|02‡ Odměna", false, "");
+    PickListRows list = BuildPickListRows("01‡ Mzda|02‡ Odměna"_cz, false, "");
     EXPECT_EQ(PickListResultText(list, PickListClose::kAccepted, 1, "01"), "02");
     EXPECT_EQ(PickListResultText(list, PickListClose::kCancelled, 1, "01"), "01");
     EXPECT_EQ(PickListResultText(list, PickListClose::kAccepted, -1, "01"), "01");

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "controls/edit_behavior.h"
 
 namespace zerkon::edit {
@@ -91,7 +92,7 @@ TEST(NumberFieldCheck, TypingSeparatorsMinusAndSurplusDecimals) {
     EXPECT_FALSE(e.Exit(Env()).message.has_value());
     EXPECT_EQ(e.state().text, "-1,23");
     EXPECT_EQ(e.state().value, -12300);
-    EXPECT_EQ(e.Paint().display, "-1,23 Kč");
+    EXPECT_EQ(e.Paint().display, "-1,23 Kč"_cz);
     EXPECT_EQ(e.Paint().alignment, PaintAlignment::Right);
 
     EditBehavior zero = Field(TypeEdit::teCurrency);
@@ -100,7 +101,7 @@ TEST(NumberFieldCheck, TypingSeparatorsMinusAndSurplusDecimals) {
     zero.Exit(Env());
     EXPECT_EQ(zero.state().text, "0");
     EXPECT_EQ(zero.state().value, 0);
-    EXPECT_EQ(zero.Paint().display, "0 Kč");
+    EXPECT_EQ(zero.Paint().display, "0 Kč"_cz);
 }
 
 TEST(NumberFieldCheck, IntegerAndMoreDecimals) {
@@ -152,7 +153,7 @@ TEST(NumberFieldCheck, ShownDecimalsAndGroupingOfTheDisplay) {
     Type(e, "-1234567.5");
     e.Exit(Env());
     EXPECT_EQ(e.state().text, "-1234567,5000");
-    EXPECT_EQ(e.Paint().display, "-1 234 567,5000 Kč");
+    EXPECT_EQ(e.Paint().display, "-1 234 567,5000 Kč"_cz);
 
     // Shown decimals below the kept ones are raised to them.
     EditBehavior raised = Field(TypeEdit::teCurrency, "5", [](EditSettings& s) {
@@ -160,7 +161,7 @@ TEST(NumberFieldCheck, ShownDecimalsAndGroupingOfTheDisplay) {
         s.number.decimal_show = 1;
     });
     EXPECT_EQ(raised.state().text, "5,000");
-    EXPECT_EQ(raised.Paint().display, "5,000 Kč");
+    EXPECT_EQ(raised.Paint().display, "5,000 Kč"_cz);
 
     EditBehavior left = Field(TypeEdit::teFloat, "-123456", [](EditSettings& s) {
         s.number.right_alignment = false;
@@ -177,10 +178,12 @@ TEST(NumberFieldCheck, SignMessages) {
         const char* message;
     };
     const Case cases[] = {
-        {NumberArea::naOnlyPositive, "0", "Zadání je pouze pro kladná čísla.\n0,00 nevyhovuje."},
-        {NumberArea::naOnlyNegative, "0", "Zadání je pouze pro záporná čísla.\n0,00 nevyhovuje."},
-        {NumberArea::naOnlyNegative, "7,5", "Zadání je pouze pro záporná čísla.\n7,50 nevyhovuje."},
-        {NumberArea::naNegative, "5", "Zadání platí pro záporná čísla.\n5,00 nevyhovuje."},
+        {NumberArea::naOnlyPositive, "0", "Zadání je pouze pro kladná čísla.\n0,00 nevyhovuje."_cz},
+        {NumberArea::naOnlyNegative, "0",
+         "Zadání je pouze pro záporná čísla.\n0,00 nevyhovuje."_cz},
+        {NumberArea::naOnlyNegative, "7,5",
+         "Zadání je pouze pro záporná čísla.\n7,50 nevyhovuje."_cz},
+        {NumberArea::naNegative, "5", "Zadání platí pro záporná čísla.\n5,00 nevyhovuje."_cz},
     };
     for (const Case& c : cases) {
         EditSettings s;
@@ -238,22 +241,23 @@ TEST(NumberFieldCheck, RangeMessagesNameTheBoundInShortForm) {
     EXPECT_EQ(low.text, "2,5");
     EXPECT_EQ(exit_with(25000, c100, "100,01", true).text, "100");
     // Kept as text, it is checked against them.
-    EXPECT_EQ(exit_with(25000, c100, "2", false).message, "Minimální číselná hodnota je \"2,5\"");
+    EXPECT_EQ(exit_with(25000, c100, "2", false).message,
+              "Minimální číselná hodnota je \"2,5\""_cz);
     EXPECT_EQ(exit_with(25000, c100, "100,01", false).message,
-              "Maximální číselná hodnota je \"100\"");
+              "Maximální číselná hodnota je \"100\""_cz);
     EXPECT_EQ(exit_with(25000, c100, "100", false).message, std::nullopt);
     // No bounds: a negative number passes unchecked.
     EXPECT_EQ(exit_with(0, 0, "-99999", true).message, std::nullopt);
     // Only a negative minimum: zero is the maximum, and no clamp reaches it.
-    EXPECT_EQ(exit_with(-c100, 0, "0,5", true).message, "Maximální číselná hodnota je \"0\"");
+    EXPECT_EQ(exit_with(-c100, 0, "0,5", true).message, "Maximální číselná hodnota je \"0\""_cz);
     EXPECT_EQ(exit_with(-c100, 0, "-100,5", false).message,
-              "Minimální číselná hodnota je \"-100\"");
+              "Minimální číselná hodnota je \"-100\""_cz);
     // Only a positive maximum: zero is the minimum, and no minus can be typed.
     Exited plus = exit_with(0, 50 * kCurrencyUnit, "-3", false);
     EXPECT_EQ(plus.message, std::nullopt);
     EXPECT_EQ(plus.text, "3,00");
     EXPECT_EQ(exit_with(0, 50 * kCurrencyUnit, "51", false).message,
-              "Maximální číselná hodnota je \"50\"");
+              "Maximální číselná hodnota je \"50\""_cz);
 }
 
 TEST(NumberFieldCheck, EnglishSeparatorOnExit) {
@@ -294,7 +298,7 @@ TEST(NumberFieldCheck, AmountTooLargeForTheValueIsReportedNotZeroed) {
     EnterAtEnd(e);
     Type(e, "12345678901234567890");
     ExitResult r = e.Exit(Env());
-    EXPECT_EQ(r.message, "Zadaná číselná hodnota \"12345678901234567890\" není číslo !");
+    EXPECT_EQ(r.message, "Zadaná číselná hodnota \"12345678901234567890\" není číslo !"_cz);
     EXPECT_TRUE(r.refocus);
     EXPECT_EQ(e.state().text, "1234567890123456789");
     EXPECT_EQ(e.state().value, 0);

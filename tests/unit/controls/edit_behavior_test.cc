@@ -5,6 +5,7 @@
 #include <random>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 
 namespace zerkon::edit {
 namespace {
@@ -177,16 +178,16 @@ TEST(EditCase, UpperLowerAndProperCase) {
     EditSettings s;
     s.case_mode = CaseMode::cmProperCase;
     EditBehavior e = Loaded(s);
-    Type(e, "jan novák", Czech());
-    EXPECT_EQ(e.state().text, "Jan Novák");
+    Type(e, "jan novák"_cz, Czech());
+    EXPECT_EQ(e.state().text, "Jan Novák"_cz);
     e.settings().case_mode = CaseMode::cmUpperCase;
     e.state().text.clear();
     e.state().sel_start = 0;
-    Type(e, "čap", Czech());
-    EXPECT_EQ(e.state().text, "ČAP");
+    Type(e, "čap"_cz, Czech());
+    EXPECT_EQ(e.state().text, "ČAP"_cz);
     e.settings().case_mode = CaseMode::cmLowerCase;
-    Type(e, "ŘÍ", Czech());
-    EXPECT_EQ(e.state().text, "ČAPří");
+    Type(e, "ŘÍ"_cz, Czech());
+    EXPECT_EQ(e.state().text, "ČAPří"_cz);
 }
 
 TEST(EditStringFilter, RefusesOutsideTheFilterButPassesControls) {
@@ -230,7 +231,7 @@ TEST(EditRequired, EmptyRequiredFieldKeepsFocus) {
     EditBehavior e = Loaded(s);
     e.Enter(false, Czech());
     ExitResult r = e.Exit(Czech());
-    EXPECT_EQ(r.message, "Zadání položky je povinné !");
+    EXPECT_EQ(r.message, "Zadání položky je povinné !"_cz);
     EXPECT_TRUE(r.refocus);
     EXPECT_FALSE(r.fire_on_exit);
     e.state().text = "x";
@@ -318,7 +319,7 @@ TEST(EditNumberExit, ConvertsToValueAndRewritesText) {
     EXPECT_FALSE(e.Exit(Czech()).message.has_value());
     EXPECT_EQ(e.state().value, 125000);
     EXPECT_EQ(e.state().text, "12,5");
-    EXPECT_EQ(e.Paint().display, "12,5 Kč");
+    EXPECT_EQ(e.Paint().display, "12,5 Kč"_cz);
 
     EditBehavior minus = Currency();
     Type(minus, "-", Czech());
@@ -366,7 +367,7 @@ TEST(EditNumberExit, ValidationErrorRestoresTheUndoCopy) {
     e.state().sel_length = 2;
     Type(e, "5", Czech());
     ExitResult r = e.Exit(Czech());
-    EXPECT_EQ(r.message, "Maximální číselná hodnota je \"0\"");
+    EXPECT_EQ(r.message, "Maximální číselná hodnota je \"0\""_cz);
     EXPECT_TRUE(r.refocus);
     EXPECT_TRUE(r.fire_on_exit);
     EXPECT_EQ(e.state().text, "-3");
@@ -391,7 +392,7 @@ TEST(EditNumberExit, PastedNonsenseIsReportedNotKept) {
     EditBehavior e = Currency();
     e.state().text = "abc";
     ExitResult r = e.Exit(Czech());
-    EXPECT_EQ(r.message, "Zadaná číselná hodnota \"abc\" není číslo !");
+    EXPECT_EQ(r.message, "Zadaná číselná hodnota \"abc\" není číslo !"_cz);
     EXPECT_EQ(e.state().text, "");
 }
 
@@ -649,7 +650,7 @@ TEST(EditPaint, NumbersAreDrawnByTheControlOnlyWithoutFocus) {
     e.state().text = "1234567,5";
     PaintPlan plan = e.Paint();
     EXPECT_TRUE(plan.custom);
-    EXPECT_EQ(plan.display, "1 234 567,5 Kč");
+    EXPECT_EQ(plan.display, "1 234 567,5 Kč"_cz);
     EXPECT_EQ(plan.alignment, PaintAlignment::Right);
     e.Enter(false, Czech());
     EXPECT_FALSE(e.Paint().custom);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/cp1250_literal.h"
+
 namespace zerkon::edit {
 namespace {
 
@@ -41,22 +43,23 @@ TEST(FormatNumberDisplay, GroupsFromTheRightWithTheSignInTheFirstGroup) {
 
 TEST(NumberDisplayText, AddsTheCurrencyAsPlaced) {
     TNumberEdit n;
-    EXPECT_EQ(NumberDisplayText(TypeEdit::teCurrency, n, "1234567,5", ','), "1 234 567,5 Kč");
-    EXPECT_EQ(NumberDisplayText(TypeEdit::teCurrency, n, "-123,45", ','), "- 123,45 Kč");
+    EXPECT_EQ(NumberDisplayText(TypeEdit::teCurrency, n, "1234567,5", ','), "1 234 567,5 Kč"_cz);
+    EXPECT_EQ(NumberDisplayText(TypeEdit::teCurrency, n, "-123,45", ','), "- 123,45 Kč"_cz);
     EXPECT_EQ(NumberDisplayText(TypeEdit::teCurrency, n, "", ','), "");
     EXPECT_EQ(NumberDisplayText(TypeEdit::teFloat, n, "1234,5", ','), "1 234,5");
     EXPECT_EQ(NumberDisplayText(TypeEdit::teInteger, n, "1234", ','), "1 234");
     n.curr_position = CurrencyPos::ncCurr_Left;
-    EXPECT_EQ(NumberDisplayText(TypeEdit::teCurrency, n, "5", ','), "Kč 5");
+    EXPECT_EQ(NumberDisplayText(TypeEdit::teCurrency, n, "5", ','), "Kč 5"_cz);
     n.curr_position = CurrencyPos::ncCurrRight;
-    EXPECT_EQ(NumberDisplayText(TypeEdit::teCurrency, n, "5", ','), "5Kč");
+    EXPECT_EQ(NumberDisplayText(TypeEdit::teCurrency, n, "5", ','), "5Kč"_cz);
     n.curr_position = CurrencyPos::ncCurrLeft;
-    EXPECT_EQ(NumberDisplayText(TypeEdit::teCurrency, n, "5", ','), "Kč5");
+    EXPECT_EQ(NumberDisplayText(TypeEdit::teCurrency, n, "5", ','), "Kč5"_cz);
     n.curr_text_show = false;
     EXPECT_EQ(NumberDisplayText(TypeEdit::teCurrency, n, "5", ','), "5");
     TNumberEdit ungrouped;
     ungrouped.number_count = 0;
-    EXPECT_EQ(NumberDisplayText(TypeEdit::teCurrency, ungrouped, "1234,567", ','), "1234,567 Kč");
+    EXPECT_EQ(NumberDisplayText(TypeEdit::teCurrency, ungrouped, "1234,567", ','),
+              "1234,567 Kč"_cz);
 }
 
 TEST(NumberAllowedChars, FollowSignRulesAndType) {
@@ -88,7 +91,7 @@ TEST(LoadNumberText, CleansOrClears) {
     CharSet integer = NumberAllowedChars(TypeEdit::teInteger, n);
     EXPECT_EQ(LoadNumberText(TypeEdit::teInteger, n, "12,7", ',', integer), "12");
     EXPECT_EQ(LoadNumberText(TypeEdit::teCurrency, n, "12.5", ',', cur), "12,50");
-    EXPECT_EQ(LoadNumberText(TypeEdit::teCurrency, n, "1 234,5 Kč", ',', cur), "1234,50");
+    EXPECT_EQ(LoadNumberText(TypeEdit::teCurrency, n, "1 234,5 Kč"_cz, ',', cur), "1234,50");
     EXPECT_EQ(LoadNumberText(TypeEdit::teCurrency, n, "abc", ',', cur), "");
     EXPECT_EQ(LoadNumberText(TypeEdit::teInteger, n, "-", ',', integer), "");
     EXPECT_EQ(LoadNumberText(TypeEdit::teFloat, n, "3,25", '.', cur), "3.25");
@@ -138,30 +141,32 @@ TEST(ValidateNumberText, MessagesWithTheirExactTexts) {
     CharSet all = NumberAllowedChars(TypeEdit::teCurrency, n);
     EXPECT_EQ(ValidateNumberText(n, "-5,00", all, ',', '\xA0'), std::nullopt);
     EXPECT_EQ(ValidateNumberText(n, "", all, ',', '\xA0'),
-              "Zadaná číselná hodnota \"\" není číslo !");
+              "Zadaná číselná hodnota \"\" není číslo !"_cz);
 
     n.number_area = NumberArea::naOnlyPositive;
     EXPECT_EQ(ValidateNumberText(n, "0,00", all, ',', '\xA0'),
-              "Zadání je pouze pro kladná čísla.\n0,00 nevyhovuje.");
+              "Zadání je pouze pro kladná čísla.\n0,00 nevyhovuje."_cz);
     n.number_area = NumberArea::naPositive;
     EXPECT_EQ(ValidateNumberText(n, "0,00", all, ',', '\xA0'), std::nullopt);
     EXPECT_EQ(ValidateNumberText(n, "-1234,5", all, ',', '\xA0'),
-              "Zadání platí pro kladná čísla.\n-1 234,50 nevyhovuje.");
+              "Zadání platí pro kladná čísla.\n-1 234,50 nevyhovuje."_cz);
     n.number_area = NumberArea::naOnlyNegative;
     EXPECT_EQ(ValidateNumberText(n, "0", all, ',', '\xA0'),
-              "Zadání je pouze pro záporná čísla.\n0,00 nevyhovuje.");
+              "Zadání je pouze pro záporná čísla.\n0,00 nevyhovuje."_cz);
     n.number_area = NumberArea::naNegative;
     EXPECT_EQ(ValidateNumberText(n, "1,005", all, ',', '\xA0'),
-              "Zadání platí pro záporná čísla.\n1,01 nevyhovuje.");
+              "Zadání platí pro záporná čísla.\n1,01 nevyhovuje."_cz);
 
     n.number_area = NumberArea::naUnspecified;
     n.value_min = -100 * kCurrencyUnit;
-    EXPECT_EQ(ValidateNumberText(n, "5", all, ',', '\xA0'), "Maximální číselná hodnota je \"0\"");
+    EXPECT_EQ(ValidateNumberText(n, "5", all, ',', '\xA0'),
+              "Maximální číselná hodnota je \"0\""_cz);
     n.value_min = 15000;
     n.value_max = 1000000;
-    EXPECT_EQ(ValidateNumberText(n, "1", all, ',', '\xA0'), "Minimální číselná hodnota je \"1,5\"");
+    EXPECT_EQ(ValidateNumberText(n, "1", all, ',', '\xA0'),
+              "Minimální číselná hodnota je \"1,5\""_cz);
     EXPECT_EQ(ValidateNumberText(n, "100,01", all, ',', '\xA0'),
-              "Maximální číselná hodnota je \"100\"");
+              "Maximální číselná hodnota je \"100\""_cz);
     EXPECT_EQ(ValidateNumberText(n, "100", all, ',', '\xA0'), std::nullopt);
 }
 

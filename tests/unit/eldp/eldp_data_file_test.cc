@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/cp1250_literal.h"
 #include "eldp_test_support.h"
 
 namespace zerkon {
@@ -25,12 +26,12 @@ TEST(GetAttrValue, MatchesKeysInAnyCaseAndKeepsTheValuesCase) {
     EXPECT_EQ(GetAttrValue("<e prijmeni=\"van Dyk\"", "Prijmeni"), "van Dyk");
     // Czech letters before the key are upper-cased too; the value comes
     // from the original text at the same place.
-    EXPECT_EQ(GetAttrValue("<e Jmeno=\"šárka\" Prijmeni=\"Čížková\"", "prijmeni"), "Čížková");
+    EXPECT_EQ(GetAttrValue("<e Jmeno=\"šárka\" Prijmeni=\"Čížková\""_cz, "prijmeni"), "Čížková"_cz);
 }
 
 TEST(GetAttrValue, TakesTheFirstOccurrenceAndTheTextUpToTheNextQuote) {
     EXPECT_EQ(GetAttrValue(" rok=\"2009\" rok=\"2010\"", "rok"), "2009");
-    EXPECT_EQ(GetAttrValue(" Ulice=\"  Dlouhá  \"", "Ulice"), "  Dlouhá  ");
+    EXPECT_EQ(GetAttrValue(" Ulice=\"  Dlouhá  \""_cz, "Ulice"), "  Dlouhá  "_cz);
     EXPECT_EQ(GetAttrValue(" NazOrg=\"A &amp; B\"", "NazOrg"), "A &amp; B");
 }
 
@@ -122,23 +123,23 @@ TEST(IniEldp, JoinsTheLinesWithNothingBetweenThem) {
     // "Jmeno" opens a line after one that ends without a space: once joined
     // it has no space in front and is not found; "rok" opens the file.
     WriteBytes(folder.path() / "data.txt",
-               "rok=\"2009\" Prijmeni=\"Novák\"\r\nJmeno=\"Jan\"\r\n Titul=\"Ing.\"\n"
-               " NazevOSSZ=\"Okresní správa sociálního zabezpečení\"\r\n");
+               "rok=\"2009\" Prijmeni=\"Novák\"\r\nJmeno=\"Jan\"\r\n Titul=\"Ing.\"\n"_cz
+               " NazevOSSZ=\"Okresní správa sociálního zabezpečení\"\r\n"_cz);
     EldpRecord record;
     IniEldp(folder.text() + "data.txt", record);
     EXPECT_EQ(record.year, "2009");
-    EXPECT_EQ(record.surname, "Novák");
+    EXPECT_EQ(record.surname, "Novák"_cz);
     EXPECT_EQ(record.first_name, "");
     EXPECT_EQ(record.title, "Ing.");
     // Longer than the form's field allows; loaded whole all the same.
-    EXPECT_EQ(record.office_name, "Okresní správa sociálního zabezpečení");
+    EXPECT_EQ(record.office_name, "Okresní správa sociálního zabezpečení"_cz);
 }
 
 TEST(IniEldp, AMissingFileEmptiesTheTextFieldsAndKeepsTheMarks) {
     ScratchFolder folder;
     EldpRecord record;
     IniEldp(TextFromPath(EldpData("novak.txt")), record);
-    ASSERT_EQ(record.surname, " Nováková ");
+    ASSERT_EQ(record.surname, " Nováková "_cz);
     ASSERT_TRUE(record.rows[0].months[0]);
 
     IniEldp(folder.text() + "missing.txt", record);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "common/cp1250_literal.h"
 #include "eldp/eldp_data_file.h"
 #include "eldp_test_support.h"
 #include "shell/install_paths.h"
@@ -74,8 +75,8 @@ TEST_F(EldpOutputTest, BothPrintButtonsHandTheSameDataRecordToTheEngine) {
     EXPECT_EQ(Press(kEldpOriginalTag).status, EldpOutputStatus::kPrinted);
     ASSERT_EQ(printed_.size(), 2u);
     EXPECT_EQ(printed_[0].front(), "[ExtProgram]ZERKON pro RALwin");
-    EXPECT_EQ(printed_[0][1], "[Sestava]Podklady pro ELDP 2009 (tisk včetně rámečků)");
-    EXPECT_EQ(printed_[1][1], "[Sestava]ELDP 2009 na originální tiskopis");
+    EXPECT_EQ(printed_[0][1], "[Sestava]Podklady pro ELDP 2009 (tisk včetně rámečků)"_cz);
+    EXPECT_EQ(printed_[1][1], "[Sestava]ELDP 2009 na originální tiskopis"_cz);
 
     std::string data;
     for (const std::string& line : DataArea(printed_[0])) data += line + "\r\n";

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "common/cp1250_literal.h"
 #include "eldp/eldp_data_file.h"
 #include "eldp/eldp_export.h"
 #include "eldp_test_support.h"
@@ -74,7 +75,7 @@ TEST(FillAttributes, FillsEachNameOnceInTheGivenOrder) {
 }
 
 TEST(FillAttributes, WritesValuesTrimmedAsUtf8WithXmlEntities) {
-    EXPECT_EQ(FillAttributes("<x a=\"\"/>", {{"a", "  Kůň  "}}), "<x a=\"K\xC5\xAF\xC5\x88\"/>");
+    EXPECT_EQ(FillAttributes("<x a=\"\"/>", {{"a", "  Kůň  "_cz}}), "<x a=\"K\xC5\xAF\xC5\x88\"/>");
     EXPECT_EQ(FillAttributes("<x a=\"\"/>", {{"a", "\"A\" & <B>"}}),
               "<x a=\"&quot;A&quot; &amp; &lt;B&gt;\"/>");
     // A value that looks like an attribute cannot fill a later one.
@@ -147,8 +148,8 @@ TEST_F(EldpXmlExport, MatchesTheGoldenFiles) {
     ASSERT_EQ(boxes_.shown.size(), 2u);
     const std::string written =
         TextFromPath(PathFromText(payroll_.base_text() + "\\xml-manualne\\eldp09.xml"));
-    EXPECT_EQ(boxes_.shown[1].text, "Program ZERKON uložil data do " + written);
-    EXPECT_EQ(boxes_.shown[1].caption, "Uložení datové věty XML");
+    EXPECT_EQ(boxes_.shown[1].text, "Program ZERKON uložil data do "_cz + written);
+    EXPECT_EQ(boxes_.shown[1].caption, "Uložení datové věty XML"_cz);
     EXPECT_EQ(boxes_.shown[1].icon, MessageIcon::Warning);
 }
 
@@ -204,9 +205,9 @@ TEST_F(EldpXmlExport, WritesAnImpossibleOrUnfinishedDateAsAnEmptyValue) {
 TEST_F(EldpXmlExport, KeepsAClientValueWithASeparatorByteOnItsLine) {
     // Ň, ć and Ç end in the byte 0x87 in UTF-8.
     EldpRecord record;
-    record.surname = "ŇOVÁK";
-    record.street = "Sećanje Çelik";
-    record.birth_place = "TŘEBOŇ";
+    record.surname = "ŇOVÁK"_cz;
+    record.street = "Sećanje Çelik"_cz;
+    record.birth_place = "TŘEBOŇ"_cz;
     const std::vector<std::string> lines = ExportLines(record);
     ASSERT_EQ(lines.size(), 13u);
     EXPECT_EQ(lines[4], "      <name sur=\"\xC5\x87OV\xC3\x81K\" fir=\"\" tit=\"\"/>");
@@ -272,8 +273,8 @@ TEST_F(EldpXmlExport, TellsAndWritesNothingWithoutTheMarkerFile) {
     EldpRecord record;
     EXPECT_EQ(Export(record).status, EldpXmlStatus::kMarkerFileMissing);
     ASSERT_EQ(boxes_.shown.size(), 1u);
-    EXPECT_EQ(boxes_.shown[0].text, "Program ZERKON nemůže najít data eldp09.xml");
-    EXPECT_EQ(boxes_.shown[0].caption, "Datová věty XML");
+    EXPECT_EQ(boxes_.shown[0].text, "Program ZERKON nemůže najít data eldp09.xml"_cz);
+    EXPECT_EQ(boxes_.shown[0].caption, "Datová věty XML"_cz);
     EXPECT_EQ(boxes_.shown[0].icon, MessageIcon::Warning);
     EXPECT_FALSE(std::filesystem::exists(payroll_.base() / "xml-manualne"));
 }

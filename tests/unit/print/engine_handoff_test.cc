@@ -4,6 +4,7 @@
 
 #include <deque>
 
+#include "common/cp1250_literal.h"
 #include "common/file_helpers.h"
 #include "fake_message_boxes.h"
 #include "print/print_request.h"
@@ -109,8 +110,8 @@ class HandOffTest : public ::testing::Test {
 
     static constexpr std::string_view kMessages =
         "[NoCreateDir]\r\n\x87"
-        "Adresář\r\nNelze vytvořit %1\r\n"
-        "[NeniOlbrix_V]\r\n\x87Spuštění %1\r\nNelze spustit %2\r\n";
+        "Adresář\r\nNelze vytvořit %1\r\n"_cz
+        "[NeniOlbrix_V]\r\n\x87Spuštění %1\r\nNelze spustit %2\r\n"_cz;
     ScratchFolder scratch;
     std::string engine_folder = EngineFolderText();
     FakeWindows windows;
@@ -204,10 +205,10 @@ TEST_F(HandOffTest, TwoBankPrintsInOneSecondShareTheJobFile) {
     windows.running = true;
     std::filesystem::create_directories(PathFromText(engine_folder + "\\vrex\\"));
     auto hand_off = MakeHandOff();
-    hand_off.PrintBankJob({"první"});
-    hand_off.PrintBankJob({"druhý"});
+    hand_off.PrintBankJob({"první"_cz});
+    hand_off.PrintBankJob({"druhý"_cz});
     EXPECT_EQ(ScratchFolder::Read(engine_folder + "\\vrex\\GPC-2009-03-07(14-05-09).vrex"),
-              "druhý\r\n");
+              "druhý\r\n"_cz);
 }
 
 TEST_F(HandOffTest, EldpPrintWithoutRegisteredEngineShowsEngineMissing) {
@@ -215,8 +216,8 @@ TEST_F(HandOffTest, EldpPrintWithoutRegisteredEngineShowsEngineMissing) {
     MakeHandOff().PrintEldpJob({"a"});
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text,
-              "Tiskový manažer Olbrix není pravděpodobně nainstalovaný.\r\n"
-              "Proveďte instalaci programu Olbrix.");
+              "Tiskový manažer Olbrix není pravděpodobně nainstalovaný.\r\n"_cz
+              "Proveďte instalaci programu Olbrix."_cz);
     EXPECT_EQ(boxes.shown[0].caption, "Program \"Olbrix\" nelze spustit.");
     EXPECT_EQ(boxes.shown[0].buttons, MessageButtons::OkCancel);
     EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Warning);
@@ -227,10 +228,11 @@ TEST_F(HandOffTest, EldpPrintWithoutRegisteredEngineShowsEngineMissing) {
 TEST_F(HandOffTest, EldpPrintCreatesTheJobFolderAndHandsTheJobOver) {
     windows.running = true;
     MakeHandOff().PrintEldpJob({"[ExtProgram]ZERKON pro RALwin"});
-    EXPECT_EQ(ScratchFolder::Read(engine_folder + "\\vrex\\Podklady pro ELDP - ruční zadání.vrex"),
-              "[ExtProgram]ZERKON pro RALwin\r\n");
+    EXPECT_EQ(
+        ScratchFolder::Read(engine_folder + "\\vrex\\Podklady pro ELDP - ruční zadání.vrex"_cz),
+        "[ExtProgram]ZERKON pro RALwin\r\n");
     const PrintRequestFields request = SentRequest();
-    EXPECT_EQ(request.job_file_name, "Podklady pro ELDP - ruční zadání.vrex");
+    EXPECT_EQ(request.job_file_name, "Podklady pro ELDP - ruční zadání.vrex"_cz);
     EXPECT_EQ(request.program_name, "ZERKON pro RALwin");
     EXPECT_EQ(feedback.waited, 0);
     EXPECT_TRUE(boxes.shown.empty());
@@ -243,8 +245,8 @@ TEST_F(HandOffTest, EldpPrintWhenTheJobFolderCannotBeCreatedEndsTheProgram) {
     engine_folder = folder + "\\Olbrix";
     MakeHandOff().PrintEldpJob({"a"});
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, "Nelze vytvořit " + engine_folder + "\\vrex\\");
-    EXPECT_EQ(boxes.shown[0].caption, "Adresář");
+    EXPECT_EQ(boxes.shown[0].text, "Nelze vytvořit "_cz + engine_folder + "\\vrex\\");
+    EXPECT_EQ(boxes.shown[0].caption, "Adresář"_cz);
     EXPECT_EQ(boxes.shown[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(quits, 1);
     EXPECT_TRUE(windows.sent.empty());
@@ -255,7 +257,7 @@ TEST_F(HandOffTest, EldpEngineThatCannotBeStartedIsReportedAndTheRequestStillSen
     MakeHandOff().PrintEldpJob({"a"});
     ASSERT_EQ(starter.command_lines.size(), 1u);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].caption, "Spuštění Olbrix");
+    EXPECT_EQ(boxes.shown[0].caption, "Spuštění Olbrix"_cz);
     EXPECT_EQ(boxes.shown[0].text, "Nelze spustit " + engine_folder + "\\Olbrix.exe");
     EXPECT_EQ(boxes.shown[0].buttons, MessageButtons::OkCancel);
     EXPECT_EQ(feedback.events, (Lines{"busy", "wait 1000", "arrow"}));

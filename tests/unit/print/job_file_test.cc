@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "common/cp1250_literal.h"
 #include "common/file_helpers.h"
 #include "fake_message_boxes.h"
 #include "scratch_folder.h"
@@ -44,15 +45,15 @@ TEST(JobFileTest, EldpJobFindsItsTemplateThroughTheMenuFile) {
 }
 
 TEST(JobFileTest, EldpJobWithoutMenuEntryAppendsNothing) {
-    Lines job{"před"};
+    Lines job{"před"_cz};
     FakeMessageBoxes boxes;
     EXPECT_FALSE(BeginEldpJob(DataFolder("eldp"), "Neznamy", job, boxes));
-    EXPECT_EQ(job, Lines{"před"});
+    EXPECT_EQ(job, Lines{"před"_cz});
     EXPECT_TRUE(boxes.shown.empty());
 
     ScratchFolder empty;
     EXPECT_FALSE(BeginEldpJob(empty.Text(), "ELDP09tisk", job, boxes));
-    EXPECT_EQ(job, Lines{"před"});
+    EXPECT_EQ(job, Lines{"před"_cz});
     ASSERT_EQ(boxes.shown.size(), 1u);  // the missing menu file, reported once
     EXPECT_NE(boxes.shown[0].text.find("menucall.src"), std::string::npos);
 }
@@ -75,7 +76,7 @@ TEST(JobFileTest, ShippedBankTemplatesDescribeBothTables) {
 TEST(CopyTemplateSectionTest, MarkerInsideALongerLineStartsTheFirstSectionOnly) {
     ScratchFolder scratch;
     const std::string file = scratch.Write(
-        "t.src", "úvod\r\nxx#vypis#yy\r\nA\r\n\r\nB\r\n#jiny#\r\nC\r\n#VYPIS#\r\nD\r\n");
+        "t.src", "úvod\r\nxx#vypis#yy\r\nA\r\n\r\nB\r\n#jiny#\r\nC\r\n#VYPIS#\r\nD\r\n"_cz);
     Lines job;
     EXPECT_TRUE(CopyTemplateSection(file, "Vypis", job));
     EXPECT_EQ(job, (Lines{"A", "B"}));

@@ -6,6 +6,8 @@
 #include <iterator>
 #include <vector>
 
+#include "common/cp1250_literal.h"
+
 namespace zerkon {
 namespace {
 
@@ -51,7 +53,7 @@ TEST(PrintRequestTest, EveryOffsetOfABankRequest) {
 TEST(PrintRequestTest, LongTextsAreCutToTheirFields) {
     const std::string folder = "C:\\" + std::string(200, 'f') + "\\vrex\\";
     const std::string name = std::string(150, 'n') + ".vrex";
-    const std::string program = "ZERKON pro RALwin a něco navíc";
+    const std::string program = "ZERKON pro RALwin a něco navíc"_cz;
     const PrintRequest request = BuildPrintRequest({0, 0, name, folder, program});
     EXPECT_EQ(request,
               Expected(0, 0, name.substr(0, 100), folder.substr(0, 128), program.substr(0, 20)));
@@ -65,7 +67,7 @@ TEST(PrintRequestTest, LongTextsAreCutToTheirFields) {
 }
 
 TEST(PrintRequestTest, EldpRequestWithCzechNameReadsBack) {
-    const PrintRequestFields fields{7, 9, "Podklady pro ELDP - ruční zadání.vrex",
+    const PrintRequestFields fields{7, 9, "Podklady pro ELDP - ruční zadání.vrex"_cz,
                                     "Z:\\tmp\\Olbrix\\vrex\\", "ZERKON pro RALwin"};
     const PrintRequest request = BuildPrintRequest(fields);
     EXPECT_EQ(request,
@@ -81,12 +83,12 @@ TEST(PrintRequestTest, EldpRequestWithCzechNameReadsBack) {
 // Laid out by hand, independently of the code: an ELDP request whose job folder
 // (Czech letters, 148 characters) is cut to 128.
 TEST(PrintRequestTest, EldpRequestMatchesTheHandMadeRecord) {
-    std::string folder = "C:\\Účetní data\\";
-    for (int i = 0; i < 16; ++i) folder += "Přílohy\\";
+    std::string folder = "C:\\Účetní data\\"_cz;
+    for (int i = 0; i < 16; ++i) folder += "Přílohy\\"_cz;
     folder += "vrex\\";
     const PrintRequest request =
-        BuildPrintRequest({0x00010234, 0x000A0B0C, "Podklady pro ELDP - ruční zadání.vrex", folder,
-                           "ZERKON pro RALwin"});
+        BuildPrintRequest({0x00010234, 0x000A0B0C, "Podklady pro ELDP - ruční zadání.vrex"_cz,
+                           folder, "ZERKON pro RALwin"});
     std::ifstream in(std::string(ZERKON_TEST_DATA) + "/print/eldp_request.bin", std::ios::binary);
     const std::vector<std::uint8_t> golden{std::istreambuf_iterator<char>(in),
                                            std::istreambuf_iterator<char>()};

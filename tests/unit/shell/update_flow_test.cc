@@ -7,6 +7,8 @@
 #include <map>
 #include <set>
 
+#include "common/cp1250_literal.h"
+
 namespace zerkon {
 namespace {
 
@@ -187,11 +189,11 @@ TEST_F(UpdateFlowTest, NotInstalledShowsCannotStartAndStops) {
     registry_.zuta_folder = "";
     Run();
     ASSERT_EQ(boxes_.shown.size(), 1u);
-    EXPECT_EQ(boxes_.shown[0].caption, "Spojení s internetem?");
+    EXPECT_EQ(boxes_.shown[0].caption, "Spojení s internetem?"_cz);
     EXPECT_EQ(boxes_.shown[0].text,
               "Program \"Zuta\" nelze spustit.\r\n\r\n"
-              "Program pro komunikaci s Zuta pravděpodobně není nainstalovaný.\r\n"
-              "Proveďte opětovnou instalaci programu.");
+              "Program pro komunikaci s Zuta pravděpodobně není nainstalovaný.\r\n"_cz
+              "Proveďte opětovnou instalaci programu."_cz);
     EXPECT_TRUE(starter_.started.empty());
     EXPECT_TRUE(windows_.sent.empty());
 }
@@ -200,7 +202,7 @@ TEST_F(UpdateFlowTest, Windows95AsksFirstAndNoStops) {
     boxes_.answer = MessageResult::No;
     Run({4, 0});
     ASSERT_EQ(boxes_.shown.size(), 1u);
-    EXPECT_EQ(boxes_.shown[0].caption, "Pro Windows 95 nelze použít");
+    EXPECT_EQ(boxes_.shown[0].caption, "Pro Windows 95 nelze použít"_cz);
     EXPECT_TRUE(starter_.started.empty());
     EXPECT_TRUE(windows_.sent.empty());
     EXPECT_FALSE(fs::exists(root_ / "prog" / "stahovani"));
@@ -224,9 +226,9 @@ TEST_F(UpdateFlowTest, DownloadFolderThatCannotBeCreatedIsNamed) {
     download_folder_ = Folder("blocker") + "/stahovani";
     Run();
     ASSERT_FALSE(boxes_.shown.empty());
-    EXPECT_EQ(boxes_.shown.back().caption, "Nelze založit adresář");
+    EXPECT_EQ(boxes_.shown.back().caption, "Nelze založit adresář"_cz);
     EXPECT_EQ(boxes_.shown.back().text,
-              "Cesta pro uložení dat: \"" + download_folder_ + "\" nelze vytvořit.");
+              "Cesta pro uložení dat: \""_cz + download_folder_ + "\" nelze vytvořit."_cz);
     EXPECT_TRUE(starter_.started.empty());
 }
 
@@ -254,7 +256,7 @@ TEST_F(UpdateFlowTest, FailedStartShowsBoxAndRequestGoesNowhere) {
     starter_.succeed = false;
     Run();
     ASSERT_EQ(boxes_.shown.size(), 1u);
-    EXPECT_EQ(boxes_.shown[0].caption, "Spojení s internetem?");
+    EXPECT_EQ(boxes_.shown[0].caption, "Spojení s internetem?"_cz);
     ASSERT_EQ(windows_.sent.size(), 1u);
     EXPECT_EQ(windows_.sent[0].first, 0u);
 }
