@@ -21,7 +21,7 @@
 #ifdef _WIN32
 #include <windows.h>
 
-#include "shell/install_paths.h"
+#include "shell/program_context.h"
 #include "shell/maker_settings.h"
 #endif
 

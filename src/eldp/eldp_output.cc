@@ -5,7 +5,6 @@
 #include "eldp/eldp_print_data.h"
 #include "print/job_file.h"
 #include "shell/data_file_lookup.h"
-#include "shell/install_paths.h"
 
 namespace zerkon {
 namespace {
@@ -58,8 +57,9 @@ std::string LookUpPrintDocument(const std::string& source_folder, int tag, Messa
 EldpOutcome RunEldpOutput(int tag, EldpRecord& record, EldpOutputServices& services) {
     const bool xml = tag == kEldpXmlTag;
     EldpOutcome outcome;
-    outcome.folders = ResolveEldpFolders(services.read_payroll_folder(), services.program_folder);
-    SourceFolder = outcome.folders.source_folder;
+    outcome.folders =
+        ResolveEldpFolders(services.read_payroll_folder(), services.context.program_folder);
+    services.context.UsePayrollTemplates(outcome.folders.source_folder);
     try {
         outcome.print_document =
             LookUpPrintDocument(outcome.folders.source_folder, tag, services.boxes);

@@ -12,6 +12,7 @@
 #include "eldp/eldp_folders.h"
 #include "eldp/eldp_record.h"
 #include "eldp/eldp_xml.h"
+#include "shell/program_context.h"
 
 namespace zerkon {
 
@@ -33,8 +34,9 @@ struct EldpOutputServices {
     // The payroll program's registered "InstallPath" (empty when it is not
     // installed); read at every press.
     std::function<std::string()> read_payroll_folder;
-    // This program's folder, with a trailing backslash.
-    std::string program_folder;
+    // The run's folders: the program's own folder is the fallback of the payroll program's,
+    // and the template folder becomes the payroll program's for every output.
+    ProgramContext& context;
     RegionalSettings regional;
     MessageBoxes& boxes;
     // The program-wide export list; it keeps the last export's record.

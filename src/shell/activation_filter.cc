@@ -2,11 +2,15 @@
 
 namespace zerkon {
 
-bool ActivationFilter::WindowActivated(bool active) {
-    bool switched_in = application_switch_;
-    application_switch_ = false;
-    if (!active || in_handler_) return false;
-    if (activated_once_ && switched_in) return false;
+bool ActivationFilter::WindowActivated(const ActivationChange& change) {
+    if (!change.active) {
+        // Minimising is no leaving: the next activation restores the window.
+        left_program_from_here_ = !change.other_window_in_program && !change.minimised;
+        return false;
+    }
+    const bool switched_back = !change.other_window_in_program && left_program_from_here_;
+    left_program_from_here_ = false;
+    if (in_handler_ || (activated_once_ && switched_back)) return false;
     activated_once_ = true;
     in_handler_ = true;
     return true;

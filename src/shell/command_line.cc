@@ -2,9 +2,6 @@
 
 namespace zerkon {
 
-std::string EldpDataFile;
-bool EldpFromCommandLine = false;
-
 std::vector<std::string> SplitCommandLine(std::string_view command_line) {
     std::vector<std::string> arguments;
     size_t i = 0;

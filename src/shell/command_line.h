@@ -23,8 +23,4 @@ std::vector<std::string> SplitCommandLine(std::string_view command_line);
 // when either is missing or ")" comes first; the last such argument decides.
 EldpSwitch ParseEldpSwitch(const std::vector<std::string>& arguments);
 
-// Shared with the ELDP form; set at every activation of the main window.
-extern std::string EldpDataFile;
-extern bool EldpFromCommandLine;
-
 }  // namespace zerkon

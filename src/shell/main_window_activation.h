@@ -1,13 +1,13 @@
 #pragma once
 // What the main window does each time it becomes active: its caption with the program's
-// version, the shared folders, and the command line read again.
+// version, the program's context renewed (folders, the command line read again).
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/cp1250_literal.h"
-#include "shell/command_line.h"
+#include "shell/program_context.h"
 
 namespace zerkon {
 
@@ -16,9 +16,8 @@ inline constexpr std::string_view kMainCaptionPrefix = " Zerkon - užitečný po
 
 struct MainWindowActivation {
     std::string caption;
-    std::string program_folder;
-    std::string source_folder;
-    EldpSwitch eldp;
+    // Replaces the main window's context: the template folder is the program's own again.
+    ProgramContext context;
     // True in ELDP mode: the main window minimises itself and opens the ELDP form.
     bool open_eldp_minimised = false;
 };
@@ -29,9 +28,5 @@ struct MainWindowActivation {
 MainWindowActivation ActivateMainWindow(std::string_view file_version,
                                         std::string_view program_path,
                                         const std::vector<std::string>& arguments);
-
-// Stores the result in the shared variables (ProgramFolder, SourceFolder, EldpDataFile,
-// EldpFromCommandLine).
-void PublishActivation(const MainWindowActivation& activation);
 
 }  // namespace zerkon

@@ -26,7 +26,6 @@
 #include "print/engine_handoff.h"
 #include "print/job_file.h"
 #include "shell/file_message.h"
-#include "shell/install_paths.h"
 #include "shell/maker_settings.h"
 #include "ui/m_memo.h"
 #include "ui/speed_button.h"
@@ -95,10 +94,11 @@ class RealBankDecoders : public BankDecoders {
 // print engine hand-off, the request naming the main window.
 class ProgramHandOff : public BankJobHandOff {
   public:
-    ProgramHandOff(HWND main_window, HWND window) : main_window_(main_window), boxes_(window) {}
+    ProgramHandOff(HWND main_window, HWND window, const ProgramContext& context)
+        : main_window_(main_window), boxes_(window), context_(context) {}
     void BeginBankJob(std::string_view section, BankTextLines& job_lines) override {
-        CheckReadable(PathFromText(SourceFolder + std::string(kBankTemplateFile)));
-        zerkon::BeginBankJob(SourceFolder, section, job_lines);
+        CheckReadable(PathFromText(context_.source_folder + std::string(kBankTemplateFile)));
+        zerkon::BeginBankJob(context_.source_folder, section, job_lines);
     }
     void PrintBankJob(const BankTextLines& job_lines) override {
         PrintEngineHandOff engine(PrintEngineServices{
@@ -111,9 +111,9 @@ class ProgramHandOff : public BankJobHandOff {
             .boxes = boxes_,
             .feedback = SystemUiFeedback(),
             .clock = SystemClock(),
-            .program_folder = ProgramFolder,
+            .program_folder = context_.program_folder,
             .own_window = reinterpret_cast<WindowHandle>(main_window_),
-            .message_file = ShippedMessageFile(ProgramFolder),
+            .message_file = ShippedMessageFile(context_.program_folder),
             .request_quit = [] { PostQuitMessage(0); },
         });
         engine.PrintBankJob(job_lines);
@@ -122,12 +122,13 @@ class ProgramHandOff : public BankJobHandOff {
   private:
     HWND main_window_;
     Win32MessageBoxes boxes_;
+    const ProgramContext& context_;
 };
 
 class TFormBanka : public WindowBase, public BankPreviewView {
   public:
-    TFormBanka(HWND owner, int mode)
-        : owner_(owner), mode_(mode), decoders_(UserRegionalSettings()) {}
+    TFormBanka(HWND owner, int mode, const ProgramContext& context)
+        : owner_(owner), mode_(mode), context_(context), decoders_(UserRegionalSettings()) {}
     bool Create();
 
     // BankPreviewView
@@ -155,6 +156,7 @@ class TFormBanka : public WindowBase, public BankPreviewView {
 
     HWND owner_;
     int mode_;
+    const ProgramContext& context_;
     RealBankDecoders decoders_;
     std::unique_ptr<ProgramHandOff> hand_off_;
     HWND print_ = nullptr;
@@ -252,7 +254,7 @@ void TFormBanka::CreateControls() {
     }
 
     dialog_ = std::make_unique<Win32FileOpenDialog>(hwnd_);
-    hand_off_ = std::make_unique<ProgramHandOff>(owner_, hwnd_);
+    hand_off_ = std::make_unique<ProgramHandOff>(owner_, hwnd_, context_);
     flow_ = std::make_unique<BankPreviewFlow>(mode_, *dialog_, decoders_, *hand_off_, *this);
 }
 
@@ -298,8 +300,8 @@ LRESULT TFormBanka::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 }  // namespace
 
-void ShowBankPreview(HWND owner, int mode) {
-    TFormBanka form(owner, mode);
+void ShowBankPreview(HWND owner, int mode, const ProgramContext& context) {
+    TFormBanka form(owner, mode, context);
     if (form.Create()) RunModal(form.hwnd(), owner);
 }
 

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "shell/program_context.h"
+
 namespace zerkon {
 
 // Control ids, also used by the end-to-end tests.
@@ -21,6 +23,6 @@ inline constexpr wchar_t kBankWindowClass[] = L"TFormBanka";
 
 // Opens the window modally over `owner` (the main window) in format `mode`
 // and returns when it has closed; nothing of it survives.
-void ShowBankPreview(HWND owner, int mode);
+void ShowBankPreview(HWND owner, int mode, const ProgramContext& context);
 
 }  // namespace zerkon

@@ -15,7 +15,6 @@
 #include "platform/window_messenger.h"
 #include "shell/command_line.h"
 #include "shell/info_text.h"
-#include "shell/install_paths.h"
 #include "shell/main_window_activation.h"
 #include "shell/maker_settings.h"
 #include "shell/update_flow.h"
@@ -128,11 +127,8 @@ void TFormZerkon::CreateControls() {
 
 LRESULT TFormZerkon::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-        case WM_ACTIVATEAPP:
-            if (wparam) activation_filter_.ApplicationActivated();
-            break;
         case WM_ACTIVATE:
-            OnActivate(wparam);
+            OnActivate(wparam, lparam);
             return 0;
         case WM_COMMAND:
             if (HIWORD(wparam) == BN_CLICKED) OnCommand(LOWORD(wparam));
@@ -156,8 +152,16 @@ LRESULT TFormZerkon::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 // FormActivate runs as ActivationFilter decides.
-void TFormZerkon::OnActivate(WPARAM wparam) {
-    if (!activation_filter_.WindowActivated(LOWORD(wparam) != WA_INACTIVE)) return;
+void TFormZerkon::OnActivate(WPARAM wparam, LPARAM lparam) {
+    const HWND other = reinterpret_cast<HWND>(lparam);
+    DWORD other_process = 0;
+    if (other) GetWindowThreadProcessId(other, &other_process);
+    const ActivationChange change{
+        .active = LOWORD(wparam) != WA_INACTIVE,
+        .other_window_in_program = other_process == GetCurrentProcessId(),
+        .minimised = HIWORD(wparam) != 0,
+    };
+    if (!activation_filter_.WindowActivated(change)) return;
     FormActivate();
     activation_filter_.HandlerDone();
 }
@@ -198,7 +202,7 @@ void TFormZerkon::FormActivate() {
     MainWindowActivation activation =
         ActivateMainWindow(XFileVersion1.GetVersionInfo("FileVersion"), ProgramPath(), arguments);
     SetText(hwnd_, activation.caption);
-    PublishActivation(activation);
+    context_ = activation.context;
     if (activation.open_eldp_minimised) {
         ShowWindow(hwnd_, SW_MINIMIZE);
         // Opened once the activation message is done: a modal window must not run its loop
@@ -209,7 +213,7 @@ void TFormZerkon::FormActivate() {
 
 // The bank preview window in format mode `tag` (1 KPC, 2 GPC, 3 Geminy).
 void TFormZerkon::sbBankaClick(int tag) {
-    ShowBankPreview(hwnd_, tag);
+    ShowBankPreview(hwnd_, tag, context_);
 }
 
 // The ELDP form, modal; it reads EldpDataFile/EldpFromCommandLine itself.
@@ -237,11 +241,11 @@ void TFormZerkon::sbUpgradeClick() {
         [](std::string_view class_name) { CloseWindowByClass(class_name); },
         [](WindowHandle window) { BringWindowToForeground(reinterpret_cast<HWND>(window)); },
         RunningWindowsVersion(),
-        ProgramFolder,
+        context_.program_folder,
     };
     RunUpdateFlow(
         MainWindowUpdateInputs(frame.left, frame.top, XFileVersion1.GetVersionInfo("FileVersion"),
-                               ProgramFolder, reinterpret_cast<WindowHandle>(hwnd_)),
+                               context_.program_folder, reinterpret_cast<WindowHandle>(hwnd_)),
         services);
 }
 
@@ -250,7 +254,7 @@ void TFormZerkon::SpeedButton1Click() {
     const std::string payroll_folder =
         ReadMakerSetting(SystemRegistry(), kRalSubKey, "", kInstallPathValue);
     ShowTextWindow(hwnd_, 0, 0, kInformationCaption,
-                   InformationText(payroll_folder, ProgramFolder));
+                   InformationText(payroll_folder, context_.program_folder));
 }
 
 void TFormZerkon::sbExitClick() {

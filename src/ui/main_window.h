@@ -10,6 +10,7 @@
 
 #include "controls/file_version.h"
 #include "shell/activation_filter.h"
+#include "shell/program_context.h"
 #include "ui/window_base.h"
 
 namespace zerkon {
@@ -23,7 +24,7 @@ class TFormZerkon : public WindowBase {
   private:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     void CreateControls();
-    void OnActivate(WPARAM wparam);
+    void OnActivate(WPARAM wparam, LPARAM lparam);
     void OnCommand(int id);
 
     void FormActivate();
@@ -37,6 +38,8 @@ class TFormZerkon : public WindowBase {
     TXFileVersion XFileVersion1;
     HICON exit_glyph_ = nullptr;
     ActivationFilter activation_filter_;
+    // The run's folders and start-up request, renewed at every activation.
+    ProgramContext context_;
 };
 
 }  // namespace zerkon

@@ -7,7 +7,6 @@
 #include "common/cp1250_literal.h"
 #include "eldp/eldp_data_file.h"
 #include "eldp_test_support.h"
-#include "shell/install_paths.h"
 
 namespace zerkon {
 namespace {
@@ -43,7 +42,7 @@ class EldpOutputTest : public ::testing::Test {
     EldpOutputTest()
         : services_{
               .read_payroll_folder = [this] { return payroll_folder_; },
-              .program_folder = "C:\\Zerkon\\",
+              .context = context_,
               .regional = RegionalSettings::Czech(),
               .boxes = boxes_,
               .export_list = export_list_,
@@ -62,6 +61,7 @@ class EldpOutputTest : public ::testing::Test {
     }
 
     PayrollInstallation payroll_;
+    ProgramContext context_ = ProgramContext::ForRun("C:\\Zerkon\\zerkon.exe", {});
     std::string payroll_folder_ = payroll_.base_text();
     RecordingBoxes boxes_;
     EldpExportList export_list_;
@@ -83,7 +83,7 @@ TEST_F(EldpOutputTest, BothPrintButtonsHandTheSameDataRecordToTheEngine) {
     EXPECT_EQ(data, ReadBytes(EldpData("novak_print.txt")));
     EXPECT_EQ(DataArea(printed_[0]), DataArea(printed_[1]));
     EXPECT_TRUE(boxes_.shown.empty());
-    EXPECT_EQ(SourceFolder, payroll_folder_ + "\\SOURCERAL\\");
+    EXPECT_EQ(context_.source_folder, payroll_folder_ + "\\SOURCERAL\\");
 }
 
 TEST_F(EldpOutputTest, APrintWithoutItsDocumentEntryDoesNothing) {
@@ -145,7 +145,7 @@ TEST_F(EldpOutputTest, ABrokenMenuEntryStopsOnlyThePrint) {
 
 TEST_F(EldpOutputTest, WithoutARegisteredPayrollProgramItLooksBelowItsOwnFolder) {
     payroll_folder_ = "";
-    services_.program_folder = payroll_.base_text() + "\\";
+    context_.program_folder = payroll_.base_text() + "\\";
     EXPECT_EQ(Press(kEldpWorksheetTag).status, EldpOutputStatus::kPrinted);
     const EldpOutcome xml = Press(kEldpXmlTag);
     EXPECT_EQ(xml.folders.source_folder, payroll_.base_text() + "\\SOURCERAL\\");

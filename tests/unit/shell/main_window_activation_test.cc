@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/install_paths.h"
 
 namespace zerkon {
 namespace {
@@ -17,30 +16,29 @@ TEST(MainWindowActivation, CaptionIsFixedTextFollowedDirectlyByVersion) {
 
 TEST(MainWindowActivation, FoldersFollowTheExecutable) {
     auto activation = ActivateMainWindow("1", "C:\\Program Files\\Zerkon\\zerkon.exe", {});
-    EXPECT_EQ(activation.program_folder, "C:\\Program Files\\Zerkon\\");
-    EXPECT_EQ(activation.source_folder, "C:\\Program Files\\Zerkon\\sourceZERKON\\");
+    EXPECT_EQ(activation.context.program_folder, "C:\\Program Files\\Zerkon\\");
+    EXPECT_EQ(activation.context.source_folder, "C:\\Program Files\\Zerkon\\sourceZERKON\\");
     EXPECT_EQ(FolderOf("Z:/work/build/zerkon.exe"), "Z:/work/build\\");
     EXPECT_EQ(FolderOf("zerkon.exe"), "");
 }
 
-TEST(MainWindowActivation, EldpSwitchMinimisesAndIsPublished) {
+TEST(MainWindowActivation, EldpSwitchMinimisesAndTheNextActivationRestoresTheTemplates) {
     auto normal = ActivateMainWindow("1", "C:\\P\\z.exe", {"z", "/eldp(C:\\x.txt)"});
     EXPECT_FALSE(normal.open_eldp_minimised);
+    EXPECT_FALSE(normal.context.eldp.from_command_line);
 
     auto eldp = ActivateMainWindow("1", "C:\\P\\z.exe", {"z", "/ELDP(C:\\x\\data.txt)"});
     EXPECT_TRUE(eldp.open_eldp_minimised);
-    PublishActivation(eldp);
-    EXPECT_EQ(EldpDataFile, "C:\\x\\data.txt");
-    EXPECT_TRUE(EldpFromCommandLine);
-    EXPECT_EQ(ProgramFolder, "C:\\P\\");
-    EXPECT_EQ(SourceFolder, "C:\\P\\sourceZERKON\\");
+    ProgramContext context = eldp.context;
+    EXPECT_EQ(context.eldp.data_file, "C:\\x\\data.txt");
+    EXPECT_TRUE(context.eldp.from_command_line);
 
-    // A later activation without the switch clears it again and restores SourceFolder.
-    SourceFolder = "C:\\RAL\\SOURCERAL\\";
-    PublishActivation(normal);
-    EXPECT_EQ(EldpDataFile, "");
-    EXPECT_FALSE(EldpFromCommandLine);
-    EXPECT_EQ(SourceFolder, "C:\\P\\sourceZERKON\\");
+    // An ELDP output reads the payroll program's templates until the next activation.
+    context.UsePayrollTemplates("C:\\RAL\\SOURCERAL\\");
+    EXPECT_EQ(context.source_folder, "C:\\RAL\\SOURCERAL\\");
+    context = ActivateMainWindow("1", "C:\\P\\z.exe", {"z"}).context;
+    EXPECT_EQ(context.source_folder, "C:\\P\\sourceZERKON\\");
+    EXPECT_FALSE(context.eldp.from_command_line);
 }
 
 }  // namespace

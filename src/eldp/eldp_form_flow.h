@@ -1,0 +1,60 @@
+#pragma once
+// What the ELDP entry form does, step by step: loading the payroll program's data file into the
+// fields, the three output buttons and "Zpět". The window supplies its controls through
+// EldpFormView; everything else comes in through the output services.
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "eldp/eldp_output.h"
+#include "eldp/eldp_record.h"
+
+namespace zerkon {
+
+// The window's caption: this text followed directly by the program's file version.
+std::string EldpFormCaption(std::string_view file_version);
+
+// The form's controls.
+class EldpFormView {
+  public:
+    virtual ~EldpFormView() = default;
+    // The record as the controls hold it now (texts as shown, marks as checked).
+    virtual EldpRecord ReadRecord() = 0;
+    // Puts the record's texts and marks into the controls.
+    virtual void ShowRecord(const EldpRecord& record) = 0;
+    // Moves the keyboard focus to the year field; the field that had it finishes its editing
+    // (a half-typed date is revised) before this returns.
+    virtual void FocusYear() = 0;
+    // The title's hint: which file the data came from.
+    virtual void ShowDataFileHint(std::string_view path) = 0;
+    // "Opětovné načtení dat" becomes visible.
+    virtual void ShowReloadButton() = 0;
+};
+
+class EldpFormFlow {
+  public:
+    // end_program posts the quit message to the main window.
+    EldpFormFlow(EldpFormView& view, EldpOutputServices& services,
+                 std::function<void()> end_program);
+
+    // The form was created: in ELDP mode the data file is loaded at once.
+    void Opened();
+    // sbReloadClick: the data file is read again. Typed texts are overwritten (emptied when
+    // their key is missing); month boxes keep their marks.
+    void Reload();
+    // sbTiskClick for the button with this Tag (28150, 29150 print, 22150 XML).
+    EldpOutcome Output(int tag);
+    // sbExitClick: in ELDP mode the whole program ends once the form has closed. The caller
+    // closes the form afterwards.
+    void Back();
+
+  private:
+    void ReportOutcome(const EldpOutcome& outcome);
+
+    EldpFormView& view_;
+    EldpOutputServices& services_;
+    std::function<void()> end_program_;
+};
+
+}  // namespace zerkon
