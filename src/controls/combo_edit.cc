@@ -59,8 +59,8 @@ std::string ComboTextOnLoad(const TComboBoxEdit& combo) {
 }
 
 ComboKeyDownResult ComboKeyDown(const TComboBoxEdit& combo, int virtual_key, bool shift) {
-    if (virtual_key == mask_vk::kInsert && shift) return {true, false};
-    bool erase = virtual_key == mask_vk::kBack || virtual_key == mask_vk::kDelete;
+    if (virtual_key == vk::kInsert && shift) return {true, false};
+    bool erase = virtual_key == vk::kBack || virtual_key == vk::kDelete;
     if (erase && !combo.OffDelKey) return {true, true};
     return {false, false};
 }

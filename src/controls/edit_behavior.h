@@ -13,6 +13,7 @@
 #include "common/cp1250_literal.h"
 #include "controls/combo_edit.h"
 #include "controls/edit_types.h"
+#include "controls/focus_target.h"
 #include "controls/mask_edit.h"
 #include "controls/number_edit.h"
 #include "controls/string_edit.h"
@@ -30,10 +31,10 @@ struct EditSettings {
     TComboBoxEdit combo_box;
     bool auto_select = false;
     CursorEndField cursor_end_field = CursorEndField::cfEnd;
-    Colour color_on_disabled = kClBtnFace;
-    Colour color_on_focus = kLightYellow;
+    ControlColour color_on_disabled = kClBtnFace;
+    ControlColour color_on_focus = kColourLightYellow;
     bool color_on_focus_active = true;
-    Colour color_edit_on_butt = kClInfoBk;
+    ControlColour color_edit_on_butt = kClInfoBk;
     bool color_edit_on_butt_active = false;
     bool required = false;
     bool required_monitoring = true;
@@ -54,12 +55,6 @@ struct EditSettings {
 };
 
 // The explicit navigation targets (FocusControl) as the window sees them now.
-struct FocusTargetState {
-    bool assigned = false;
-    bool enabled = false;
-    bool visible = false;
-    bool usable() const { return assigned && enabled && visible; }
-};
 enum class FocusSlot { Down = 0, PgDown = 1, PgUp = 2, Up = 3 };
 
 struct EditEnvironment {
@@ -82,8 +77,8 @@ struct EditState {
     bool focused = false;
     bool read_only = false;
     bool loading = false;  // the window layout is being read
-    Colour colour = kClWindow;
-    Colour normal_colour = kClWindow;
+    ControlColour colour = kClWindow;
+    ControlColour normal_colour = kClWindow;
     PaintAlignment paint_alignment = PaintAlignment::Left;
     // Undo copy, taken before each character typed into a number or masked
     // field; the saved caret also serves cfPosition.
@@ -138,7 +133,7 @@ struct PaintPlan {
     bool custom = false;  // the control draws the display text itself
     std::string display;  // with the password character applied
     PaintAlignment alignment = PaintAlignment::Left;
-    Colour colour = kClWindow;
+    ControlColour colour = kClWindow;
     bool gray_text = false;
 };
 

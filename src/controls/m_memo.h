@@ -4,39 +4,16 @@
 // does. The window class feeds key and focus events in through a MemoHost and
 // applies what comes back; nothing here knows about windows.
 
-#include <cstdint>
 #include <string>
+
+#include "controls/control_colours.h"
+#include "controls/focus_target.h"
+#include "controls/virtual_keys.h"
 
 namespace zerkon {
 
-// A colour as the window layouts store it: an RGB value (0x00BBGGRR), or a
-// system colour index with the top byte set (resolved by the window layer).
-using ControlColour = std::uint32_t;
-inline constexpr ControlColour kSystemColourFlag = 0xFF000000;
-inline constexpr ControlColour kClWindow = kSystemColourFlag | 5;    // COLOR_WINDOW
-inline constexpr ControlColour kClBtnFace = kSystemColourFlag | 15;  // COLOR_BTNFACE
-// Light yellow, the background of every focused data-entry control.
-inline constexpr ControlColour kColourLightYellow = 10092543;  // RGB(255, 255, 153)
-
-// Virtual key codes the controls react to (the values are the Windows ones).
-namespace vk {
-inline constexpr int kTab = 0x09;
-inline constexpr int kReturn = 0x0D;
-inline constexpr int kControl = 0x11;
-inline constexpr int kUp = 0x26;
-inline constexpr int kDown = 0x28;
-}  // namespace vk
-
 // Which explicit navigation target a focus move aims at first.
 enum class FocusTarget { Up, Down };
-
-// Where a navigation target stands; a target that is not all three is passed
-// over in favour of the tab order.
-struct FocusTargetState {
-    bool assigned = false;
-    bool enabled = false;
-    bool visible = false;
-};
 
 // What the memo's behaviour needs of the real control.
 class MemoHost {

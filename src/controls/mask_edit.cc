@@ -298,9 +298,9 @@ MaskTypeResult MaskTypeCharacter(const TMaskSpecEdit& mask_settings, const MaskE
 
 MaskKeyDownResult MaskKeyDown(const TMaskSpecEdit& mask_settings, const MaskEditText& edit,
                               int virtual_key, bool shift) {
-    if (virtual_key == mask_vk::kInsert && shift) return {true, edit};
-    if (virtual_key != mask_vk::kBack && virtual_key != mask_vk::kDelete) return {false, edit};
-    bool backspace = virtual_key == mask_vk::kBack;
+    if (virtual_key == vk::kInsert && shift) return {true, edit};
+    if (virtual_key != vk::kBack && virtual_key != vk::kDelete) return {false, edit};
+    bool backspace = virtual_key == vk::kBack;
     Pattern pattern(mask_settings.Mask);
     Working w = Prepare(mask_settings.Mask, edit);
     if (pattern.fixed()) {

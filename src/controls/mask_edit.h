@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 
+#include "controls/virtual_keys.h"
 #include "platform/clock.h"
 
 namespace zerkon {
@@ -147,13 +148,6 @@ struct MaskTypeResult {
 // filter set does not hold (a set that was never built holds nothing).
 MaskTypeResult MaskTypeCharacter(const TMaskSpecEdit& mask_settings, const MaskEditText& edit,
                                  char ch);
-
-// Virtual key codes of the keys masked and pick-list fields handle.
-namespace mask_vk {
-inline constexpr int kBack = 0x08;
-inline constexpr int kInsert = 0x2D;
-inline constexpr int kDelete = 0x2E;
-}  // namespace mask_vk
 
 struct MaskKeyDownResult {
     // True for Shift+Insert (no pasting by keyboard), Backspace and Delete:

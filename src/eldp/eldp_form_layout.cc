@@ -171,7 +171,7 @@ edit::EditSettings EditSettingsFor(const EldpField& field) {
     edit::EditSettings settings;
     settings.auto_select = field.auto_select;
     settings.cursor_end_field = edit::CursorEndField::cfEnd;
-    settings.color_on_focus = edit::kLightYellow;
+    settings.color_on_focus = kColourLightYellow;
     settings.key_enter = true;
     settings.key_down_up = true;
     settings.required = false;

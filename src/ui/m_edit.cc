@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
+#include "platform/win32/message_boxes_win32.h"
 #include "platform/win32/user_regional_settings.h"
 #include "platform/win32/wide_text.h"
 
@@ -10,19 +12,28 @@ namespace zerkon {
 
 namespace {
 
-PickListPopupFn g_pick_list_popup = nullptr;
-
 // Posted to a field whose exit found an error: shows the message and takes
 // the focus back once the focus change that caused the exit is over.
 constexpr UINT kReportExit = WM_APP + 0x2E0;
 
-// While one field reports its exit error and takes focus back, the fields
-// that focus passes through on the way are not checked: their entry was no
-// choice of the user, and their own errors would answer each other forever.
-bool g_reporting = false;
+// While one field of a window reports its exit error and takes focus back, the
+// fields that focus passes through on the way are not checked: their entry was
+// no choice of the user, and their own errors would answer each other forever.
+// The mark is the window's own, on its top-level window.
+constexpr wchar_t kReportingProperty[] = L"Zerkon.EditReporting";
 
-// "Upozornění", the caption of the warning box.
-constexpr wchar_t kWarningCaption[] = L"Upozorn\u011Bn\u00ED";
+bool Reporting(HWND field) {
+    return GetPropW(GetAncestor(field, GA_ROOT), kReportingProperty) != nullptr;
+}
+
+void SetReporting(HWND field, bool reporting) {
+    HWND root = GetAncestor(field, GA_ROOT);
+    if (reporting) {
+        SetPropW(root, kReportingProperty, reinterpret_cast<HANDLE>(1));
+    } else {
+        RemovePropW(root, kReportingProperty);
+    }
+}
 
 char SystemUpper(char c) {
     wchar_t w[2] = {static_cast<wchar_t>(Cp1250ToUnicode(static_cast<unsigned char>(c))), 0};
@@ -36,7 +47,7 @@ char SystemLower(char c) {
     return UnicodeToCp1250(w[0]);
 }
 
-edit::FocusTargetState TargetState(HWND target) {
+FocusTargetState TargetState(HWND target) {
     if (!target || !IsWindow(target)) return {};
     return {true, IsWindowEnabled(target) != FALSE, IsWindowVisible(target) != FALSE};
 }
@@ -50,10 +61,6 @@ HWND TabRoot(HWND field) {
         root = GetParent(root);
     }
     return root;
-}
-
-COLORREF Rgb(edit::Colour colour) {
-    return ColourBrush::Resolve(colour);
 }
 
 bool ChangesText(UINT message) {
@@ -73,31 +80,14 @@ bool ChangesText(UINT message) {
     }
 }
 
+edit::ShiftState CurrentShiftState() {
+    return {GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0};
+}
+
 }  // namespace
 
-void SetPickListPopup(PickListPopupFn popup) {
-    g_pick_list_popup = popup;
-}
-PickListPopupFn GetPickListPopup() {
-    return g_pick_list_popup;
-}
-
-POINT LabelOrigin(const RECT& edit, SIZE label, LabelPosition position, int spacing) {
-    const int height = edit.bottom - edit.top;
-    switch (position) {
-        case LabelPosition::lpBelow:
-            return {edit.left, edit.bottom + spacing};
-        case LabelPosition::lpLeft:
-            return {edit.left - label.cx - spacing, edit.top + (height - label.cy) / 2};
-        case LabelPosition::lpRight:
-            return {edit.right + spacing, edit.top + (height - label.cy) / 2};
-        case LabelPosition::lpAbove:
-            break;
-    }
-    return {edit.left, edit.top - label.cy - spacing};
-}
-
-TMEdit::TMEdit(HWND parent, const EditOptions& options) : behavior_(options.settings) {
+TMEdit::TMEdit(HWND parent, const EditOptions& options)
+    : pick_list_popup_(options.pick_list_popup), behavior_(options.settings) {
     DWORD style = WS_CHILD | WS_CLIPCHILDREN | ES_AUTOHSCROLL;
     if (options.visible) style |= WS_VISIBLE;
     if (options.tab_stop) style |= WS_TABSTOP;
@@ -105,18 +95,14 @@ TMEdit::TMEdit(HWND parent, const EditOptions& options) : behavior_(options.sett
     if (options.read_only) style |= ES_READONLY;
     if (options.password_char) style |= ES_PASSWORD;
     const std::wstring text = Wide(options.text);
-    hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(), style, options.left,
-                            options.top, options.width, options.height, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(options.id)),
-                            GetModuleHandleW(nullptr), nullptr);
+    Subclass(CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(), style, options.left,
+                             options.top, options.width, options.height, parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(options.id)),
+                             GetModuleHandleW(nullptr), nullptr));
     HFONT font = options.font ? options.font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (options.max_length > 0) SendMessageW(hwnd_, EM_LIMITTEXT, options.max_length, 0);
-    if (options.password_char) SendMessageW(hwnd_, EM_SETPASSWORDCHAR, options.password_char, 0);
-    Attach(hwnd_);
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    original_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TMEdit::Proc)));
+    if (options.max_length > 0) Standard(EM_LIMITTEXT, options.max_length, 0);
+    if (options.password_char) Standard(EM_SETPASSWORDCHAR, options.password_char, 0);
 
     edit::EditSettings& s = behavior_.settings();
     s.max_length = options.max_length;
@@ -135,13 +121,8 @@ TMEdit::TMEdit(HWND parent, const EditOptions& options) : behavior_(options.sett
 }
 
 TMEdit::~TMEdit() {
-    if (report_pending_) g_reporting = false;
-    if (IsWindow(hwnd_)) {
-        if (button_) DestroyWindow(button_);
-        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        RemovePropW(hwnd_, L"ZerkonColouredControl");
-    }
+    if (report_pending_) SetReporting(hwnd_, false);
+    if (button_ && IsWindow(button_)) DestroyWindow(button_);
 }
 
 edit::EditEnvironment TMEdit::Environment() const {
@@ -172,7 +153,7 @@ std::string TMEdit::Text() const {
 
 void TMEdit::WriteText(const std::string& text) {
     const std::wstring wide = Wide(text);
-    CallWindowProcW(original_, hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    Standard(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 // The EDIT holds the truth for text and selection between events.
@@ -181,8 +162,7 @@ void TMEdit::ReadEdit() {
     st.text = Text();
     DWORD start = 0;
     DWORD end = 0;
-    CallWindowProcW(original_, hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                    reinterpret_cast<LPARAM>(&end));
+    Standard(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     st.sel_start = static_cast<int>(start);
     st.sel_length = static_cast<int>(end - start);
     st.enabled = IsWindowEnabled(hwnd_) != FALSE;
@@ -191,8 +171,8 @@ void TMEdit::ReadEdit() {
 void TMEdit::WriteEdit() {
     const edit::EditState& st = behavior_.state();
     if (Text() != st.text) WriteText(st.text);
-    CallWindowProcW(original_, hwnd_, EM_SETSEL, st.sel_start, st.sel_start + st.sel_length);
-    CallWindowProcW(original_, hwnd_, EM_SETREADONLY, st.read_only, 0);
+    Standard(EM_SETSEL, st.sel_start, st.sel_start + st.sel_length);
+    Standard(EM_SETREADONLY, st.read_only, 0);
     CheckTextChange();
 }
 
@@ -222,7 +202,7 @@ void TMEdit::SetValue(edit::Currency value) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void TMEdit::SetColor(edit::Colour colour) {
+void TMEdit::SetColor(ControlColour colour) {
     behavior_.state().colour = colour;
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
@@ -247,98 +227,6 @@ void TMEdit::SetVersion(const std::string&) {
 
 void TMEdit::Focus() {
     SetFocus(hwnd_);
-}
-
-void TMEdit::SetButtonVisible(bool visible) {
-    behavior_.settings().button_visible = visible;
-    if (visible && !button_) {
-        const std::wstring caption = Wide(behavior_.settings().button_caption);
-        button_ = CreateWindowExW(0, L"BUTTON", caption.c_str(),
-                                  WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_FLAT, 0, 0, 0, 0,
-                                  hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(button_, WM_SETFONT, SendMessageW(hwnd_, WM_GETFONT, 0, 0), FALSE);
-    } else if (!visible && button_) {
-        DestroyWindow(button_);
-        button_ = nullptr;
-    }
-    LayoutButton();
-}
-
-void TMEdit::SetButtonWidth(int width) {
-    if (!button_) return;  // without the button the width stays as it was
-    RECT r;
-    GetWindowRect(hwnd_, &r);
-    int w = edit::ClampButtonWidth(width, r.right - r.left);
-    behavior_.settings().button_width = w;
-    CallWindowProcW(original_, hwnd_, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELONG(0, w + 2));
-    LayoutButton();
-}
-
-HFONT TMEdit::ButtonFont() const {
-    HWND owner = button_ ? button_ : hwnd_;
-    return reinterpret_cast<HFONT>(SendMessageW(owner, WM_GETFONT, 0, 0));
-}
-
-void TMEdit::SetButtonFont(HFONT font) {
-    SendMessageW(button_ ? button_ : hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-}
-
-void TMEdit::SetButtonCaption(const std::string& caption) {
-    behavior_.settings().button_caption = caption;
-    if (button_) SetWindowTextW(button_, Wide(caption).c_str());
-}
-
-void TMEdit::LayoutButton() {
-    RECT r;
-    GetWindowRect(hwnd_, &r);
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    const int button_width = button_ ? behavior_.settings().button_width : 0;
-    edit::SideButtonLayout layout = edit::LayoutSideButton(width, height, button_width, true);
-    if (button_) {
-        const edit::EditRect& b = layout.button;
-        MoveWindow(button_, b.left, b.top, b.right - b.left, b.bottom - b.top, TRUE);
-        // A single-line EDIT may ignore the formatting rectangle; the margin
-        // keeps the text from under the button all the same.
-        CallWindowProcW(original_, hwnd_, EM_SETMARGINS, EC_RIGHTMARGIN,
-                        MAKELONG(0, button_width + 2));
-    } else {
-        CallWindowProcW(original_, hwnd_, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELONG(0, 0));
-    }
-    RECT format{layout.format.left, layout.format.top, layout.format.right, layout.format.bottom};
-    CallWindowProcW(original_, hwnd_, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&format));
-}
-
-void TMEdit::ClickButton() {
-    ReadEdit();
-    if (behavior_.ButtonClickTakesFocus() && GetFocus() != hwnd_) SetFocus(hwnd_);
-    ReadEdit();
-    edit::ButtonClickStart start = behavior_.BeginButtonClick();
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    if (start.open_pick_list) {
-        PickListResult result;
-        if (g_pick_list_popup) {
-            const edit::EditSettings& s = behavior_.settings();
-            PickListRequest request;
-            request.field = hwnd_;
-            request.items = s.combo_box.Items;
-            request.current_text = behavior_.state().text;
-            request.drop_down_count = start.drop_down_count;
-            request.sorted = s.combo_box.Sorted;
-            request.close_if_mouse_leave = s.combo_box.CloseIfMouseLeave;
-            request.font = reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0));
-            result = g_pick_list_popup(request);
-        }
-        ReadEdit();
-        behavior_.PickListClosed(result.accepted, result.value);
-        WriteEdit();
-    }
-    if (on_click_button) {
-        on_click_button(*this);
-        InvalidateRect(hwnd_, nullptr, TRUE);
-    }
-    behavior_.EndButtonClick();
-    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void TMEdit::MoveFocus(edit::FocusMove move) {
@@ -366,185 +254,58 @@ void TMEdit::MoveFocus(edit::FocusMove move) {
     if (target && target != hwnd_) SetFocus(target);
 }
 
+void TMEdit::ShowWarning(const std::string& message) {
+    if (on_error) {
+        on_error(*this, message);
+        return;
+    }
+    Win32MessageBoxes boxes(GetAncestor(hwnd_, GA_ROOT));
+    boxes.Show(message, "Upozornění"_cz, MessageIcon::Warning, MessageButtons::Ok);
+}
+
 void TMEdit::ReportExit() {
     report_pending_ = false;
     std::string message = std::move(pending_message_);
     pending_message_.clear();
     // Focus goes back first, so that the message box hands it back to this
     // field when it closes.
+    returning_after_report_ = true;
     SetFocus(hwnd_);
-    if (!message.empty()) {
-        if (on_error) {
-            on_error(*this, message);
-        } else {
-            const std::wstring text = Wide(message);
-            MessageBoxW(GetAncestor(hwnd_, GA_ROOT), text.c_str(), kWarningCaption,
-                        MB_OK | MB_ICONWARNING);
-        }
-    }
+    if (!message.empty()) ShowWarning(message);
     if (GetFocus() != hwnd_) SetFocus(hwnd_);
-    g_reporting = false;
+    returning_after_report_ = false;
+    SetReporting(hwnd_, false);
     if (pending_on_exit_) {
         pending_on_exit_ = false;
         if (on_exit) on_exit(*this);
     }
 }
 
-void TMEdit::CustomPaint(const edit::PaintPlan& plan, HDC print_dc) {
-    PAINTSTRUCT ps;
-    HDC dc = print_dc ? print_dc : BeginPaint(hwnd_, &ps);
-    RECT client;
-    GetClientRect(hwnd_, &client);
-    HBRUSH brush = CreateSolidBrush(Rgb(plan.colour));
-    FillRect(dc, &client, brush);
-    DeleteObject(brush);
-    HFONT font = reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0));
-    HGDIOBJ old_font = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-    SetTextColor(dc, GetSysColor(plan.gray_text ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT));
-    SetBkMode(dc, TRANSPARENT);
-    const std::wstring text = Wide(plan.display);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    // A 3D single border: one pixel down, and the edit's own left margin.
-    const int top = 1;
-    const int left_margin = LOWORD(CallWindowProcW(original_, hwnd_, EM_GETMARGINS, 0, 0));
-    const int left = top + left_margin;
-    const int width = client.right - client.left;
-    int x = left;
-    if (plan.alignment == edit::PaintAlignment::Right) x = width - size.cx - left - 1;
-    if (plan.alignment == edit::PaintAlignment::Centre) x = (width - size.cx) / 2;
-    ExtTextOutW(dc, x, top, ETO_CLIPPED, &client, text.c_str(), static_cast<UINT>(text.size()),
-                nullptr);
-    SelectObject(dc, old_font);
-    if (!print_dc) EndPaint(hwnd_, &ps);
-}
-
-LRESULT CALLBACK TMEdit::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-    auto* control = reinterpret_cast<TMEdit*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!control) return DefWindowProcW(hwnd, message, wparam, lparam);
-    LRESULT result = control->Handle(message, wparam, lparam);
-    if (ChangesText(message)) control->CheckTextChange();
+LRESULT TMEdit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+    const LRESULT result = Dispatch(message, wparam, lparam);
+    if (ChangesText(message)) CheckTextChange();
     return result;
 }
 
-LRESULT TMEdit::Standard(UINT message, WPARAM wparam, LPARAM lparam) {
-    return CallWindowProcW(original_, hwnd_, message, wparam, lparam);
-}
-
-LRESULT TMEdit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT TMEdit::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-        case WM_GETDLGCODE: {
-            // The selection on entry is the control's own policy: the dialog
-            // manager is not to select the whole text behind its back.
-            LRESULT code = (Standard(message, wparam, lparam) & ~DLGC_HASSETSEL) | DLGC_WANTARROWS;
-            auto* msg = reinterpret_cast<const MSG*>(lparam);
-            if (msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) &&
-                msg->wParam == VK_RETURN && behavior_.settings().key_enter) {
-                code |= DLGC_WANTMESSAGE;
-            }
-            return code;
-        }
+        case WM_GETDLGCODE:
+            return OnGetDlgCode(wparam, lparam);
         case WM_KEYDOWN:
-        case WM_SYSKEYDOWN: {
-            ReadEdit();
-            edit::ShiftState shift{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
-                                   GetKeyState(VK_MENU) < 0};
-            WORD key = static_cast<WORD>(wparam);
-            if (behavior_.settings().key_first_inherited && on_key_down) {
-                on_key_down(*this, key, shift);
-            }
-            const std::string before = behavior_.state().text;
-            edit::KeyResult r = behavior_.KeyDown(key, shift, Environment());
-            if (behavior_.state().text != before || r.key == 0) WriteEdit();
-            if (r.focus != edit::FocusMove::None) MoveFocus(r.focus);
-            if (r.click_button) ClickButton();
-            key = static_cast<WORD>(r.key);
-            if (key != 0 && r.owner_event_after && on_key_down) on_key_down(*this, key, shift);
-            if (key != 0) return Standard(message, key, lparam);
-            return 0;
-        }
-        case WM_CHAR: {
-            ReadEdit();
-            const char ch = wparam < 0x80 ? static_cast<char>(wparam)
-                                          : UnicodeToCp1250(static_cast<char32_t>(wparam));
-            const std::string before = behavior_.state().text;
-            const int before_start = behavior_.state().sel_start;
-            edit::CharResult r;
-            char rewritten = behavior_.CharMessage(ch);
-            if (rewritten != 0) {
-                if (behavior_.settings().key_first_inherited && on_key_press) {
-                    on_key_press(*this, rewritten);
-                }
-                r = behavior_.KeyPress(rewritten, Environment());
-            }
-            if (behavior_.state().text != before || behavior_.state().sel_start != before_start) {
-                WriteEdit();
-            }
-            if (r.focus != edit::FocusMove::None) {
-                MoveFocus(r.focus);
-                return 0;
-            }
-            if (r.ch != 0 && r.owner_event_after && on_key_press) on_key_press(*this, r.ch);
-            if (r.ch == 0) return 0;
-            const WPARAM out = r.ch == ch && wparam >= 0x80
-                                   ? wparam
-                                   : Cp1250ToUnicode(static_cast<unsigned char>(r.ch));
-            return Standard(message, out, lparam);
-        }
-        case WM_SETFOCUS: {
-            LRESULT result = Standard(message, wparam, lparam);
-            if (away_) {
-                // Back from another window (a pop-up, a message box, another
-                // program): the field never left its own window.
-                away_ = false;
-                InvalidateRect(hwnd_, nullptr, TRUE);
-                return result;
-            }
-            ReadEdit();
-            behavior_.Enter(GetKeyState(VK_LBUTTON) < 0, Environment());
-            WriteEdit();
-            InvalidateRect(hwnd_, nullptr, TRUE);
-            if (on_enter) on_enter(*this);
-            return result;
-        }
-        case WM_KILLFOCUS: {
-            HWND to = reinterpret_cast<HWND>(wparam);
-            if (!to || GetAncestor(to, GA_ROOT) != GetAncestor(hwnd_, GA_ROOT)) {
-                // Focus goes to another window: the field stays its window's
-                // active control and is not left (as with the toolkit's forms).
-                away_ = true;
-                return Standard(message, wparam, lparam);
-            }
-            ReadEdit();
-            edit::ExitResult r = behavior_.Exit(Environment());
-            WriteEdit();
-            LRESULT result = Standard(message, wparam, lparam);
-            InvalidateRect(hwnd_, nullptr, TRUE);
-            if (r.refocus && !g_reporting) {
-                g_reporting = true;
-                pending_message_ = r.message.value_or(std::string());
-                pending_on_exit_ = r.fire_on_exit;
-                report_pending_ = true;
-                PostMessageW(hwnd_, kReportExit, 0, 0);
-            } else if (r.fire_on_exit && on_exit) {
-                on_exit(*this);
-            }
-            return result;
-        }
+        case WM_SYSKEYDOWN:
+            return OnKeyDown(message, wparam, lparam);
+        case WM_CHAR:
+            return OnChar(wparam, lparam);
+        case WM_SETFOCUS:
+            return OnSetFocus(wparam, lparam);
+        case WM_KILLFOCUS:
+            return OnKillFocus(wparam, lparam);
         case kReportExit:
             ReportExit();
             return 0;
         case WM_PAINT:
-        case WM_PRINTCLIENT: {
-            // WM_PRINTCLIENT is the paint-copy mode.
-            edit::PaintPlan plan = behavior_.Paint(message == WM_PRINTCLIENT);
-            if (plan.custom) {
-                CustomPaint(plan,
-                            message == WM_PRINTCLIENT ? reinterpret_cast<HDC>(wparam) : nullptr);
-                return 0;
-            }
-            return Standard(message, wparam, lparam);
-        }
+        case WM_PRINTCLIENT:
+            return OnPaint(message, wparam, lparam);
         case WM_ERASEBKGND:
             if (behavior_.Paint().custom) return 1;
             return Standard(message, wparam, lparam);
@@ -552,38 +313,144 @@ LRESULT TMEdit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
             behavior_.state().enabled = wparam != 0;
             InvalidateRect(hwnd_, nullptr, TRUE);
             return Standard(message, wparam, lparam);
-        case WM_SIZE: {
-            LRESULT result = Standard(message, wparam, lparam);
-            LayoutButton();
-            PositionChanged();
-            return result;
-        }
-        case WM_MOVE: {
-            LRESULT result = Standard(message, wparam, lparam);
-            PositionChanged();
-            return result;
-        }
+        case WM_SIZE:
+            return AfterStandard(message, wparam, lparam, &TMEdit::SizeChanged);
+        case WM_MOVE:
+            return AfterStandard(message, wparam, lparam, &TMEdit::PositionChanged);
+        case WM_SETFONT:
+            return AfterStandard(message, wparam, lparam, &TMEdit::LayoutButton);
         case WM_COMMAND:
-            if (button_ && reinterpret_cast<HWND>(lparam) == button_ &&
-                HIWORD(wparam) == BN_CLICKED) {
-                ClickButton();
-                return 0;
-            }
-            return Standard(message, wparam, lparam);
-        case WM_SETCURSOR:
-            if (button_ && reinterpret_cast<HWND>(wparam) == button_) {
-                SetCursor(LoadCursorW(nullptr, IDC_HAND));
-                return TRUE;
-            }
-            return Standard(message, wparam, lparam);
-        case WM_SETFONT: {
-            LRESULT result = Standard(message, wparam, lparam);
-            LayoutButton();
-            return result;
-        }
+            return OnCommand(wparam, lparam);
         default:
             return Standard(message, wparam, lparam);
     }
+}
+
+LRESULT TMEdit::AfterStandard(UINT message, WPARAM wparam, LPARAM lparam, void (TMEdit::*then)()) {
+    const LRESULT result = Standard(message, wparam, lparam);
+    (this->*then)();
+    return result;
+}
+
+void TMEdit::SizeChanged() {
+    LayoutButton();
+    PositionChanged();
+}
+
+LRESULT TMEdit::OnGetDlgCode(WPARAM wparam, LPARAM lparam) {
+    // The selection on entry is the control's own policy: the dialog manager
+    // is not to select the whole text behind its back.
+    LRESULT code = (Standard(WM_GETDLGCODE, wparam, lparam) & ~DLGC_HASSETSEL) | DLGC_WANTARROWS;
+    auto* msg = reinterpret_cast<const MSG*>(lparam);
+    if (msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) &&
+        msg->wParam == VK_RETURN && behavior_.settings().key_enter) {
+        code |= DLGC_WANTMESSAGE;
+    }
+    return code;
+}
+
+LRESULT TMEdit::OnKeyDown(UINT message, WPARAM wparam, LPARAM lparam) {
+    ReadEdit();
+    const edit::ShiftState shift = CurrentShiftState();
+    WORD key = static_cast<WORD>(wparam);
+    if (behavior_.settings().key_first_inherited && on_key_down) on_key_down(*this, key, shift);
+    const std::string before = behavior_.state().text;
+    const edit::KeyResult r = behavior_.KeyDown(key, shift, Environment());
+    if (behavior_.state().text != before || r.key == 0) WriteEdit();
+    if (r.focus != edit::FocusMove::None) MoveFocus(r.focus);
+    if (r.click_button) ClickButton();
+    key = static_cast<WORD>(r.key);
+    if (key != 0 && r.owner_event_after && on_key_down) on_key_down(*this, key, shift);
+    if (key != 0) return Standard(message, key, lparam);
+    return 0;
+}
+
+LRESULT TMEdit::OnChar(WPARAM wparam, LPARAM lparam) {
+    ReadEdit();
+    const char ch =
+        wparam < 0x80 ? static_cast<char>(wparam) : UnicodeToCp1250(static_cast<char32_t>(wparam));
+    const std::string before = behavior_.state().text;
+    const int before_start = behavior_.state().sel_start;
+    edit::CharResult r;
+    char rewritten = behavior_.CharMessage(ch);
+    if (rewritten != 0) {
+        if (behavior_.settings().key_first_inherited && on_key_press) {
+            on_key_press(*this, rewritten);
+        }
+        r = behavior_.KeyPress(rewritten, Environment());
+    }
+    if (behavior_.state().text != before || behavior_.state().sel_start != before_start) {
+        WriteEdit();
+    }
+    if (r.focus != edit::FocusMove::None) {
+        MoveFocus(r.focus);
+        return 0;
+    }
+    if (r.ch != 0 && r.owner_event_after && on_key_press) on_key_press(*this, r.ch);
+    if (r.ch == 0) return 0;
+    const WPARAM out =
+        r.ch == ch && wparam >= 0x80 ? wparam : Cp1250ToUnicode(static_cast<unsigned char>(r.ch));
+    return Standard(WM_CHAR, out, lparam);
+}
+
+LRESULT TMEdit::OnSetFocus(WPARAM wparam, LPARAM lparam) {
+    const LRESULT result = Standard(WM_SETFOCUS, wparam, lparam);
+    if (away_ || returning_after_report_) {
+        // Back from another window (a pop-up, a message box, another
+        // program), or taken back to report an exit error: the field was
+        // never entered anew.
+        away_ = false;
+        InvalidateRect(hwnd_, nullptr, TRUE);
+        return result;
+    }
+    ReadEdit();
+    behavior_.Enter(GetKeyState(VK_LBUTTON) < 0, Environment());
+    WriteEdit();
+    InvalidateRect(hwnd_, nullptr, TRUE);
+    if (on_enter) on_enter(*this);
+    return result;
+}
+
+LRESULT TMEdit::OnKillFocus(WPARAM wparam, LPARAM lparam) {
+    HWND to = reinterpret_cast<HWND>(wparam);
+    if (!to || GetAncestor(to, GA_ROOT) != GetAncestor(hwnd_, GA_ROOT)) {
+        // Focus goes to another window: the field stays its window's active
+        // control and is not left (as with the toolkit's forms).
+        away_ = true;
+        return Standard(WM_KILLFOCUS, wparam, lparam);
+    }
+    ReadEdit();
+    const edit::ExitResult r = behavior_.Exit(Environment());
+    WriteEdit();
+    const LRESULT result = Standard(WM_KILLFOCUS, wparam, lparam);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+    if (r.refocus && !Reporting(hwnd_)) {
+        SetReporting(hwnd_, true);
+        pending_message_ = r.message.value_or(std::string());
+        pending_on_exit_ = r.fire_on_exit;
+        report_pending_ = true;
+        PostMessageW(hwnd_, kReportExit, 0, 0);
+    } else if (r.fire_on_exit && on_exit) {
+        on_exit(*this);
+    }
+    return result;
+}
+
+LRESULT TMEdit::OnPaint(UINT message, WPARAM wparam, LPARAM lparam) {
+    // WM_PRINTCLIENT is the paint-copy mode.
+    const bool print = message == WM_PRINTCLIENT;
+    const edit::PaintPlan plan = behavior_.Paint(print);
+    if (!plan.custom) return Standard(message, wparam, lparam);
+    CustomPaint(plan, print ? reinterpret_cast<HDC>(wparam) : nullptr);
+    return 0;
+}
+
+LRESULT TMEdit::OnCommand(WPARAM wparam, LPARAM lparam) {
+    if (button_ && reinterpret_cast<HWND>(lparam) == button_ && HIWORD(wparam) == BN_CLICKED) {
+        ClickButton();
+        return 0;
+    }
+    return Standard(WM_COMMAND, wparam, lparam);
 }
 
 }  // namespace zerkon

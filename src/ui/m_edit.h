@@ -15,7 +15,7 @@
 #include <string>
 
 #include "controls/edit_behavior.h"
-#include "ui/m_memo.h"
+#include "ui/coloured_control.h"
 
 namespace zerkon {
 
@@ -36,12 +36,11 @@ struct PickListResult {
     std::string value;      // the chosen item's value when accepted
 };
 
-// The pop-up is a separate window module; it registers itself here so that
-// the edit does not depend on it. Without a registered pop-up the side button
-// of a pick-list field only runs the field's button handler.
+// The pop-up is a separate window module that the window creating a pick-list
+// field hands to it (ShowPickListPopup), so that the edit does not depend on
+// it. Without one the side button of a pick-list field only runs the field's
+// button handler.
 using PickListPopupFn = PickListResult (*)(const PickListRequest& request);
-void SetPickListPopup(PickListPopupFn popup);
-PickListPopupFn GetPickListPopup();
 
 struct EditOptions {
     int id = 0;
@@ -52,10 +51,11 @@ struct EditOptions {
     bool read_only = false;
     int max_length = 0;
     wchar_t password_char = 0;
-    edit::Colour colour = edit::kClWindow;
+    ControlColour colour = kClWindow;
     std::string text;  // Windows-1250
     edit::EditSettings settings;
     HFONT font = nullptr;  // DEFAULT_GUI_FONT when null
+    PickListPopupFn pick_list_popup = nullptr;
 };
 
 // The explicit navigation targets of FocusControl; not owned, not watched.
@@ -69,11 +69,8 @@ struct TFocusControl {
 class TMEdit : public ColouredControl {
   public:
     TMEdit(HWND parent, const EditOptions& options);
-    TMEdit(const TMEdit&) = delete;
-    TMEdit& operator=(const TMEdit&) = delete;
     ~TMEdit() override;
 
-    HWND hwnd() const { return hwnd_; }
     edit::EditBehavior& behavior() { return behavior_; }
     ControlColour Background() const override { return behavior_.state().colour; }
 
@@ -82,7 +79,7 @@ class TMEdit : public ColouredControl {
     edit::Currency Value() const { return behavior_.state().value; }
     void SetValue(edit::Currency value);
     // Color write: an unfocused field gets its normal colour back at the next paint.
-    void SetColor(edit::Colour colour);
+    void SetColor(ControlColour colour);
     void SetEnabled(bool enabled);
     void SetVisible(bool visible);
     void SetButtonVisible(bool visible);
@@ -115,22 +112,32 @@ class TMEdit : public ColouredControl {
     virtual void PositionChanged() {}
 
   private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-    LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
-    LRESULT Standard(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam) override;
+    LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT OnGetDlgCode(WPARAM wparam, LPARAM lparam);
+    LRESULT OnKeyDown(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT OnChar(WPARAM wparam, LPARAM lparam);
+    LRESULT OnSetFocus(WPARAM wparam, LPARAM lparam);
+    LRESULT OnKillFocus(WPARAM wparam, LPARAM lparam);
+    LRESULT OnPaint(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT OnCommand(WPARAM wparam, LPARAM lparam);
+    LRESULT AfterStandard(UINT message, WPARAM wparam, LPARAM lparam, void (TMEdit::*then)());
+
     edit::EditEnvironment Environment() const;
     void ReadEdit();
     void WriteEdit();
     void WriteText(const std::string& text);
     void MoveFocus(edit::FocusMove move);
     void LayoutButton();
+    void OpenPickList();
     void CustomPaint(const edit::PaintPlan& plan, HDC print_dc);
     void ReportExit();
+    void ShowWarning(const std::string& message);
     void CheckTextChange();
+    void SizeChanged();
 
-    HWND hwnd_ = nullptr;
     HWND button_ = nullptr;
-    WNDPROC original_ = nullptr;
+    PickListPopupFn pick_list_popup_ = nullptr;
     edit::EditBehavior behavior_;
     std::string last_text_;
     std::string pending_message_;
@@ -138,6 +145,9 @@ class TMEdit : public ColouredControl {
     bool changing_text_ = false;
     bool away_ = false;  // focus is in another top-level window
     bool report_pending_ = false;
+    // Focus comes back after an exit error: no second entry, the caret stays
+    // where the error put it.
+    bool returning_after_report_ = false;
 };
 
 // The caption position of TMLabeledEdit.

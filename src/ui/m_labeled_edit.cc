@@ -22,6 +22,21 @@ SIZE LabelSize(HWND label) {
 
 }  // namespace
 
+POINT LabelOrigin(const RECT& edit, SIZE label, LabelPosition position, int spacing) {
+    const int height = edit.bottom - edit.top;
+    switch (position) {
+        case LabelPosition::lpBelow:
+            return {edit.left, edit.bottom + spacing};
+        case LabelPosition::lpLeft:
+            return {edit.left - label.cx - spacing, edit.top + (height - label.cy) / 2};
+        case LabelPosition::lpRight:
+            return {edit.right + spacing, edit.top + (height - label.cy) / 2};
+        case LabelPosition::lpAbove:
+            break;
+    }
+    return {edit.left, edit.top - label.cy - spacing};
+}
+
 EditOptions TMLabeledEdit::Labeled(EditOptions options) {
     options.settings.labeled = true;
     return options;

@@ -6,35 +6,13 @@ TMListBox::TMListBox(HWND parent, const ListBoxOptions& options) : behaviour_(op
     DWORD style = WS_CHILD | WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY |
                   LBS_NOINTEGRALHEIGHT | options.extra_style;
     if (options.visible) style |= WS_VISIBLE;
-    hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", style, options.left, options.top,
-                            options.width, options.height, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(options.id)),
-                            GetModuleHandleW(nullptr), nullptr);
+    Subclass(CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", style, options.left, options.top,
+                             options.width, options.height, parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(options.id)),
+                             GetModuleHandleW(nullptr), nullptr));
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  FALSE);
-    Attach(hwnd_);
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    original_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TMListBox::Proc)));
     behaviour_.Load(options.colour, IsWindowEnabled(hwnd_) != FALSE);
-}
-
-TMListBox::~TMListBox() {
-    if (IsWindow(hwnd_)) {
-        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        RemovePropW(hwnd_, L"ZerkonColouredControl");
-    }
-}
-
-LRESULT CALLBACK TMListBox::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-    auto* box = reinterpret_cast<TMListBox*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!box) return DefWindowProcW(hwnd, message, wparam, lparam);
-    return box->Handle(message, wparam, lparam);
-}
-
-LRESULT TMListBox::Standard(UINT message, WPARAM wparam, LPARAM lparam) {
-    return CallWindowProcW(original_, hwnd_, message, wparam, lparam);
 }
 
 ListBoxItems TMListBox::Items() const {

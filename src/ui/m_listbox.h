@@ -1,7 +1,7 @@
 #pragma once
 // TMListBox: the program's list box. A standard LISTBOX, subclassed; the
 // decisions are ListBoxBehaviour's (src/controls). Colours show through
-// ControlBackgroundBrush (ui/m_memo.h) in the parent's WM_CTLCOLORLISTBOX.
+// ControlBackgroundBrush (ui/coloured_control.h) in the parent's WM_CTLCOLORLISTBOX.
 
 #include <windows.h>
 
@@ -24,11 +24,6 @@ struct ListBoxOptions {
 class TMListBox : public ColouredControl {
   public:
     TMListBox(HWND parent, const ListBoxOptions& options);
-    TMListBox(const TMListBox&) = delete;
-    TMListBox& operator=(const TMListBox&) = delete;
-    ~TMListBox() override;
-
-    HWND hwnd() const { return hwnd_; }
     ListBoxBehaviour& behaviour() { return behaviour_; }
     ControlColour Background() const override { return behaviour_.colour(); }
 
@@ -37,14 +32,10 @@ class TMListBox : public ColouredControl {
     std::function<void()> on_exit;
 
   private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-    LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
-    LRESULT Standard(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam) override;
     ListBoxItems Items() const;
     void MoveFocus(bool previous);
 
-    HWND hwnd_ = nullptr;
-    WNDPROC original_ = nullptr;
     ListBoxBehaviour behaviour_;
 };
 

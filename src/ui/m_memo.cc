@@ -7,44 +7,6 @@
 
 namespace zerkon {
 
-namespace {
-
-constexpr wchar_t kControlProperty[] = L"ZerkonColouredControl";
-
-}  // namespace
-
-ColourBrush::~ColourBrush() {
-    if (brush_) DeleteObject(brush_);
-}
-
-COLORREF ColourBrush::Resolve(ControlColour colour) {
-    if (colour & kSystemColourFlag) return GetSysColor(static_cast<int>(colour & 0xFF));
-    return static_cast<COLORREF>(colour & 0xFFFFFF);
-}
-
-HBRUSH ColourBrush::Get(ControlColour colour) {
-    const COLORREF rgb = Resolve(colour);
-    if (!brush_ || rgb != rgb_) {
-        if (brush_) DeleteObject(brush_);
-        brush_ = CreateSolidBrush(rgb);
-        rgb_ = rgb;
-    }
-    return brush_;
-}
-
-void ColouredControl::Attach(HWND hwnd) {
-    SetPropW(hwnd, kControlProperty, static_cast<HANDLE>(this));
-}
-
-HBRUSH ControlBackgroundBrush(HWND child, HDC dc) {
-    auto* control = static_cast<ColouredControl*>(GetPropW(child, kControlProperty));
-    if (!control) return nullptr;
-    const ControlColour colour = control->Background();
-    SetBkColor(dc, ColourBrush::Resolve(colour));
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    return control->brush_.Get(colour);
-}
-
 // The memo's behaviour sees the real EDIT through this.
 class TMMemo::Host : public MemoHost {
   public:
@@ -91,27 +53,15 @@ TMMemo::TMMemo(HWND parent, const MemoOptions& options) : behaviour_(options.set
         RegisterMemoViewClass();
         window_class = kMemoViewClass;
     }
-    hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, window_class, L"", style, options.left, options.top,
-                            options.width, options.height, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(options.id)),
-                            GetModuleHandleW(nullptr), nullptr);
+    Subclass(CreateWindowExW(WS_EX_CLIENTEDGE, window_class, L"", style, options.left, options.top,
+                             options.width, options.height, parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(options.id)),
+                             GetModuleHandleW(nullptr), nullptr));
     // Whatever the length of a statement, the memo takes it whole.
     SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  FALSE);
-    Attach(hwnd_);
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    original_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TMMemo::Proc)));
     behaviour_.Load(options.colour, IsWindowEnabled(hwnd_) != FALSE);
-}
-
-TMMemo::~TMMemo() {
-    if (IsWindow(hwnd_)) {
-        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        RemovePropW(hwnd_, kControlProperty);
-    }
 }
 
 void TMMemo::SetText(const std::string& text) {
@@ -134,16 +84,6 @@ void TMMemo::Show(bool visible) {
 
 void TMMemo::Focus() {
     SetFocus(hwnd_);
-}
-
-LRESULT CALLBACK TMMemo::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-    auto* memo = reinterpret_cast<TMMemo*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!memo) return DefWindowProcW(hwnd, message, wparam, lparam);
-    return memo->Handle(message, wparam, lparam);
-}
-
-LRESULT TMMemo::Standard(UINT message, WPARAM wparam, LPARAM lparam) {
-    return CallWindowProcW(original_, hwnd_, message, wparam, lparam);
 }
 
 LRESULT TMMemo::Handle(UINT message, WPARAM wparam, LPARAM lparam) {

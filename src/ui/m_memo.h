@@ -12,39 +12,9 @@
 #include <string>
 
 #include "controls/m_memo.h"
+#include "ui/coloured_control.h"
 
 namespace zerkon {
-
-// The brush of a colour-managed child (TMMemo, TMListBox), with the dc set up
-// for it; nullptr for any other child.
-HBRUSH ControlBackgroundBrush(HWND child, HDC dc);
-
-// A brush that follows a ControlColour (system colours resolved).
-class ColourBrush {
-  public:
-    ColourBrush() = default;
-    ColourBrush(const ColourBrush&) = delete;
-    ColourBrush& operator=(const ColourBrush&) = delete;
-    ~ColourBrush();
-    HBRUSH Get(ControlColour colour);
-    static COLORREF Resolve(ControlColour colour);
-
-  private:
-    HBRUSH brush_ = nullptr;
-    COLORREF rgb_ = 0;
-};
-
-// Implemented by the colour-managed controls; found through a window property.
-class ColouredControl {
-  public:
-    virtual ~ColouredControl() = default;
-    virtual ControlColour Background() const = 0;
-
-  protected:
-    void Attach(HWND hwnd);
-    ColourBrush brush_;
-    friend HBRUSH ControlBackgroundBrush(HWND child, HDC dc);
-};
 
 struct MemoOptions {
     int id = 0;
@@ -60,11 +30,7 @@ struct MemoOptions {
 class TMMemo : public ColouredControl {
   public:
     TMMemo(HWND parent, const MemoOptions& options);
-    TMMemo(const TMMemo&) = delete;
-    TMMemo& operator=(const TMMemo&) = delete;
-    ~TMMemo() override;
 
-    HWND hwnd() const { return hwnd_; }
     MemoBehaviour& behaviour() { return behaviour_; }
     ControlColour Background() const override { return behaviour_.colour(); }
 
@@ -82,12 +48,8 @@ class TMMemo : public ColouredControl {
 
   private:
     class Host;
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-    LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
-    LRESULT Standard(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam) override;
 
-    HWND hwnd_ = nullptr;
-    WNDPROC original_ = nullptr;
     MemoBehaviour behaviour_;
 };
 

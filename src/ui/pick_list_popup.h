@@ -19,10 +19,4 @@ PickListResult ShowPickListPopup(const PickListRequest& request);
 // True while a pop-up is open.
 bool IsPickListPopupOpen();
 
-// Makes ShowPickListPopup the pop-up that pick-list fields open from their
-// side button. Call once at start-up, before any such field is clicked.
-inline void RegisterPickListPopup() {
-    SetPickListPopup(&ShowPickListPopup);
-}
-
 }  // namespace zerkon

@@ -85,6 +85,7 @@ void ControlsHost::CreateControls() {
     EditOptions pick = At(kPickList, 300, 140);
     pick.settings.edit_type = edit::TypeEdit::teComboBox;
     pick.settings.combo_box.Items = "Anna|Adam|Alena";
+    pick.pick_list_popup = &ShowPickListPopup;
     Add(std::make_unique<TMEdit>(hwnd_, pick));
 
     EditOptions disabled = At(kDisabled, 20, 190);
@@ -183,7 +184,6 @@ LRESULT ControlsHost::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
-    RegisterPickListPopup();
     ControlsHost host;
     if (!host.Create(instance)) return 1;
     ShowWindow(host.hwnd(), show);

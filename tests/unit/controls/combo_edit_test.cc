@@ -60,17 +60,17 @@ TEST(ComboField, LoadKeysAndTypeAheadSwitch) {
     combo.ItemIndex = 5;
     EXPECT_EQ(ComboTextOnLoad(combo), "");
 
-    for (int key : {mask_vk::kBack, mask_vk::kDelete}) {
+    for (int key : {vk::kBack, vk::kDelete}) {
         ComboKeyDownResult r = ComboKeyDown(combo, key, false);
         EXPECT_TRUE(r.handled && r.clear_text);
     }
-    ComboKeyDownResult paste = ComboKeyDown(combo, mask_vk::kInsert, true);
+    ComboKeyDownResult paste = ComboKeyDown(combo, vk::kInsert, true);
     EXPECT_TRUE(paste.handled);
     EXPECT_FALSE(paste.clear_text);
-    EXPECT_FALSE(ComboKeyDown(combo, mask_vk::kInsert, false).handled);
+    EXPECT_FALSE(ComboKeyDown(combo, vk::kInsert, false).handled);
     combo.OffDelKey = true;
-    EXPECT_FALSE(ComboKeyDown(combo, mask_vk::kBack, false).handled);
-    EXPECT_FALSE(ComboKeyDown(combo, mask_vk::kDelete, false).clear_text);
+    EXPECT_FALSE(ComboKeyDown(combo, vk::kBack, false).handled);
+    EXPECT_FALSE(ComboKeyDown(combo, vk::kDelete, false).clear_text);
 
     EXPECT_EQ(ComboKeyPress(combo, "", 'a'), "Anna");
     combo.ItemActionKey = false;

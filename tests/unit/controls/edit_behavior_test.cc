@@ -75,7 +75,7 @@ TEST(EditColours, FocusDisabledAndPaintReset) {
     EditBehavior e = Loaded(EditSettings());
     EXPECT_EQ(e.state().colour, kClWindow);
     e.Enter(false, Czech());
-    EXPECT_EQ(e.state().colour, kLightYellow);
+    EXPECT_EQ(e.state().colour, kColourLightYellow);
     e.Exit(Czech());
     EXPECT_EQ(e.state().colour, kClWindow);
     e.state().colour = 0x0000FF;  // the program paints an unfocused field red
@@ -624,7 +624,7 @@ TEST(EditButton, ClickColoursAndPickList) {
     EXPECT_FALSE(start.open_pick_list);
     EXPECT_EQ(e.state().colour, kClInfoBk);
     e.EndButtonClick();
-    EXPECT_EQ(e.state().colour, kLightYellow);
+    EXPECT_EQ(e.state().colour, kColourLightYellow);
 
     EditSettings p = PickList();
     p.combo_box.DropDownCount = 25;
@@ -635,7 +635,7 @@ TEST(EditButton, ClickColoursAndPickList) {
     EXPECT_EQ(c.state().colour, p.combo_box.ColorEditOnFocus);
     c.PickListClosed(true, "Alena");
     EXPECT_EQ(c.state().text, "Alena");
-    EXPECT_EQ(c.state().colour, kLightYellow);
+    EXPECT_EQ(c.state().colour, kColourLightYellow);
     c.BeginButtonClick();
     c.PickListClosed(false, "");
     EXPECT_EQ(c.state().text, "Alena");

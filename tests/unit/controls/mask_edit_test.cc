@@ -116,27 +116,27 @@ TEST(MaskTyping, QuarterHourAndTimeMasks) {
 
 TEST(MaskBackspace, ClearsDigitsAndWalksOverLiterals) {
     TMaskSpecEdit mask_settings = MaskSettings(kDate);
-    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 3), mask_vk::kBack), At("12.05.2009", 2));
-    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 2), mask_vk::kBack), At("1_.05.2009", 1));
-    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 0), mask_vk::kBack), At("12.05.2009", 0));
-    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 4, 1), mask_vk::kBack), At("12._5.2009", 3));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 3), vk::kBack), At("12.05.2009", 2));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 2), vk::kBack), At("1_.05.2009", 1));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 0), vk::kBack), At("12.05.2009", 0));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 4, 1), vk::kBack), At("12._5.2009", 3));
     // A space (typed into a labeled field) is not a digit and stays.
-    EXPECT_EQ(Key(mask_settings, At(" 2.05.2009", 1), mask_vk::kBack), At(" 2.05.2009", 0));
+    EXPECT_EQ(Key(mask_settings, At(" 2.05.2009", 1), vk::kBack), At(" 2.05.2009", 0));
 }
 
 TEST(MaskDelete, ShiftsWithinTheGroupOnly) {
     TMaskSpecEdit mask_settings = MaskSettings(kDate);
-    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 0), mask_vk::kDelete), At("2_.05.2009", 0));
-    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 6), mask_vk::kDelete), At("12.05.009_", 6));
-    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 8), mask_vk::kDelete), At("12.05.209_", 8));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 0), vk::kDelete), At("2_.05.2009", 0));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 6), vk::kDelete), At("12.05.009_", 6));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 8), vk::kDelete), At("12.05.209_", 8));
     // Right before a literal the group is empty.
-    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 2), mask_vk::kDelete), At("12.05.2009", 2));
-    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 10), mask_vk::kDelete), At("12.05.2009", 10));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 2), vk::kDelete), At("12.05.2009", 2));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 10), vk::kDelete), At("12.05.2009", 10));
 }
 
 TEST(MaskDelete, SelectionBlanksDigitsForBothKeys) {
     TMaskSpecEdit mask_settings = MaskSettings(kDate);
-    for (int key : {mask_vk::kBack, mask_vk::kDelete}) {
+    for (int key : {vk::kBack, vk::kDelete}) {
         EXPECT_EQ(Key(mask_settings, At("12.05.2009", 1, 4), key), At("1_.__.2009", 1));
     }
 }
@@ -144,12 +144,12 @@ TEST(MaskDelete, SelectionBlanksDigitsForBothKeys) {
 TEST(MaskKeyDown, DiscardsPasteAndEditingKeysOnly) {
     TMaskSpecEdit mask_settings = MaskSettings(kDate);
     MaskKeyDownResult paste =
-        MaskKeyDown(mask_settings, At("12.05.2009", 3), mask_vk::kInsert, true);
+        MaskKeyDown(mask_settings, At("12.05.2009", 3), vk::kInsert, true);
     EXPECT_TRUE(paste.discard);
     EXPECT_EQ(paste.edit, At("12.05.2009", 3));
-    EXPECT_FALSE(MaskKeyDown(mask_settings, At("12.05.2009", 3), mask_vk::kInsert, false).discard);
+    EXPECT_FALSE(MaskKeyDown(mask_settings, At("12.05.2009", 3), vk::kInsert, false).discard);
     EXPECT_FALSE(MaskKeyDown(mask_settings, At("12.05.2009", 3), 0x25, false).discard);
-    EXPECT_TRUE(MaskKeyDown(mask_settings, At("12.05.2009", 3), mask_vk::kDelete, true).discard);
+    EXPECT_TRUE(MaskKeyDown(mask_settings, At("12.05.2009", 3), vk::kDelete, true).discard);
     EXPECT_TRUE(MaskDropsCharacter('\b'));
     EXPECT_TRUE(MaskDropsCharacter('.'));
     EXPECT_FALSE(MaskDropsCharacter('1'));
@@ -157,14 +157,14 @@ TEST(MaskKeyDown, DiscardsPasteAndEditingKeysOnly) {
 
 TEST(FlowingMask, RemovedCharactersCloseTheGap) {
     TMaskSpecEdit mask_settings = MaskSettings("99.99.9999");
-    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 1), mask_vk::kBack), At("20.52.009_", 0));
-    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 3), mask_vk::kDelete), At("12.52.009_", 3));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 1), vk::kBack), At("20.52.009_", 0));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 3), vk::kDelete), At("12.52.009_", 3));
     // Removing a literal only re-places it.
-    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 3), mask_vk::kBack), At("12.05.2009", 2));
-    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 0, 6), mask_vk::kDelete), At("20.09.____", 0));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 3), vk::kBack), At("12.05.2009", 2));
+    EXPECT_EQ(Key(mask_settings, At("12.05.2009", 0, 6), vk::kDelete), At("20.09.____", 0));
     // A digit that is one of the mask's literals is not copied into a place.
     TMaskSpecEdit digit_literal = MaskSettings("99-1x9");
-    EXPECT_EQ(Key(digit_literal, At("12-1x3", 1), mask_vk::kBack), At("23-1x_", 0));
+    EXPECT_EQ(Key(digit_literal, At("12-1x3", 1), vk::kBack), At("23-1x_", 0));
 }
 
 TEST(FlowingMask, TypingOverwritesEmptyPlacesAndInsertsAtDigits) {
@@ -203,7 +203,7 @@ TEST(MaskProperty, RandomKeysKeepThePattern) {
                     char c = keys[std::uniform_int_distribution<int>(0, 13)(random)];
                     edit = MaskTypeCharacter(mask_settings, edit, c).edit;
                 } else {
-                    int keys[] = {mask_vk::kBack, mask_vk::kDelete, mask_vk::kInsert};
+                    int keys[] = {vk::kBack, vk::kDelete, vk::kInsert};
                     int key = keys[std::uniform_int_distribution<int>(0, 2)(random)];
                     edit = MaskKeyDown(mask_settings, edit, key, action == 9).edit;
                 }
