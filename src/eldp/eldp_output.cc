@@ -11,11 +11,16 @@ namespace {
 
 EldpOutcome RunPrint(EldpRecord& record, EldpOutcome outcome, EldpOutputServices& services) {
     std::vector<std::string>& lines = outcome.job_lines;
-    bool begun = false;
     try {
-        begun = BeginEldpJob(outcome.folders.source_folder, outcome.print_document, lines,
-                             services.boxes);
-        AppendEldpPrintData(record, services.regional, lines);
+        const bool begun = BeginEldpJob(outcome.folders.source_folder, outcome.print_document,
+                                        lines, services.boxes);
+        AppendEldpPrintData(record, services.regional, lines);  // the record is read all the same
+        if (!begun) {
+            outcome.status = EldpOutputStatus::kJobNotBegun;
+            return outcome;
+        }
+        // A job file that cannot be written is reported like any other file error.
+        services.print_eldp_job(lines);
     } catch (const DateConversionError& e) {
         outcome.status = EldpOutputStatus::kError;
         outcome.error = e.what();
@@ -25,11 +30,6 @@ EldpOutcome RunPrint(EldpRecord& record, EldpOutcome outcome, EldpOutputServices
         outcome.error = e.what();
         return outcome;
     }
-    if (!begun) {
-        outcome.status = EldpOutputStatus::kJobNotBegun;
-        return outcome;
-    }
-    services.print_eldp_job(lines);
     outcome.status = EldpOutputStatus::kPrinted;
     return outcome;
 }

@@ -28,6 +28,7 @@
 #include "shell/file_message.h"
 #include "shell/maker_settings.h"
 #include "ui/m_memo.h"
+#include "ui/print_engine_link.h"
 #include "ui/speed_button.h"
 #include "ui/window_base.h"
 
@@ -101,22 +102,7 @@ class ProgramHandOff : public BankJobHandOff {
         zerkon::BeginBankJob(context_.source_folder, section, job_lines);
     }
     void PrintBankJob(const BankTextLines& job_lines) override {
-        PrintEngineHandOff engine(PrintEngineServices{
-            .read_engine_folder =
-                [] {
-                    return ReadMakerSetting(SystemRegistry(), kOlbrixSubKey, "", kInstallPathValue);
-                },
-            .windows = SystemWindowMessenger(),
-            .starter = SystemProcessStarter(),
-            .boxes = boxes_,
-            .feedback = SystemUiFeedback(),
-            .clock = SystemClock(),
-            .program_folder = context_.program_folder,
-            .own_window = reinterpret_cast<WindowHandle>(main_window_),
-            .message_file = ShippedMessageFile(context_.program_folder),
-            .request_quit = [] { PostQuitMessage(0); },
-        });
-        engine.PrintBankJob(job_lines);
+        ProgramPrintEngine(main_window_, boxes_, context_).PrintBankJob(job_lines);
     }
 
   private:
@@ -147,7 +133,6 @@ class TFormBanka : public WindowBase, public BankPreviewView {
   private:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     void CreateControls();
-    void PlaceOverOwner();
     void OnCommand(int id);
 
     void sbOpenBankaClick() { flow_->OpenFile(); }
@@ -178,27 +163,8 @@ bool TFormBanka::Create() {
     options.centre_on_screen = false;
     if (!WindowBase::Create(options)) return false;
     CreateControls();
-    PlaceOverOwner();
+    CentreOver(owner_);
     return true;
-}
-
-// Centred over the main window, kept on the work area.
-void TFormBanka::PlaceOverOwner() {
-    RECT own{};
-    GetWindowRect(hwnd_, &own);
-    const int width = own.right - own.left;
-    const int height = own.bottom - own.top;
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    RECT owner = work;
-    if (owner_) GetWindowRect(owner_, &owner);
-    int left = owner.left + (owner.right - owner.left - width) / 2;
-    int top = owner.top + (owner.bottom - owner.top - height) / 2;
-    left =
-        std::max(static_cast<int>(work.left), std::min(left, static_cast<int>(work.right) - width));
-    top =
-        std::max(static_cast<int>(work.top), std::min(top, static_cast<int>(work.bottom) - height));
-    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TFormBanka::CreateControls() {

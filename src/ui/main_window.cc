@@ -19,6 +19,7 @@
 #include "shell/maker_settings.h"
 #include "shell/update_flow.h"
 #include "ui/bank_window.h"
+#include "ui/eldp_window.h"
 #include "ui/main_window_ids.h"
 #include "ui/memo_read_window.h"
 #include "ui/premium_overview_window.h"
@@ -216,8 +217,10 @@ void TFormZerkon::sbBankaClick(int tag) {
     ShowBankPreview(hwnd_, tag, context_);
 }
 
-// The ELDP form, modal; it reads EldpDataFile/EldpFromCommandLine itself.
-void TFormZerkon::sbELDPClick() {}
+// The ELDP form, modal; in ELDP mode it loads the data file of the command line at once.
+void TFormZerkon::sbELDPClick() {
+    ShowEldpForm(hwnd_, context_, XFileVersion1);
+}
 
 void TFormZerkon::sbPrehledPojClick() {
     TFormPrehledPoj form;

@@ -3,3 +3,5 @@
 
 #define IDI_ZERKON 1
 #define IDI_EXIT_GLYPH 101
+#define IDI_XML_GLYPH 102
+#define IDI_RELOAD_GLYPH 103

@@ -2,7 +2,9 @@
 
 #include <commctrl.h>
 
+#include "controls/check_box_keys.h"
 #include "platform/win32/wide_text.h"
+#include "ui/hint.h"
 #include "ui/window_base.h"
 
 namespace zerkon {
@@ -29,6 +31,31 @@ void SetHot(HWND button, bool hot) {
     InvalidateRect(button, nullptr, FALSE);
 }
 
+// Enter and the arrows reach a focused speed button instead of the dialog navigation.
+LRESULT WantKeys(LRESULT standard, LPARAM lparam) {
+    auto* msg = reinterpret_cast<const MSG*>(lparam);
+    if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) {
+        standard |= DLGC_WANTMESSAGE;
+    }
+    return standard | DLGC_WANTARROWS;
+}
+
+// Enter presses the focused button; the arrows move on like Tab, as in the form's fields.
+bool KeyboardPress(HWND button, int key) {
+    if (key == VK_RETURN) {
+        SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+        return true;
+    }
+    const edit::FocusMove move = ButtonKeyMove(key);
+    if (move == edit::FocusMove::None) return false;
+    if (HWND next =
+            GetNextDlgTabItem(GetParent(button), button, move == edit::FocusMove::Previous)) {
+        SetFocus(next);
+    }
+    return true;
+}
+
 // Follows the mouse for the flat look; everything else goes to the standard button.
 LRESULT CALLBACK SpeedButtonProc(HWND button, UINT message, WPARAM wparam, LPARAM lparam) {
     auto old_proc = reinterpret_cast<WNDPROC>(GetPropW(button, kOldProcProperty));
@@ -38,6 +65,11 @@ LRESULT CALLBACK SpeedButtonProc(HWND button, UINT message, WPARAM wparam, LPARA
             break;
         case WM_MOUSELEAVE:
             SetHot(button, false);
+            break;
+        case WM_GETDLGCODE:
+            return WantKeys(CallWindowProcW(old_proc, button, message, wparam, lparam), lparam);
+        case WM_KEYDOWN:
+            if (KeyboardPress(button, static_cast<int>(wparam))) return 0;
             break;
         case WM_NCDESTROY:
             SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old_proc));
@@ -51,25 +83,11 @@ LRESULT CALLBACK SpeedButtonProc(HWND button, UINT message, WPARAM wparam, LPARA
     return CallWindowProcW(old_proc, button, message, wparam, lparam);
 }
 
-void AddHint(HWND parent, HWND button, std::string_view hint) {
-    HWND tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
-                                   0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (tooltip == nullptr) return;
-    std::wstring text = Wide(hint);
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = parent;
-    tool.uId = reinterpret_cast<UINT_PTR>(button);
-    tool.lpszText = text.data();
-    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
 }  // namespace
 
 HWND CreateSpeedButton(HWND parent, const SpeedButtonOptions& options) {
-    DWORD style =
-        BS_OWNERDRAW | (options.visible ? WS_VISIBLE : 0) | (options.enabled ? 0 : WS_DISABLED);
+    DWORD style = BS_OWNERDRAW | (options.visible ? WS_VISIBLE : 0) |
+                  (options.enabled ? 0 : WS_DISABLED) | (options.tab_stop ? WS_TABSTOP : 0);
     HWND button = CreateChild(parent, L"BUTTON", options.id, options.caption, style, options.left,
                               options.top, options.width, options.height);
     if (button == nullptr) return nullptr;
@@ -77,7 +95,7 @@ HWND CreateSpeedButton(HWND parent, const SpeedButtonOptions& options) {
     auto old_proc = GetWindowLongPtrW(button, GWLP_WNDPROC);
     SetPropW(button, kOldProcProperty, reinterpret_cast<HANDLE>(old_proc));
     SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SpeedButtonProc));
-    if (!options.hint.empty()) AddHint(parent, button, options.hint);
+    if (!options.hint.empty()) SetHint(parent, button, options.hint);
     return button;
 }
 
@@ -137,6 +155,11 @@ bool DrawSpeedButton(const DRAWITEMSTRUCT& item) {
     }
     DrawTextW(dc, text.c_str(), length, &text_rect, DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, old_font);
+    if (item.itemState & ODS_FOCUS) {
+        RECT focus = item.rcItem;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(dc, &focus);
+    }
     return true;
 }
 

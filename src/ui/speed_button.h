@@ -1,9 +1,9 @@
 #pragma once
 // Flat speed buttons: owner-drawn BUTTON controls that look flat until the mouse is over them
 // (then raised; sunken while pressed), with an optional glyph left of the caption and an
-// optional hint (tooltip). They take no keyboard focus from the user's point of view (no tab
-// stop, no focus rectangle) and report clicks as usual: WM_COMMAND/BN_CLICKED with their id,
-// and BM_CLICK works on them.
+// optional hint (tooltip). They report clicks as usual: WM_COMMAND/BN_CLICKED with their id,
+// and BM_CLICK works on them. By default they are not reached by Tab; with `tab_stop` they are,
+// show a focus rectangle, and Enter or Space presses them.
 //
 // Usage: create with CreateSpeedButton in the parent's WM_CREATE/creation code, and forward the
 // parent's WM_DRAWITEM to DrawSpeedButton (it returns false for items that are not speed
@@ -26,6 +26,7 @@ struct SpeedButtonOptions {
     std::string_view hint = {};  // tooltip text; empty for none
     bool visible = true;
     bool enabled = true;
+    bool tab_stop = false;
 };
 
 HWND CreateSpeedButton(HWND parent, const SpeedButtonOptions& options);

@@ -1,5 +1,7 @@
 #include "ui/window_base.h"
 
+#include <algorithm>
+
 #include "platform/win32/wide_text.h"
 
 namespace zerkon {
@@ -21,7 +23,8 @@ bool WindowBase::Create(const CreateOptions& options) {
         window_class.lpfnWndProc = WindowProc;
         window_class.hInstance = instance;
         window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+        window_class.hbrBackground =
+            options.background ? options.background : GetSysColorBrush(COLOR_BTNFACE);
         window_class.lpszClassName = options.class_name;
         window_class.hIcon = options.icon;
         window_class.hIconSm = options.icon;
@@ -44,7 +47,35 @@ bool WindowBase::Create(const CreateOptions& options) {
 }
 
 LRESULT WindowBase::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_ACTIVATE) {
+        if (LOWORD(wparam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(hwnd_, focus)) last_focus_ = focus;
+        } else if (last_focus_ && IsWindow(last_focus_) && IsWindowVisible(last_focus_) &&
+                   IsWindowEnabled(last_focus_)) {
+            SetFocus(last_focus_);
+            return 0;
+        }
+    }
     return DefWindowProcW(hwnd_, message, wparam, lparam);
+}
+
+void WindowBase::CentreOver(HWND owner) {
+    RECT own{};
+    GetWindowRect(hwnd_, &own);
+    const int width = own.right - own.left;
+    const int height = own.bottom - own.top;
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT area = work;
+    if (owner && !IsIconic(owner)) GetWindowRect(owner, &area);
+    int left = area.left + (area.right - area.left - width) / 2;
+    int top = area.top + (area.bottom - area.top - height) / 2;
+    left =
+        std::max(static_cast<int>(work.left), std::min(left, static_cast<int>(work.right) - width));
+    top =
+        std::max(static_cast<int>(work.top), std::min(top, static_cast<int>(work.bottom) - height));
+    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK WindowBase::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -87,7 +118,8 @@ void RunModal(HWND window, HWND owner) {
     }
     if (owner != nullptr) {
         EnableWindow(owner, TRUE);
-        SetActiveWindow(owner);
+        // A minimised owner (the ELDP mode) stays as it is: its next activation is the user's.
+        if (!IsIconic(owner)) SetActiveWindow(owner);
     }
     if (quit) PostQuitMessage(exit_code);
 }

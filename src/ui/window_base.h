@@ -38,19 +38,27 @@ class WindowBase {
         HWND owner = nullptr;
         bool centre_on_screen = true;
         HICON icon = nullptr;
+        HBRUSH background = nullptr;  // COLOR_BTNFACE when null; kept for the whole run
     };
     bool Create(const CreateOptions& options);
 
-    // Default: DefWindowProcW.
+    // Default: the focused control is remembered when the window is deactivated and gets the
+    // focus back with the next activation (so a field keeps it across a message box or a
+    // switch to another program); everything else goes to DefWindowProcW.
     virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
+    // Centres the window over `owner` (the screen when null), kept on the work area.
+    void CentreOver(HWND owner);
+
     HWND hwnd_ = nullptr;
+    HWND last_focus_ = nullptr;
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 };
 
 // Returns once `window` is hidden or destroyed (or the program quits; the WM_QUIT is re-posted).
+// The owner is enabled again afterwards and, unless it is minimised, activated.
 void RunModal(HWND window, HWND owner);
 
 struct UiFonts {

@@ -105,26 +105,6 @@ HWND FindChildByText(HWND parent, const std::wstring& text) {
     return search.found;
 }
 
-// The common file dialog of process `pid`: types the path into its file-name
-// field and sends it "Open" as the dialog's own command (a posted button
-// click does not always reach Wine's dialog).
-bool ChooseFile(const fs::path& file, DWORD pid) {
-    HWND dialog = e2e::WaitForWindow(L"#32770", pid);
-    if (!dialog) return false;
-    HWND field = nullptr;
-    const bool found = e2e::WaitUntil([&] {
-        HWND combo = e2e::FindChild(dialog, 0x47C);
-        field = combo ? e2e::FindChildByClass(combo, L"Edit") : e2e::FindChild(dialog, 0x480);
-        return field != nullptr;
-    });
-    if (!found) return false;
-    const std::wstring path = file.wstring();
-    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(e2e::FindChild(dialog, IDOK)));
-    return e2e::WaitForWindowGone(dialog);
-}
-
 // The system's text for an error code in the user's language, as the
 // program's error boxes must carry it.
 std::wstring SystemText(DWORD code) {
@@ -172,7 +152,7 @@ class BankWindowTest : public ::testing::Test {
     // "Soubor ..." and the file chosen in the real dialog.
     void OpenFile(const fs::path& file) {
         e2e::Click(open_);
-        const bool chosen = ChooseFile(file, program_.id());
+        const bool chosen = e2e::ChooseFileInDialog(file, program_.id());
         if (!chosen) e2e::SaveScreenshot(L"bank-dialog-failed");
         ASSERT_TRUE(chosen);
     }
@@ -323,7 +303,7 @@ TEST_F(BankWindowTest, UnreadableFileShowsTheSystemMessageAndLeavesThePreviewHid
     e2e::Sync(window_);  // the click's handler has finished
 
     e2e::Click(open_);
-    ASSERT_TRUE(ChooseFile(missing, program_.id()));
+    ASSERT_TRUE(e2e::ChooseFileInDialog(missing, program_.id()));
     const std::wstring message = DismissErrorBox(window_, program_.id());
     std::printf("unreadable file: %s\n", zerkon::Cp1250ToUtf8(Narrow(message)).c_str());
     EXPECT_NE(message.find(SystemText(ERROR_FILE_NOT_FOUND)), std::wstring::npos)
@@ -467,7 +447,7 @@ TEST_F(BankWindowTest, LargeStatementShowsAtOnce) {
     HWND dialog = e2e::WaitForWindow(L"#32770", program_.id());
     ASSERT_NE(dialog, nullptr);
     const auto start = std::chrono::steady_clock::now();
-    ASSERT_TRUE(ChooseFile(big, program_.id()));
+    ASSERT_TRUE(e2e::ChooseFileInDialog(big, program_.id()));
     ASSERT_TRUE(e2e::WaitUntil([&] { return Visible(memo_); }, 60s));
     const auto shown = std::chrono::steady_clock::now();
     const double seconds = std::chrono::duration<double>(shown - start).count();

@@ -14,20 +14,7 @@ namespace controls_host {
 
 // One key stroke with modifiers, as the keyboard sends it.
 inline void Stroke(WORD vk, bool shift = false, bool ctrl = false) {
-    auto send = [](WORD key, bool up) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        SendInput(1, &input, sizeof input);
-    };
-    if (ctrl) send(VK_CONTROL, false);
-    if (shift) send(VK_SHIFT, false);
-    send(vk, false);
-    send(vk, true);
-    if (shift) send(VK_SHIFT, true);
-    if (ctrl) send(VK_CONTROL, true);
+    e2e::KeyStroke(vk, shift, ctrl);
 }
 
 class ControlsHostTest : public ::testing::Test {

@@ -129,6 +129,14 @@ void TypeText(HWND control, const std::wstring& text);
 void PressKey(HWND control, UINT virtual_key);
 // Types with SendInput into whatever has the keyboard focus (needs the window in front).
 void SendKeys(const std::wstring& text);
+// Real input through SendInput, as the user gives it (the window must be in front): one key
+// stroke with modifiers; a left click at a point of a window's client area, or in the middle of
+// a control.
+void KeyStroke(WORD vk, bool shift = false, bool ctrl = false);
+void MouseClick(HWND window, POINT client_point);
+void MouseClick(HWND control);
+// The hint (tooltip text) that the control's window shows for it; empty when it has none.
+std::wstring HintText(HWND control);
 // Gives the window the focus and brings it to the front.
 void Focus(HWND window);
 // Waits until all messages posted so far to the window's thread are handled.

@@ -1,0 +1,375 @@
+#include "ui/eldp_window.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/cp1250_literal.h"
+#include "eldp/eldp_form_flow.h"
+#include "eldp/eldp_form_layout.h"
+#include "platform/close_window.h"
+#include "platform/registry.h"
+#include "platform/win32/message_boxes_win32.h"
+#include "platform/win32/user_regional_settings.h"
+#include "shell/maker_settings.h"
+#include "ui/hint.h"
+#include "ui/m_check_box.h"
+#include "ui/m_labeled_edit.h"
+#include "ui/print_engine_link.h"
+#include "ui/resource_ids.h"
+#include "ui/speed_button.h"
+#include "ui/window_base.h"
+
+namespace zerkon {
+
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+// Brushes and fonts of the form, made once for the whole run.
+struct EldpLook {
+    HBRUSH background;
+    HBRUSH accent;
+    HFONT title;
+};
+
+const EldpLook& Look() {
+    static const EldpLook look = [] {
+        EldpLook l;
+        l.background = CreateSolidBrush(kEldpBackground);
+        l.accent = CreateSolidBrush(kEldpAccent);
+        l.title = CreateFontW(-19, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                              DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+        return l;
+    }();
+    return look;
+}
+
+HICON Glyph(int id) {
+    return static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, 0));
+}
+
+class TFormELDP : public WindowBase, public EldpFormView {
+  public:
+    TFormELDP(HWND owner, ProgramContext& context, const TXFileVersion& version);
+    bool Create();
+
+    // EldpFormView
+    EldpRecord ReadRecord() override;
+    void ShowRecord(const EldpRecord& record) override;
+    void FocusYear() override;
+    void ShowDataFileHint(std::string_view path) override { SetHint(hwnd_, title_, path); }
+    void ShowReloadButton() override { ShowWindow(reload_, SW_SHOW); }
+
+  private:
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+    void CreateFrame();
+    void CreateFields();
+    void CreateButtons();
+    void OnCommand(int id);
+    LRESULT OnControlColour(HDC dc, HWND control);
+
+    void FormActivate();
+    void sbTiskClick(int tag) { flow_.Output(tag); }
+    void sbReloadClick() { flow_.Reload(); }
+    void sbExitClick();
+
+    HWND owner_;
+    ProgramContext& context_;
+    const TXFileVersion& version_;
+    Win32MessageBoxes boxes_;
+    EldpExportList export_list_;
+    EldpOutputServices services_;
+    EldpFormFlow flow_;
+
+    HWND title_ = nullptr;
+    HWND reload_ = nullptr;
+    std::vector<HWND> section_bars_;
+    // One entry per row of EldpFormFields(): the edit, or the month box.
+    std::vector<std::unique_ptr<TMEdit>> edits_;
+    std::vector<std::unique_ptr<TMCheckBox>> boxes_of_months_;
+    std::vector<TMEdit*> edit_of_field_;
+    std::vector<TMCheckBox*> box_of_field_;
+    TMEdit* year_ = nullptr;
+    HICON xml_glyph_ = nullptr;
+    HICON reload_glyph_ = nullptr;
+    HICON exit_glyph_ = nullptr;
+};
+
+TFormELDP::TFormELDP(HWND owner, ProgramContext& context, const TXFileVersion& version)
+    : owner_(owner),
+      context_(context),
+      version_(version),
+      boxes_(nullptr),
+      services_{
+          .read_payroll_folder =
+              [] { return ReadMakerSetting(SystemRegistry(), kRalSubKey, "", kInstallPathValue); },
+          .context = context,
+          .regional = UserRegionalSettings(),
+          .boxes = boxes_,
+          .export_list = export_list_,
+          .print_eldp_job =
+              [this](const std::vector<std::string>& job_lines) {
+                  ProgramPrintEngine(owner_, boxes_, context_).PrintEldpJob(job_lines);
+              },
+      },
+      flow_(*this, services_, [] { CloseWindowByClass("TFormZerkon"); }) {}
+
+bool TFormELDP::Create() {
+    CreateOptions options;
+    options.class_name = kEldpWindowClass;
+    options.caption = EldpFormCaption(version_.GetVersionInfo("FileVersion"));
+    options.style = kStyle;
+    options.ex_style = kExStyle;
+    options.client_width = kEldpClientWidth;
+    options.client_height = kEldpClientHeight;
+    options.owner = owner_;
+    options.centre_on_screen = false;
+    options.background = Look().background;
+    if (!WindowBase::Create(options)) return false;
+    boxes_ = Win32MessageBoxes(hwnd_);
+    CreateFrame();
+    CreateFields();
+    CreateButtons();
+    CentreOver(owner_);
+    // Typing starts in the first field that takes it.
+    last_focus_ = year_->hwnd();
+    flow_.Opened();
+    return true;
+}
+
+// The title, the section bars and the month column heads.
+void TFormELDP::CreateFrame() {
+    title_ = CreateLabel(hwnd_, kEldpTitleId, "Evidenční list důchodového pojištění"_cz, 196, 0,
+                         Look().title);
+    SetWindowLongW(title_, GWL_STYLE, GetWindowLongW(title_, GWL_STYLE) | SS_NOTIFY);
+    int id = kEldpFirstSectionBarId;
+    for (const EldpSectionBar& bar : EldpSectionBars()) {
+        HWND panel =
+            CreateChild(hwnd_, L"STATIC", id++, bar.caption,
+                        WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, kEldpSectionBarLeft,
+                        bar.top, kEldpSectionBarWidth, kEldpSectionBarHeight);
+        SendMessageW(panel, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().bold), FALSE);
+        section_bars_.push_back(panel);
+    }
+    for (int month = 0; month < kEldpMonthMarks; ++month) {
+        // Centred over its box.
+        const int left = kEldpMonthBoxLeft + kEldpMonthBoxStep * month - 4;
+        CreateChild(hwnd_, L"STATIC", kEldpFirstColumnHeadId + month, MonthColumnHead(month),
+                    WS_VISIBLE | SS_CENTER | SS_NOPREFIX, left, kEldpColumnHeadTop,
+                    kEldpMonthBoxSize + 8, 14);
+    }
+}
+
+// Every field of the table, in its order, which is the tab order.
+void TFormELDP::CreateFields() {
+    const std::vector<EldpField>& fields = EldpFormFields();
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const EldpField& field = fields[i];
+        const int id = kEldpFirstFieldId + static_cast<int>(i);
+        const EldpFieldRect& r = field.rect;
+        if (field.kind == EldpControlKind::kMonthBox) {
+            boxes_of_months_.push_back(std::make_unique<TMCheckBox>(
+                hwnd_, CheckBoxOptions{.id = id,
+                                       .place = {r.left, r.top, r.left + r.width, r.top + r.height},
+                                       .colour = kEldpBackground}));
+            box_of_field_.push_back(boxes_of_months_.back().get());
+            edit_of_field_.push_back(nullptr);
+            continue;
+        }
+        EditOptions edit;
+        edit.id = id;
+        edit.left = r.left;
+        edit.top = r.top;
+        edit.width = r.width;
+        edit.height = r.height;
+        edit.enabled = field.enabled;
+        edit.max_length = field.max_length;
+        edit.settings = EditSettingsFor(field);
+        edit.font = Fonts().normal;
+        if (field.kind == EldpControlKind::kLabeledEdit) {
+            edits_.push_back(std::make_unique<TMLabeledEdit>(
+                hwnd_, LabeledEditOptions{.edit = edit, .label = field.label}));
+        } else {
+            edits_.push_back(std::make_unique<TMEdit>(hwnd_, edit));
+        }
+        edit_of_field_.push_back(edits_.back().get());
+        box_of_field_.push_back(nullptr);
+        if (field.record_text == &EldpRecord::year) year_ = edits_.back().get();
+    }
+}
+
+void TFormELDP::CreateButtons() {
+    xml_glyph_ = Glyph(IDI_XML_GLYPH);
+    reload_glyph_ = Glyph(IDI_RELOAD_GLYPH);
+    exit_glyph_ = Glyph(IDI_EXIT_GLYPH);
+    const SpeedButtonOptions buttons[] = {
+        {.id = kEldpPrintId,
+         .caption = "Podklady pro ELDP (tisk včetně rámečků)"_cz,
+         .left = 248,
+         .top = 456,
+         .width = 229,
+         .height = 22,
+         .tab_stop = true},
+        {.id = kEldpPrintOriginalId,
+         .caption = "Tisk ELDP na originální tiskopis"_cz,
+         .left = 248,
+         .top = 480,
+         .width = 229,
+         .height = 22,
+         .tab_stop = true},
+        {.id = kEldpXmlId,
+         .caption = "ELDP ve formátu XML - elektronicky"_cz,
+         .left = 248,
+         .top = 504,
+         .width = 229,
+         .height = 22,
+         .glyph = xml_glyph_,
+         .tab_stop = true},
+        {.id = kEldpReloadId,
+         .caption = "Opětovné načtení dat"_cz,
+         .left = 484,
+         .top = 480,
+         .width = 165,
+         .height = 22,
+         .glyph = reload_glyph_,
+         .visible = false,
+         .tab_stop = true},
+        {.id = kEldpExitId,
+         .caption = "Zpět"_cz,
+         .left = 652,
+         .top = 505,
+         .width = 93,
+         .height = 22,
+         .glyph = exit_glyph_,
+         .tab_stop = true},
+    };
+    for (const SpeedButtonOptions& options : buttons) {
+        HWND button = CreateSpeedButton(hwnd_, options);
+        if (options.id == kEldpReloadId) reload_ = button;
+    }
+}
+
+EldpRecord TFormELDP::ReadRecord() {
+    EldpRecord record;
+    const std::vector<EldpField>& fields = EldpFormFields();
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (bool* mark = FieldMark(fields[i], record)) {
+            *mark = box_of_field_[i]->Checked();
+        } else {
+            *FieldText(fields[i], record) = edit_of_field_[i]->Text();
+        }
+    }
+    return record;
+}
+
+void TFormELDP::ShowRecord(const EldpRecord& shown) {
+    EldpRecord record = shown;
+    const std::vector<EldpField>& fields = EldpFormFields();
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (bool* mark = FieldMark(fields[i], record)) {
+            box_of_field_[i]->SetChecked(*mark);
+        } else if (edit_of_field_[i]->Text() != *FieldText(fields[i], record)) {
+            edit_of_field_[i]->SetText(*FieldText(fields[i], record));
+        }
+    }
+}
+
+// The field that has the focus ends its editing (WM_KILLFOCUS runs its exit steps) before the
+// record is read.
+void TFormELDP::FocusYear() {
+    year_->Focus();
+}
+
+void TFormELDP::FormActivate() {
+    SetText(hwnd_, EldpFormCaption(version_.GetVersionInfo("FileVersion")));
+}
+
+void TFormELDP::sbExitClick() {
+    flow_.Back();
+    ShowWindow(hwnd_, SW_HIDE);
+}
+
+void TFormELDP::OnCommand(int id) {
+    switch (id) {
+        case kEldpPrintId:
+            sbTiskClick(kEldpWorksheetTag);
+            break;
+        case kEldpPrintOriginalId:
+            sbTiskClick(kEldpOriginalTag);
+            break;
+        case kEldpXmlId:
+            sbTiskClick(kEldpXmlTag);
+            break;
+        case kEldpReloadId:
+            if (IsWindowVisible(reload_)) sbReloadClick();
+            break;
+        case kEldpExitId:
+            sbExitClick();
+            break;
+        default:
+            // Escape (IDCANCEL) does not close the form: a record typed by hand would be lost.
+            break;
+    }
+}
+
+LRESULT TFormELDP::OnControlColour(HDC dc, HWND control) {
+    if (HBRUSH brush = ControlBackgroundBrush(control, dc)) return reinterpret_cast<LRESULT>(brush);
+    for (HWND bar : section_bars_) {
+        if (control == bar) {
+            SetTextColor(dc, kWhite);
+            SetBkColor(dc, kEldpAccent);
+            return reinterpret_cast<LRESULT>(Look().accent);
+        }
+    }
+    if (control == title_) SetTextColor(dc, kEldpAccent);
+    SetBkMode(dc, TRANSPARENT);
+    SetBkColor(dc, kEldpBackground);
+    // Labels draw their text only: a long one may run into its neighbour's place, and neither
+    // cuts the other off.
+    wchar_t class_name[16] = {};
+    GetClassNameW(control, class_name, 16);
+    if (lstrcmpiW(class_name, L"STATIC") == 0) {
+        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    }
+    return reinterpret_cast<LRESULT>(Look().background);
+}
+
+LRESULT TFormELDP::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_ACTIVATE:
+            if (LOWORD(wparam) != WA_INACTIVE) FormActivate();
+            break;
+        case WM_COMMAND:
+            if (HIWORD(wparam) == BN_CLICKED) OnCommand(LOWORD(wparam));
+            return 0;
+        case WM_DRAWITEM:
+            if (DrawSpeedButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
+            break;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return OnControlColour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+        case WM_CLOSE:
+            // The close box closes only the form.
+            ShowWindow(hwnd_, SW_HIDE);
+            return 0;
+        default:
+            break;
+    }
+    return WindowBase::HandleMessage(message, wparam, lparam);
+}
+
+}  // namespace
+
+void ShowEldpForm(HWND owner, ProgramContext& context, const TXFileVersion& version) {
+    TFormELDP form(owner, context, version);
+    if (!form.Create()) return;
+    RunModal(form.hwnd(), owner);
+}
+
+}  // namespace zerkon
