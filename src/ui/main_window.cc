@@ -219,7 +219,11 @@ void TFormZerkon::sbBankaClick(int tag) {
 
 // The ELDP form, modal; in ELDP mode it loads the data file of the command line at once.
 void TFormZerkon::sbELDPClick() {
+    // In ELDP mode every activation asks for the form; one is enough.
+    if (eldp_form_open_) return;
+    eldp_form_open_ = true;
     ShowEldpForm(hwnd_, context_, XFileVersion1);
+    eldp_form_open_ = false;
 }
 
 void TFormZerkon::sbPrehledPojClick() {

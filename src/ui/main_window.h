@@ -40,6 +40,7 @@ class TFormZerkon : public WindowBase {
     ActivationFilter activation_filter_;
     // The run's folders and start-up request, renewed at every activation.
     ProgramContext context_;
+    bool eldp_form_open_ = false;
 };
 
 }  // namespace zerkon
