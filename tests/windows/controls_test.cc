@@ -229,6 +229,34 @@ TEST_F(ControlsTest, NumberValidationKeepsFocusAndRestoresTheText) {
     ExpectFocusOn(kInteger);
     EXPECT_EQ(Text(kInteger), L"1");  // as before the last key
     EXPECT_EQ(Text(kEvents), L"exit 103");
+    // The last entry is the date field's, which the Tab passed through: the number field was
+    // not entered again when the error took the focus back.
+    EXPECT_EQ(Text(kEntries), L"104 entered 1 times");
+
+    // Typed in front of the text: the caret goes back to where it stood before the last key,
+    // not to the end where an entry would put it.
+    Keys(VK_HOME);
+    Type(L"5");
+    Keys(VK_TAB);
+    ASSERT_NE(WarningText(&box), L"");
+    CloseWarning(box);
+    ExpectFocusOn(kInteger);
+    EXPECT_EQ(Text(kInteger), L"1");
+    EXPECT_EQ(Selection(kInteger), std::make_pair(0, 0));
+}
+
+TEST_F(ControlsTest, AMouseClickOnTheSideButtonDoesNotLeaveTheField) {
+    FocusField(kButtonField);
+    Type(L"ab");
+    const std::wstring events = Text(kEvents);
+    HWND button = GetWindow(Field(kButtonField), GW_CHILD);
+    ASSERT_NE(button, nullptr);
+    e2e::MouseClick(button);
+    Settle();
+    EXPECT_EQ(Text(kButtonField), L"klik");
+    EXPECT_EQ(FocusedId(), kButtonField);
+    EXPECT_EQ(Text(kEvents), events);  // not left
+    EXPECT_EQ(Text(kEntries), L"109 entered 1 times");  // nor entered again
 }
 
 TEST_F(ControlsTest, PickListByButtonAndByKeyboard) {

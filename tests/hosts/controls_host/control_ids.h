@@ -17,6 +17,7 @@ enum ControlId : int {
     kButtonField = 109,  // side button with the short cut F4; the click writes "klik"
     kLast = 110,         // FocusControl.Up = the filtered string
     kEvents = 111,       // a read-only log of OnError / OnExit events
+    kEntries = 112,      // a read-only log of OnEnter events: "<id> entered <n> times"
 };
 
 }  // namespace controls_host

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -30,6 +31,9 @@ class ControlsHost {
     HWND hwnd_ = nullptr;
     HWND last_focus_ = nullptr;
     std::vector<std::unique_ptr<TMEdit>> controls_;
+    TMEdit* entries_ = nullptr;
+    std::map<int, int> entered_;  // entries in a row, per field
+    int last_entered_ = 0;
 };
 
 EditOptions At(int id, int left, int top, int width = 150) {
@@ -112,6 +116,10 @@ void ControlsHost::CreateControls() {
     events.read_only = true;
     events.tab_stop = false;
     TMEdit& log = Add(std::make_unique<TMEdit>(hwnd_, events));
+    EditOptions entries = At(kEntries, 20, 315, 430);
+    entries.read_only = true;
+    entries.tab_stop = false;
+    entries_ = &Add(std::make_unique<TMEdit>(hwnd_, entries));
 
     filtered.focus_control.down = disabled_field.hwnd();
     currency.focus_control.pg_down = required_field.hwnd();
@@ -120,6 +128,13 @@ void ControlsHost::CreateControls() {
         TMEdit* log_field = &log;
         control->on_exit = [log_field](TMEdit& e) {
             log_field->SetText("exit " + std::to_string(GetDlgCtrlID(e.hwnd())));
+        };
+        control->on_enter = [this](TMEdit& e) {
+            const int id = GetDlgCtrlID(e.hwnd());
+            entered_[id] = last_entered_ == id ? entered_[id] + 1 : 1;
+            last_entered_ = id;
+            entries_->SetText(std::to_string(id) + " entered " + std::to_string(entered_[id]) +
+                              " times");
         };
     }
 }
@@ -134,7 +149,7 @@ bool ControlsHost::Create(HINSTANCE instance) {
     wc.lpszClassName = kWindowClass;
     if (!RegisterClassExW(&wc)) return false;
     hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, L"Ovládací prvky",
-                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 40, 40, 500, 370, nullptr,
+                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 40, 40, 500, 390, nullptr,
                             nullptr, instance, this);
     return hwnd_ != nullptr;
 }
