@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "common/cp1250_literal.h"
+#include "ui/m_labeled_edit.h"
 #include "ui/main_window_ids.h"
 #include "ui/speed_button.h"
 
@@ -44,9 +45,16 @@ void TFormPrehledPoj::CreateControls() {
     int id = kPremiumFirstEditId;
     int top = kFirstTop;
     for (std::string_view label : kFieldLabels) {
-        CreateLabel(hwnd_, 0, label, kLabelLeft, top + 4, Fonts().normal);
-        CreateChild(hwnd_, L"EDIT", id++, "", WS_VISIBLE | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL,
-                    kEditLeft, top, 128, 21, WS_EX_CLIENTEDGE);
+        LabeledEditOptions field;
+        field.edit.id = id++;
+        field.edit.left = kEditLeft;
+        field.edit.top = top;
+        field.edit.width = 128;
+        field.edit.font = Fonts().normal;
+        field.label = std::string(label);
+        field.label_position = LabelPosition::lpLeft;
+        field.label_spacing = kEditLeft - kLabelLeft - 150;
+        fields_.push_back(std::make_unique<TMLabeledEdit>(hwnd_, field));
         top += kRowHeight;
     }
     CreateSpeedButton(hwnd_, {.id = kPremiumBackId,
@@ -68,7 +76,12 @@ LRESULT TFormPrehledPoj::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
         case WM_DRAWITEM:
             if (DrawSpeedButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
             break;
+        case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
+            if (HBRUSH brush = ControlBackgroundBrush(reinterpret_cast<HWND>(lparam),
+                                                      reinterpret_cast<HDC>(wparam))) {
+                return reinterpret_cast<LRESULT>(brush);
+            }
             SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         default:

@@ -5,6 +5,10 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <vector>
+
+#include "ui/m_labeled_edit.h"
 #include "ui/window_base.h"
 
 namespace zerkon {
@@ -18,6 +22,9 @@ class TFormPrehledPoj : public WindowBase {
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     void CreateControls();
     void sbZpetClick();
+
+    // The program's own fields, like every other window's.
+    std::vector<std::unique_ptr<TMLabeledEdit>> fields_;
 };
 
 }  // namespace zerkon
