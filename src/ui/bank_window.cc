@@ -183,31 +183,12 @@ void TFormBanka::CreateControls() {
 
     const std::string open_caption = BankOpenButtonCaption(mode_);
     const SpeedButtonOptions buttons[] = {
-        {.id = kBankOpenId,
-         .caption = open_caption,
-         .left = 20,
-         .top = 424,
-         .width = 125,
-         .height = 26},
-        {.id = kBankPrintId,
-         .caption = "Tisk",
-         .left = 168,
-         .top = 424,
-         .width = 97,
-         .height = 26,
-         .enabled = false},
-        {.id = kBankExitId,
-         .caption = "Zpět"_cz,
-         .left = 428,
-         .top = 424,
-         .width = 93,
-         .height = 26},
+        {.id = kBankOpenId, .caption = open_caption, .place = {20, 424, 125, 26}},
+        {.id = kBankPrintId, .caption = "Tisk", .place = {168, 424, 97, 26}, .enabled = false},
+        {.id = kBankExitId, .caption = "Zpět"_cz, .place = {428, 424, 93, 26}},
         {.id = kBankSettingsId,
          .caption = "Nastavení"_cz,
-         .left = 290,
-         .top = 424,
-         .width = 97,
-         .height = 26,
+         .place = {290, 424, 97, 26},
          .visible = false,
          .enabled = false},
     };
@@ -245,16 +226,6 @@ LRESULT TFormBanka::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_COMMAND:
             if (HIWORD(wparam) == BN_CLICKED) OnCommand(LOWORD(wparam));
             return 0;
-        case WM_DRAWITEM:
-            if (DrawSpeedButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
-            break;
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORSTATIC:
-            if (HBRUSH brush = ControlBackgroundBrush(reinterpret_cast<HWND>(lparam),
-                                                      reinterpret_cast<HDC>(wparam))) {
-                return reinterpret_cast<LRESULT>(brush);
-            }
-            break;
         case WM_CLOSE:
             sbExitClick();
             return 0;

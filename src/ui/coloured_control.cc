@@ -21,6 +21,12 @@ HBRUSH ColourBrush::Get(ControlColour colour) {
     return brush_;
 }
 
+LRESULT ColouredControl::Entered(LRESULT standard_result, const std::function<void()>& on_enter) {
+    InvalidateRect(hwnd_, nullptr, TRUE);
+    if (on_enter) on_enter();
+    return standard_result;
+}
+
 HBRUSH ControlBackgroundBrush(HWND child, HDC dc) {
     auto* control = dynamic_cast<ColouredControl*>(SubclassedControl::FromWindow(child));
     if (!control) return nullptr;

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "controls/control_colours.h"
 #include "ui/subclassed_control.h"
 
@@ -28,6 +30,10 @@ class ColourBrush {
 class ColouredControl : public SubclassedControl {
   public:
     virtual ControlColour Background() const = 0;
+
+  protected:
+    // After the control's own entry steps: repaint in the new colour, then the entry event.
+    LRESULT Entered(LRESULT standard_result, const std::function<void()>& on_enter);
 
   private:
     ColourBrush brush_;

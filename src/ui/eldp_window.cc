@@ -210,41 +210,26 @@ void TFormELDP::CreateButtons() {
     const SpeedButtonOptions buttons[] = {
         {.id = kEldpPrintId,
          .caption = "Podklady pro ELDP (tisk včetně rámečků)"_cz,
-         .left = 248,
-         .top = 456,
-         .width = 229,
-         .height = 22,
+         .place = {248, 456, 229, 22},
          .tab_stop = true},
         {.id = kEldpPrintOriginalId,
          .caption = "Tisk ELDP na originální tiskopis"_cz,
-         .left = 248,
-         .top = 480,
-         .width = 229,
-         .height = 22,
+         .place = {248, 480, 229, 22},
          .tab_stop = true},
         {.id = kEldpXmlId,
          .caption = "ELDP ve formátu XML - elektronicky"_cz,
-         .left = 248,
-         .top = 504,
-         .width = 229,
-         .height = 22,
+         .place = {248, 504, 229, 22},
          .glyph = xml_glyph_,
          .tab_stop = true},
         {.id = kEldpReloadId,
          .caption = "Opětovné načtení dat"_cz,
-         .left = 484,
-         .top = 480,
-         .width = 165,
-         .height = 22,
+         .place = {484, 480, 165, 22},
          .glyph = reload_glyph_,
          .visible = false,
          .tab_stop = true},
         {.id = kEldpExitId,
          .caption = "Zpět"_cz,
-         .left = 652,
-         .top = 505,
-         .width = 93,
-         .height = 22,
+         .place = {652, 505, 93, 22},
          .glyph = exit_glyph_,
          .tab_stop = true},
     };
@@ -347,9 +332,6 @@ LRESULT TFormELDP::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_COMMAND:
             if (HIWORD(wparam) == BN_CLICKED) OnCommand(LOWORD(wparam));
             return 0;
-        case WM_DRAWITEM:
-            if (DrawSpeedButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
-            break;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:

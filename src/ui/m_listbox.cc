@@ -58,9 +58,7 @@ LRESULT TMListBox::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_SETFOCUS: {
             const LRESULT result = Standard(message, wparam, lparam);
             behaviour_.Enter();
-            InvalidateRect(hwnd_, nullptr, TRUE);
-            if (on_enter) on_enter();
-            return result;
+            return Entered(result, on_enter);
         }
         case WM_KILLFOCUS: {
             behaviour_.Exit();

@@ -73,55 +73,21 @@ void TFormZerkon::CreateControls() {
     CreateLabel(hwnd_, kMainLabel2Id, "Manuální vyplnění formulářů:"_cz, 28, 136, bold);
 
     const SpeedButtonOptions buttons[] = {
-        {.id = kMainKpcId, .caption = "KPC", .left = 28, .top = 48, .width = 150, .height = 22},
-        {.id = kMainGpcId, .caption = "GPC", .left = 28, .top = 70, .width = 150, .height = 22},
-        {.id = kMainGeminyId,
-         .caption = "Geminy",
-         .left = 28,
-         .top = 92,
-         .width = 150,
-         .height = 22},
-        {.id = kMainCfgId,
-         .caption = "CFG",
-         .left = 204,
-         .top = 70,
-         .width = 150,
-         .height = 22,
-         .visible = false},
-        {.id = kMainEldpId,
-         .caption = "ELDP",
-         .left = 28,
-         .top = 152,
-         .width = 150,
-         .height = 22,
-         .hint = kEldpHint},
+        {.id = kMainKpcId, .caption = "KPC", .place = {28, 48, 150, 22}},
+        {.id = kMainGpcId, .caption = "GPC", .place = {28, 70, 150, 22}},
+        {.id = kMainGeminyId, .caption = "Geminy", .place = {28, 92, 150, 22}},
+        {.id = kMainCfgId, .caption = "CFG", .place = {204, 70, 150, 22}, .visible = false},
+        {.id = kMainEldpId, .caption = "ELDP", .place = {28, 152, 150, 22}, .hint = kEldpHint},
         {.id = kMainInfoId,
          .caption = "Informace",
-         .left = 204,
-         .top = 152,
-         .width = 150,
-         .height = 22,
+         .place = {204, 152, 150, 22},
          .hint = kEldpHint},
         {.id = kMainPrehledPojId,
          .caption = "Přehled o výši pojistného"_cz,
-         .left = 28,
-         .top = 176,
-         .width = 150,
-         .height = 22,
+         .place = {28, 176, 150, 22},
          .enabled = false},
-        {.id = kMainUpgradeId,
-         .caption = "Aktualizace programu",
-         .left = 28,
-         .top = 228,
-         .width = 150,
-         .height = 22},
-        {.id = kMainExitId,
-         .caption = "Konec",
-         .left = 265,
-         .top = 224,
-         .width = 100,
-         .height = 26,
-         .glyph = exit_glyph_},
+        {.id = kMainUpgradeId, .caption = "Aktualizace programu", .place = {28, 228, 150, 22}},
+        {.id = kMainExitId, .caption = "Konec", .place = {265, 224, 100, 26}, .glyph = exit_glyph_},
     };
     for (const auto& button : buttons) CreateSpeedButton(hwnd_, button);
 }
@@ -134,12 +100,6 @@ LRESULT TFormZerkon::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_COMMAND:
             if (HIWORD(wparam) == BN_CLICKED) OnCommand(LOWORD(wparam));
             return 0;
-        case WM_DRAWITEM:
-            if (DrawSpeedButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
-            break;
-        case WM_CTLCOLORSTATIC:
-            SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         case kOpenEldpMessage:
             sbELDPClick();
             return 0;

@@ -75,17 +75,12 @@ void TFormMemoRead::CreateControls() {
     // RichEdit1 exists only for other callers; a text window never shows it.
     sbTisk = CreateSpeedButton(hwnd_, {.id = kMemoReadPrintId,
                                        .caption = "Tisk",
-                                       .left = 4,
-                                       .top = kClientHeight - kPanelHeight + 2,
-                                       .width = 80,
-                                       .height = 22,
+                                       .place = {4, kClientHeight - kPanelHeight + 2, 80, 22},
                                        .visible = false});
     sbCancel = CreateSpeedButton(hwnd_, {.id = kMemoReadCancelId,
                                          .caption = "Zpět"_cz,
-                                         .left = kClientWidth - kPanel2Width + 10,
-                                         .top = kClientHeight - kPanelHeight + 2,
-                                         .width = 80,
-                                         .height = 22});
+                                         .place = {kClientWidth - kPanel2Width + 10,
+                                                   kClientHeight - kPanelHeight + 2, 80, 22}});
 }
 
 void TFormMemoRead::SetText(std::string_view text) {
@@ -137,9 +132,6 @@ LRESULT TFormMemoRead::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
         case WM_SIZE:
             if (Memo1) Layout();
             return 0;
-        case WM_DRAWITEM:
-            if (DrawSpeedButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
-            break;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
             if (reinterpret_cast<HWND>(lparam) == Memo1) {

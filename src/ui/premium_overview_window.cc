@@ -57,12 +57,9 @@ void TFormPrehledPoj::CreateControls() {
         fields_.push_back(std::make_unique<TMLabeledEdit>(hwnd_, field));
         top += kRowHeight;
     }
-    CreateSpeedButton(hwnd_, {.id = kPremiumBackId,
-                              .caption = "Zpět"_cz,
-                              .left = 320 - 16 - 100,
-                              .top = top + 12,
-                              .width = 100,
-                              .height = 26});
+    CreateSpeedButton(
+        hwnd_,
+        {.id = kPremiumBackId, .caption = "Zpět"_cz, .place = {320 - 16 - 100, top + 12, 100, 26}});
 }
 
 LRESULT TFormPrehledPoj::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -73,17 +70,6 @@ LRESULT TFormPrehledPoj::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
         case WM_CLOSE:
             sbZpetClick();
             return 0;
-        case WM_DRAWITEM:
-            if (DrawSpeedButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
-            break;
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORSTATIC:
-            if (HBRUSH brush = ControlBackgroundBrush(reinterpret_cast<HWND>(lparam),
-                                                      reinterpret_cast<HDC>(wparam))) {
-                return reinterpret_cast<LRESULT>(brush);
-            }
-            SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         default:
             break;
     }

@@ -88,8 +88,9 @@ LRESULT CALLBACK SpeedButtonProc(HWND button, UINT message, WPARAM wparam, LPARA
 HWND CreateSpeedButton(HWND parent, const SpeedButtonOptions& options) {
     DWORD style = BS_OWNERDRAW | (options.visible ? WS_VISIBLE : 0) |
                   (options.enabled ? 0 : WS_DISABLED) | (options.tab_stop ? WS_TABSTOP : 0);
-    HWND button = CreateChild(parent, L"BUTTON", options.id, options.caption, style, options.left,
-                              options.top, options.width, options.height);
+    const ControlPlace& p = options.place;
+    HWND button = CreateChild(parent, L"BUTTON", options.id, options.caption, style, p.left, p.top,
+                              p.width, p.height);
     if (button == nullptr) return nullptr;
     if (options.glyph != nullptr) SetPropW(button, kGlyphProperty, options.glyph);
     auto old_proc = GetWindowLongPtrW(button, GWLP_WNDPROC);

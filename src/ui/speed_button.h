@@ -15,13 +15,18 @@
 
 namespace zerkon {
 
-struct SpeedButtonOptions {
-    int id = 0;
-    std::string_view caption = {};  // Windows-1250
+// Left, top, width and height in the parent's client area.
+struct ControlPlace {
     int left = 0;
     int top = 0;
     int width = 0;
     int height = 0;
+};
+
+struct SpeedButtonOptions {
+    int id = 0;
+    std::string_view caption = {};  // Windows-1250
+    ControlPlace place;
     HICON glyph = nullptr;       // drawn 16 x 16 left of the caption; not owned
     std::string_view hint = {};  // tooltip text; empty for none
     bool visible = true;

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "platform/win32/wide_text.h"
+#include "ui/coloured_control.h"
+#include "ui/speed_button.h"
 
 namespace zerkon {
 
@@ -47,6 +49,26 @@ bool WindowBase::Create(const CreateOptions& options) {
 }
 
 LRESULT WindowBase::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_DRAWITEM:
+            if (DrawSpeedButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
+            break;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORLISTBOX:
+            if (HBRUSH brush = ControlBackgroundBrush(reinterpret_cast<HWND>(lparam),
+                                                      reinterpret_cast<HDC>(wparam))) {
+                return reinterpret_cast<LRESULT>(brush);
+            }
+            if (message == WM_CTLCOLORSTATIC) {
+                // Labels stand on the window's own background.
+                SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
+                return GetClassLongPtrW(hwnd_, GCLP_HBRBACKGROUND);
+            }
+            break;
+        default:
+            break;
+    }
     if (message == WM_ACTIVATE) {
         if (LOWORD(wparam) == WA_INACTIVE) {
             HWND focus = GetFocus();

@@ -42,9 +42,10 @@ class WindowBase {
     };
     bool Create(const CreateOptions& options);
 
-    // Default: the focused control is remembered when the window is deactivated and gets the
-    // focus back with the next activation (so a field keeps it across a message box or a
-    // switch to another program); everything else goes to DefWindowProcW.
+    // Default: speed buttons are drawn and the program's own controls get their colours; the
+    // focused control is remembered when the window is deactivated and gets the focus back with
+    // the next activation (so a field keeps it across a message box or a switch to another
+    // program); everything else goes to DefWindowProcW.
     virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
     // Centres the window over `owner` (the screen when null), kept on the work area.
