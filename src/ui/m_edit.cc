@@ -171,8 +171,16 @@ void TMEdit::ReadEdit() {
 void TMEdit::WriteEdit() {
     const edit::EditState& st = behavior_.state();
     if (Text() != st.text) WriteText(st.text);
-    Standard(EM_SETSEL, st.sel_start, st.sel_start + st.sel_length);
-    Standard(EM_SETREADONLY, st.read_only, 0);
+    DWORD start = 0;
+    DWORD end = 0;
+    Standard(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    if (static_cast<int>(start) != st.sel_start ||
+        static_cast<int>(end) != st.sel_start + st.sel_length) {
+        Standard(EM_SETSEL, st.sel_start, st.sel_start + st.sel_length);
+    }
+    // Changing the read-only state redraws the edit: only when it changes.
+    const bool read_only = (GetWindowLongW(hwnd_, GWL_STYLE) & ES_READONLY) != 0;
+    if (read_only != st.read_only) Standard(EM_SETREADONLY, st.read_only, 0);
     CheckTextChange();
 }
 
