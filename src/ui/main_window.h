@@ -32,9 +32,11 @@ class TFormZerkon : public WindowBase {
     void sbELDPClick();
     void sbPrehledPojClick();
     void sbUpgradeClick();
+    // "Informace": SpeedButton1 is the information button's name in the form's layout.
     void SpeedButton1Click();
     void sbExitClick();
 
+    // The reader of the program's own version resource (XFileVersion1 in the form's layout).
     TXFileVersion XFileVersion1;
     HICON exit_glyph_ = nullptr;
     ActivationFilter activation_filter_;

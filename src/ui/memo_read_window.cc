@@ -1,7 +1,5 @@
 #include "ui/memo_read_window.h"
 
-#include <commctrl.h>
-
 #include "common/cp1250_literal.h"
 #include "platform/system_info.h"
 #include "platform/win32/wide_text.h"
@@ -71,7 +69,7 @@ void TFormMemoRead::CreateControls() {
                             ES_AUTOVSCROLL | ES_AUTOHSCROLL,
                         0, 0, kClientWidth, kClientHeight - kPanelHeight, WS_EX_CLIENTEDGE);
     if (font_) SendMessageW(Memo1, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-    SetWindowSubclass(Memo1, MemoKeys, 1, reinterpret_cast<DWORD_PTR>(this));
+    escape_ = std::make_unique<EscapeKey>(Memo1, [this] { sbCancelClick(); });
     // RichEdit1 exists only for other callers; a text window never shows it.
     sbTisk = CreateSpeedButton(hwnd_, {.id = kMemoReadPrintId,
                                        .caption = "Tisk",
@@ -146,14 +144,17 @@ LRESULT TFormMemoRead::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
 }
 
 // The window sees Escape before its controls.
-LRESULT CALLBACK TFormMemoRead::MemoKeys(HWND memo, UINT message, WPARAM wparam, LPARAM lparam,
-                                         UINT_PTR id, DWORD_PTR data) {
+TFormMemoRead::EscapeKey::EscapeKey(HWND memo, std::function<void()> on_escape)
+    : on_escape_(std::move(on_escape)) {
+    Subclass(memo);
+}
+
+LRESULT TFormMemoRead::EscapeKey::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_KEYDOWN && wparam == VK_ESCAPE) {
-        reinterpret_cast<TFormMemoRead*>(data)->sbCancelClick();
+        on_escape_();
         return 0;
     }
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(memo, MemoKeys, id);
-    return DefSubclassProc(memo, message, wparam, lparam);
+    return Standard(message, wparam, lparam);
 }
 
 void TFormMemoRead::sbCancelClick() {

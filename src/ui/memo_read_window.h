@@ -5,9 +5,12 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "ui/subclassed_control.h"
 #include "ui/window_base.h"
 
 namespace zerkon {
@@ -50,10 +53,18 @@ class TFormMemoRead : public WindowBase {
     void CreateControls();
     void Layout();
     void sbCancelClick();
-    static LRESULT CALLBACK MemoKeys(HWND memo, UINT message, WPARAM wparam, LPARAM lparam,
-                                     UINT_PTR id, DWORD_PTR data);
+    // Escape in the memo closes the window, as "Zpět" does.
+    class EscapeKey : public SubclassedControl {
+      public:
+        EscapeKey(HWND memo, std::function<void()> on_escape);
 
-    HWND Memo1 = nullptr;
+      private:
+        LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam) override;
+        std::function<void()> on_escape_;
+    };
+
+    HWND Memo1 = nullptr;  // the memo of the text, named as in the form's layout
+    std::unique_ptr<EscapeKey> escape_;
     HWND sbTisk = nullptr;
     HWND sbCancel = nullptr;
     HBRUSH cream_ = nullptr;

@@ -10,6 +10,7 @@
 #include "common/cp1250.h"
 #include "common/cp1250_literal.h"
 #include "controls/edit_behavior.h"
+#include "standard_edit_fake.h"
 
 namespace zerkon::edit {
 namespace {
@@ -24,22 +25,7 @@ EditEnvironment Env() {
 
 // The standard edit: inserts what the behaviour passes on.
 void Type(EditBehavior& e, std::string_view chars) {
-    for (char c : chars) {
-        EditState& s = e.state();
-        CharResult r = e.Char(c, Env());
-        if (r.ch == '\b') {
-            if (s.sel_length > 0) {
-                s.text.erase(s.sel_start, s.sel_length);
-            } else if (s.sel_start > 0) {
-                s.text.erase(--s.sel_start, 1);
-            }
-            s.sel_length = 0;
-        } else if (static_cast<unsigned char>(r.ch) >= 32) {
-            s.text.replace(s.sel_start, s.sel_length, 1, r.ch);
-            ++s.sel_start;
-            s.sel_length = 0;
-        }
-    }
+    testing::TypeThroughStandardEdit(e, chars, Env());
 }
 
 void Caret(EditBehavior& e, int pos, int length = 0) {

@@ -6,6 +6,7 @@
 
 #include "common/cp1250.h"
 #include "common/cp1250_literal.h"
+#include "standard_edit_fake.h"
 
 namespace zerkon::edit {
 namespace {
@@ -25,24 +26,8 @@ EditEnvironment Czech() {
     return env;
 }
 
-// Plays the standard edit's part: inserts what the behaviour lets through.
 void Type(EditBehavior& e, std::string_view chars, const EditEnvironment& env) {
-    for (char c : chars) {
-        EditState& s = e.state();
-        CharResult r = e.Char(c, env);
-        if (r.ch == '\b') {
-            if (s.sel_length > 0) {
-                s.text.erase(s.sel_start, s.sel_length);
-            } else if (s.sel_start > 0) {
-                s.text.erase(--s.sel_start, 1);
-            }
-            s.sel_length = 0;
-        } else if (static_cast<unsigned char>(r.ch) >= 32) {
-            s.text.replace(s.sel_start, s.sel_length, 1, r.ch);
-            ++s.sel_start;
-            s.sel_length = 0;
-        }
-    }
+    testing::TypeThroughStandardEdit(e, chars, env);
 }
 
 EditBehavior Loaded(const EditSettings& settings, std::string text = "", bool enabled = true) {

@@ -143,8 +143,7 @@ TEST(MaskDelete, SelectionBlanksDigitsForBothKeys) {
 
 TEST(MaskKeyDown, DiscardsPasteAndEditingKeysOnly) {
     TMaskSpecEdit mask_settings = MaskSettings(kDate);
-    MaskKeyDownResult paste =
-        MaskKeyDown(mask_settings, At("12.05.2009", 3), vk::kInsert, true);
+    MaskKeyDownResult paste = MaskKeyDown(mask_settings, At("12.05.2009", 3), vk::kInsert, true);
     EXPECT_TRUE(paste.discard);
     EXPECT_EQ(paste.edit, At("12.05.2009", 3));
     EXPECT_FALSE(MaskKeyDown(mask_settings, At("12.05.2009", 3), vk::kInsert, false).discard);
