@@ -103,6 +103,7 @@ struct DecimalText {
     std::string_view whole;
     std::string_view fraction;
     int exponent = 0;
+    bool has_exponent = false;
 };
 
 std::optional<DecimalText> SplitDecimal(std::string_view text, char decimal_separator) {
@@ -122,6 +123,7 @@ std::optional<DecimalText> SplitDecimal(std::string_view text, char decimal_sepa
     }
     if (result.whole.empty() && result.fraction.empty()) return std::nullopt;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        result.has_exponent = true;
         ++i;
         bool exponent_negative = false;
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -272,18 +274,23 @@ Amount TextToFixed4(std::string_view text, const RegionalSettings& regional) {
     std::string normalized = RemoveBlanks(text);
     if (regional.decimal_separator == ',') ReplaceChar(normalized, '.', ",");
     if (regional.decimal_separator == '.') ReplaceChar(normalized, ',', ".");
-    const auto parts = SplitDecimal(normalized, regional.decimal_separator);
-    if (!parts) return 0;
+    return ParseAmount(normalized, regional.decimal_separator, AmountNotation::kWithExponent)
+        .value_or(0);
+}
+
+std::optional<Amount> ParseAmount(std::string_view text, char decimal_separator,
+                                  AmountNotation notation) {
+    const auto parts = SplitDecimal(text, decimal_separator);
+    if (!parts || (notation == AmountNotation::kPlain && parts->has_exponent)) return std::nullopt;
     std::string digits(parts->whole);
     digits += parts->fraction;
-    const size_t first = digits.find_first_not_of('0');
-    if (first == std::string::npos) return 0;
+    if (digits.find_first_not_of('0') == std::string::npos) return 0;
     // Position of the point of value x 10000 in the digit string.
     const long point = static_cast<long>(parts->whole.size()) + parts->exponent + 4;
-    if (point > static_cast<long>(digits.size()) + 20) return 0;  // overflow
+    if (point > static_cast<long>(digits.size()) + 20) return std::nullopt;  // overflow
     const auto magnitude = RoundDigits(digits, point);
     if (!magnitude || *magnitude > static_cast<std::uint64_t>(std::numeric_limits<Amount>::max())) {
-        return 0;
+        return std::nullopt;
     }
     const Amount value = static_cast<Amount>(*magnitude);
     return parts->negative ? -value : value;

@@ -3,6 +3,7 @@
 // integers; parse failures give 0 and never throw.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,8 +11,9 @@
 
 namespace zerkon {
 
-// A currency value in ten-thousandths (value x 10000).
+// A money value in ten-thousandths (value x 10000): the program's one money type.
 using Amount = std::int64_t;
+inline constexpr Amount kAmountUnit = 10000;
 // A value in hundredths (value x 100; for money: halere).
 using Hundredths = std::int64_t;
 
@@ -31,6 +33,14 @@ std::string ReformatDecimalText(std::string_view text, const RegionalSettings& r
 // Mask "#,##0" (rounded to a whole number); only the no-break spaces are
 // turned into spaces, English keeps its grouping commas.
 std::string FormatWholeNumber(Amount value, const RegionalSettings& regional);
+
+// The program's one money parser: [sign] digits [separator digits], and with
+// kWithExponent an exponent (e[sign]digits) after them; the value x 10000
+// rounded to nearest, ties to even. Empty when the text is no such number or
+// the value does not fit an Amount.
+enum class AmountNotation { kPlain, kWithExponent };
+std::optional<Amount> ParseAmount(std::string_view text, char decimal_separator,
+                                  AmountNotation notation = AmountNotation::kPlain);
 
 // Blanks removed, then a decimal number with the regional decimal separator
 // and an optional exponent; 0 when empty or not a number.

@@ -57,7 +57,7 @@ void EditBehavior::WriteVersion() {
     }
 }
 
-void EditBehavior::SetValue(Currency value, const EditEnvironment& env) {
+void EditBehavior::SetValue(Amount value, const EditEnvironment& env) {
     if (state_.loading) return;
     state_.value = ClampValue(settings_.number, value);
     if (NumberType()) {
@@ -261,7 +261,7 @@ void EditBehavior::PlaceEntryCaret() {
         if (p >= 0) SetCaret(p);
     }
     if (NumberType()) {
-        Currency v = ParseCurrency(state_.text, state_.number_separator).value_or(0);
+        Amount v = ParseAmount(state_.text, state_.number_separator).value_or(0);
         if (!state_.text.empty() && v != 0) {
             if (cef == CursorEndField::cfZeroElsePosition) SetCaret(state_.saved_caret);
             if (cef == CursorEndField::cfZeroElseBegin) SetCaret(0);
@@ -345,7 +345,7 @@ std::optional<std::string> EditBehavior::NumberExit(const EditEnvironment& env) 
         if (state_.text.empty()) {
             state_.value = 0;
         } else {
-            auto parsed = ParseCurrency(state_.text, sep);
+            auto parsed = ParseAmount(state_.text, sep);
             if (!parsed) {
                 // Only an amount too large for the value gets here; turning
                 // it silently into the minimum would lose the entry.

@@ -72,7 +72,7 @@ struct EditState {
     std::string text;
     int sel_start = 0;
     int sel_length = 0;
-    Currency value = 0;
+    Amount value = 0;
     bool enabled = true;
     bool focused = false;
     bool read_only = false;
@@ -83,7 +83,7 @@ struct EditState {
     // Undo copy, taken before each character typed into a number or masked
     // field; the saved caret also serves cfPosition.
     std::string undo_text;
-    Currency undo_value = 0;
+    Amount undo_value = 0;
     int saved_caret = 0;
     // Number fields: allowed characters and decimal separator fixed at load,
     // and the digit remembered from the last main-row digit key.
@@ -153,7 +153,7 @@ class EditBehavior {
     void WriteVersion();
     const char* version() const { return kEditVersion; }
 
-    void SetValue(Currency value, const EditEnvironment& env);
+    void SetValue(Amount value, const EditEnvironment& env);
     // After every text change (OnChange follows).
     void TextChanged();
 

@@ -1,19 +1,16 @@
 #pragma once
 // Types shared by the edit control's behaviour and its window class: the
-// enumerations of its settings and money values.
+// enumerations of its settings.
 
 #include <bitset>
 #include <cstdint>
 #include <string_view>
 
+#include "common/number_helpers.h"
 #include "controls/control_colours.h"
 #include "controls/virtual_keys.h"
 
 namespace zerkon::edit {
-
-// A money value: a signed 64-bit count of ten-thousandths.
-using Currency = std::int64_t;
-inline constexpr Currency kCurrencyUnit = 10000;
 
 // A set of 8-bit (Windows-1250) characters.
 using CharSet = std::bitset<256>;

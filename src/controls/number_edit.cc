@@ -159,64 +159,14 @@ std::string CutSurplusDecimals(std::string_view text, char separator, int decima
     return s;
 }
 
-std::optional<Currency> ParseCurrency(std::string_view text, char separator) {
-    size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    std::string whole;
-    std::string fraction;
-    bool any_digit = false;
-    while (i < text.size() && IsDigit(text[i])) {
-        whole += text[i++];
-        any_digit = true;
-    }
-    if (i < text.size() && text[i] == separator) {
-        ++i;
-        while (i < text.size() && IsDigit(text[i])) {
-            fraction += text[i++];
-            any_digit = true;
-        }
-    }
-    if (i != text.size() || !any_digit) return std::nullopt;
-    whole = StripLeadingZeros(whole);
-    // 922337203685477 is the largest whole number the value can hold; the
-    // sum is formed unsigned so that a value just beyond it is caught, not wrapped.
-    if (whole.size() > 15) return std::nullopt;
-    unsigned long long units = std::strtoull(whole.c_str(), nullptr, 10);
-    std::string first4 = fraction.substr(0, 4);
-    first4.resize(4, '0');
-    unsigned long long frac = std::strtoull(first4.c_str(), nullptr, 10);
-    constexpr unsigned long long kMax = std::numeric_limits<Currency>::max();
-    unsigned long long value = units * kCurrencyUnit + frac;
-    if (fraction.size() > 4) {
-        // Round half to even on the digits beyond the fourth decimal.
-        std::string rest = fraction.substr(4);
-        int cmp = 0;
-        if (rest[0] > '5') {
-            cmp = 1;
-        } else if (rest[0] < '5') {
-            cmp = -1;
-        } else {
-            cmp = rest.find_first_not_of('0', 1) == std::string::npos ? 0 : 1;
-        }
-        if (cmp > 0 || (cmp == 0 && value % 2 != 0)) ++value;
-    }
-    if (value > kMax) return std::nullopt;
-    Currency signed_value = static_cast<Currency>(value);
-    return negative ? -signed_value : signed_value;
-}
-
-std::string CurrencyToText(Currency value, char separator) {
+std::string AmountToText(Amount value, char separator) {
     bool negative = value < 0;
     unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(value)
                                             : static_cast<unsigned long long>(value);
-    std::string text = std::to_string(magnitude / kCurrencyUnit);
-    unsigned long long frac = magnitude % kCurrencyUnit;
+    std::string text = std::to_string(magnitude / kAmountUnit);
+    unsigned long long frac = magnitude % kAmountUnit;
     if (frac != 0) {
-        std::string digits = std::to_string(frac + kCurrencyUnit).substr(1);
+        std::string digits = std::to_string(frac + kAmountUnit).substr(1);
         digits.erase(digits.find_last_not_of('0') + 1);
         text += separator;
         text += digits;
@@ -224,7 +174,7 @@ std::string CurrencyToText(Currency value, char separator) {
     return negative ? "-" + text : text;
 }
 
-std::string FormatMessageNumber(Currency value, char decimal_separator, char thousands_separator) {
+std::string FormatMessageNumber(Amount value, char decimal_separator, char thousands_separator) {
     bool negative = value < 0;
     unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(value)
                                             : static_cast<unsigned long long>(value);
@@ -276,26 +226,26 @@ std::string LoadNumberText(TypeEdit type, const TNumberEdit& number, std::string
         if (!normalized) return std::string();
         s = *normalized;
     }
-    if (!s.empty() && !ParseCurrency(s, system_separator)) return std::string();
+    if (!s.empty() && !ParseAmount(s, system_separator)) return std::string();
     return s;
 }
 
-std::string NumberTextFromValue(TypeEdit type, const TNumberEdit& number, Currency value,
+std::string NumberTextFromValue(TypeEdit type, const TNumberEdit& number, Amount value,
                                 char system_separator) {
     if (type == TypeEdit::teInteger) {
         // Round half to even, as the platform rounds money to whole numbers.
-        Currency whole = value / kCurrencyUnit;
-        Currency rest = value % kCurrencyUnit;
-        Currency half = kCurrencyUnit / 2;
+        Amount whole = value / kAmountUnit;
+        Amount rest = value % kAmountUnit;
+        Amount half = kAmountUnit / 2;
         if (rest > half || (rest == half && whole % 2 != 0)) ++whole;
         if (rest < -half || (rest == -half && whole % 2 != 0)) --whole;
         return std::to_string(whole);
     }
-    return CutSurplusDecimals(CurrencyToText(value, system_separator), system_separator,
+    return CutSurplusDecimals(AmountToText(value, system_separator), system_separator,
                               number.decimal);
 }
 
-Currency ClampValue(const TNumberEdit& number, Currency value) {
+Amount ClampValue(const TNumberEdit& number, Amount value) {
     if (number.value_max != 0 && value > number.value_max) value = number.value_max;
     if (number.value_min != 0 && value < number.value_min) value = number.value_min;
     return value;
@@ -314,9 +264,9 @@ std::optional<std::string> ValidateNumberText(const TNumberEdit& number, std::st
     if (!text.empty() && text[0] == '-' && (reduced.empty() || reduced[0] != '-')) {
         reduced.insert(reduced.begin(), '-');
     }
-    auto parsed = ParseCurrency(reduced, decimal_separator);
+    auto parsed = ParseAmount(reduced, decimal_separator);
     if (!parsed) return NotANumberMessage(text);
-    Currency v = *parsed;
+    Amount v = *parsed;
     auto sign_message = [&](std::string_view head) {
         return std::string(head) + FormatMessageNumber(v, decimal_separator, thousands_separator) +
                std::string(kDoesNotFit);
@@ -338,10 +288,10 @@ std::optional<std::string> ValidateNumberText(const TNumberEdit& number, std::st
             break;
     }
     if ((number.value_max != 0 || number.value_min < 0) && v > number.value_max) {
-        return std::string(kMaximum) + CurrencyToText(number.value_max, decimal_separator) + "\"";
+        return std::string(kMaximum) + AmountToText(number.value_max, decimal_separator) + "\"";
     }
     if ((number.value_min != 0 || number.value_max > 0) && v < number.value_min) {
-        return std::string(kMinimum) + CurrencyToText(number.value_min, decimal_separator) + "\"";
+        return std::string(kMinimum) + AmountToText(number.value_min, decimal_separator) + "\"";
     }
     return std::nullopt;
 }

@@ -28,8 +28,8 @@ struct TNumberEdit {
     bool number_text_to_value = true;
     char space = ' ';
     bool valid = false;
-    Currency value_min = 0;
-    Currency value_max = 0;
+    Amount value_min = 0;
+    Amount value_max = 0;
 };
 
 // The cleaned number text: sign, integer part without leading zeros, exactly
@@ -52,16 +52,12 @@ std::string KeepAllowed(std::string_view text, const CharSet& allowed);
 // characters per cut), as done on entry and after a value is written.
 std::string CutSurplusDecimals(std::string_view text, char separator, int decimal);
 
-// Parses a decimal number written with `separator` ("-12,5"), rounded to four
-// decimals. nullopt for anything else, or when it does not fit.
-std::optional<Currency> ParseCurrency(std::string_view text, char separator);
-
 // The value in its shortest decimal form (12.5 -> "12,5", 3 -> "3").
-std::string CurrencyToText(Currency value, char separator);
+std::string AmountToText(Amount value, char separator);
 
 // Thousands separators and two decimals, as the sign messages show a value;
 // a no-break space becomes an ordinary space.
-std::string FormatMessageNumber(Currency value, char decimal_separator, char thousands_separator);
+std::string FormatMessageNumber(Amount value, char decimal_separator, char thousands_separator);
 
 // The text a number field shows while it does not have focus.
 std::string NumberDisplayText(TypeEdit type, const TNumberEdit& number, std::string_view text,
@@ -72,11 +68,11 @@ std::string LoadNumberText(TypeEdit type, const TNumberEdit& number, std::string
                            char system_separator, const CharSet& allowed);
 
 // The value written to the text of a number field (Value write).
-std::string NumberTextFromValue(TypeEdit type, const TNumberEdit& number, Currency value,
+std::string NumberTextFromValue(TypeEdit type, const TNumberEdit& number, Amount value,
                                 char system_separator);
 
 // The value after clamping to the bounds that are set (not 0).
-Currency ClampValue(const TNumberEdit& number, Currency value);
+Amount ClampValue(const TNumberEdit& number, Amount value);
 
 // "Zadaná číselná hodnota "<text>" není číslo !"
 std::string NotANumberMessage(std::string_view text);

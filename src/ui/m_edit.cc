@@ -203,7 +203,7 @@ void TMEdit::SetText(const std::string& text) {
     CheckTextChange();
 }
 
-void TMEdit::SetValue(edit::Currency value) {
+void TMEdit::SetValue(Amount value) {
     ReadEdit();
     behavior_.SetValue(value, Environment());
     WriteEdit();

@@ -76,8 +76,8 @@ class TMEdit : public ColouredControl {
 
     std::string Text() const;
     void SetText(const std::string& text);
-    edit::Currency Value() const { return behavior_.state().value; }
-    void SetValue(edit::Currency value);
+    Amount Value() const { return behavior_.state().value; }
+    void SetValue(Amount value);
     // Color write: an unfocused field gets its normal colour back at the next paint.
     void SetColor(ControlColour colour);
     void SetEnabled(bool enabled);

@@ -68,7 +68,7 @@ void ControlsHost::CreateControls() {
     EditOptions integer = At(kInteger, 20, 90);
     integer.settings.edit_type = edit::TypeEdit::teInteger;
     integer.settings.number.valid = true;
-    integer.settings.number.value_min = -100 * edit::kCurrencyUnit;
+    integer.settings.number.value_min = -100 * kAmountUnit;
     Add(std::make_unique<TMEdit>(hwnd_, integer));
 
     LabeledEditOptions date;

@@ -96,7 +96,7 @@ TEST(NumberFieldCheck, IntegerAndMoreDecimals) {
     Type(i, "1,234.567");
     EXPECT_EQ(i.state().text, "1234567");
     i.Exit(Env());
-    EXPECT_EQ(i.state().value, 1234567 * kCurrencyUnit);
+    EXPECT_EQ(i.state().value, 1234567 * kAmountUnit);
     EXPECT_EQ(i.Paint().display, "1 234 567");
 
     EditBehavior f = Field(TypeEdit::teFloat, "", [](EditSettings& s) { s.number.decimal = 3; });
@@ -206,7 +206,7 @@ TEST(NumberFieldCheck, RangeMessagesNameTheBoundInShortForm) {
         std::optional<std::string> message;
         std::string text;
     };
-    auto exit_with = [](Currency min, Currency max, const char* typed, bool to_value) {
+    auto exit_with = [](Amount min, Amount max, const char* typed, bool to_value) {
         EditSettings s;
         s.edit_type = TypeEdit::teCurrency;
         s.number.valid = true;
@@ -220,7 +220,7 @@ TEST(NumberFieldCheck, RangeMessagesNameTheBoundInShortForm) {
         std::optional<std::string> message = e.Exit(Env()).message;
         return Exited{message, e.state().text};
     };
-    const Currency c100 = 100 * kCurrencyUnit;
+    const Amount c100 = 100 * kAmountUnit;
     // Converted to a value, the entry is first pulled into the bounds that are set.
     Exited low = exit_with(25000, c100, "2", true);
     EXPECT_EQ(low.message, std::nullopt);
@@ -239,10 +239,10 @@ TEST(NumberFieldCheck, RangeMessagesNameTheBoundInShortForm) {
     EXPECT_EQ(exit_with(-c100, 0, "-100,5", false).message,
               "Minimální číselná hodnota je \"-100\""_cz);
     // Only a positive maximum: zero is the minimum, and no minus can be typed.
-    Exited plus = exit_with(0, 50 * kCurrencyUnit, "-3", false);
+    Exited plus = exit_with(0, 50 * kAmountUnit, "-3", false);
     EXPECT_EQ(plus.message, std::nullopt);
     EXPECT_EQ(plus.text, "3,00");
-    EXPECT_EQ(exit_with(0, 50 * kCurrencyUnit, "51", false).message,
+    EXPECT_EQ(exit_with(0, 50 * kAmountUnit, "51", false).message,
               "Maximální číselná hodnota je \"50\""_cz);
 }
 
@@ -295,17 +295,17 @@ TEST(NumberFieldCheck, AmountTooLargeForTheValueIsReportedNotZeroed) {
     EnterAtEnd(top);
     Type(top, "922337203685477,5807");
     EXPECT_FALSE(top.Exit(Env()).message.has_value());
-    EXPECT_EQ(top.state().value, std::numeric_limits<Currency>::max());
+    EXPECT_EQ(top.state().value, std::numeric_limits<Amount>::max());
 }
 
 TEST(NumberFieldCheck, ParseStopsAtTheLimitOfTheValue) {
-    const Currency max = std::numeric_limits<Currency>::max();
-    EXPECT_EQ(ParseCurrency("922337203685477,5807", ','), max);
-    EXPECT_EQ(ParseCurrency("-922337203685477,5807", ','), -max);
-    EXPECT_EQ(ParseCurrency("922337203685477,5808", ','), std::nullopt);
-    EXPECT_EQ(ParseCurrency("922337203685477,58075", ','), std::nullopt);  // rounds past it
-    EXPECT_EQ(ParseCurrency("999999999999999", ','), std::nullopt);
-    EXPECT_EQ(ParseCurrency("000000922337203685477", ','), 922337203685477 * kCurrencyUnit);
+    const Amount max = std::numeric_limits<Amount>::max();
+    EXPECT_EQ(ParseAmount("922337203685477,5807", ','), max);
+    EXPECT_EQ(ParseAmount("-922337203685477,5807", ','), -max);
+    EXPECT_EQ(ParseAmount("922337203685477,5808", ','), std::nullopt);
+    EXPECT_EQ(ParseAmount("922337203685477,58075", ','), std::nullopt);  // rounds past it
+    EXPECT_EQ(ParseAmount("999999999999999", ','), std::nullopt);
+    EXPECT_EQ(ParseAmount("000000922337203685477", ','), 922337203685477 * kAmountUnit);
 }
 
 TEST(NumberFieldCheck, DigitKeysAndTheCapturedSeparator) {

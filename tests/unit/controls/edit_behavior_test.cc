@@ -228,7 +228,7 @@ TEST(EditRequired, EmptyRequiredFieldKeepsFocus) {
     EXPECT_FALSE(e.Exit(Czech()).message.has_value());
 }
 
-EditBehavior Currency(std::string text = "") {
+EditBehavior Amount(std::string text = "") {
     EditBehavior e = Loaded(OfType(TypeEdit::teCurrency), std::move(text));
     e.Enter(false, Czech());
     e.state().sel_start = static_cast<int>(e.state().text.size());
@@ -244,7 +244,7 @@ void Press(EditBehavior& e, int key, char produced, ShiftState shift = {}) {
 }
 
 TEST(EditNumberTyping, MainRowKeysTypeDigitsOnAnyLayout) {
-    EditBehavior e = Currency();
+    EditBehavior e = Amount();
     EXPECT_EQ(e.KeyDown('2', {}, Czech()).key, 0x62);  // numeric-keypad 2
     Type(e, "\xEC", Czech());                          // Czech layout: ě
     Press(e, '5', '%', {.shift = true});               // Shift held
@@ -259,7 +259,7 @@ TEST(EditNumberTyping, MainRowKeysTypeDigitsOnAnyLayout) {
 }
 
 TEST(EditNumberTyping, SeparatorsAndMinus) {
-    EditBehavior e = Currency();
+    EditBehavior e = Amount();
     Type(e, "12.5", Czech());
     EXPECT_EQ(e.state().text, "12,5");
     Type(e, ",.", Czech());
@@ -299,14 +299,14 @@ TEST(EditNumberTyping, IntegerRefusesSeparatorsAndPositiveRefusesMinus) {
 }
 
 TEST(EditNumberExit, ConvertsToValueAndRewritesText) {
-    EditBehavior e = Currency();
+    EditBehavior e = Amount();
     Type(e, "0012,5", Czech());
     EXPECT_FALSE(e.Exit(Czech()).message.has_value());
     EXPECT_EQ(e.state().value, 125000);
     EXPECT_EQ(e.state().text, "12,5");
     EXPECT_EQ(e.Paint().display, "12,5 Kč"_cz);
 
-    EditBehavior minus = Currency();
+    EditBehavior minus = Amount();
     Type(minus, "-", Czech());
     minus.Exit(Czech());
     EXPECT_EQ(minus.state().text, "");
@@ -320,14 +320,14 @@ TEST(EditNumberExit, ConvertsToValueAndRewritesText) {
     EXPECT_EQ(z.state().text, "0");
     EXPECT_EQ(z.state().value, 0);
 
-    EditBehavior lone = Currency();
+    EditBehavior lone = Amount();
     Type(lone, ",", Czech());
     lone.Exit(Czech());
     EXPECT_EQ(lone.state().text, "0");
 }
 
 TEST(EditNumberExit, FollowsTheCurrentSeparator) {
-    EditBehavior e = Currency("7,25");
+    EditBehavior e = Amount("7,25");
     EditEnvironment english = Czech();
     english.decimal_separator = '.';
     e.Exit(english);
@@ -338,7 +338,7 @@ TEST(EditNumberExit, FollowsTheCurrentSeparator) {
 TEST(EditNumberExit, ValidationErrorRestoresTheUndoCopy) {
     EditSettings s = OfType(TypeEdit::teCurrency);
     s.number.valid = true;
-    s.number.value_min = -100 * kCurrencyUnit;
+    s.number.value_min = -100 * kAmountUnit;
     EditBehavior e = Loaded(s);
     e.Enter(false, Czech());
     Type(e, "-3", Czech());
@@ -374,7 +374,7 @@ TEST(EditNumberExit, EmptyValidatedFieldMayBeLeft) {
 }
 
 TEST(EditNumberExit, PastedNonsenseIsReportedNotKept) {
-    EditBehavior e = Currency();
+    EditBehavior e = Amount();
     e.state().text = "abc";
     ExitResult r = e.Exit(Czech());
     EXPECT_EQ(r.message, "Zadaná číselná hodnota \"abc\" není číslo !"_cz);
@@ -383,10 +383,10 @@ TEST(EditNumberExit, PastedNonsenseIsReportedNotKept) {
 
 TEST(EditValue, ClampsRewritesAndIgnoresLayoutReading) {
     EditSettings s = OfType(TypeEdit::teCurrency);
-    s.number.value_max = 100 * kCurrencyUnit;
+    s.number.value_max = 100 * kAmountUnit;
     EditBehavior e = Loaded(s);
     e.SetValue(1505000, Czech());
-    EXPECT_EQ(e.state().value, 100 * kCurrencyUnit);
+    EXPECT_EQ(e.state().value, 100 * kAmountUnit);
     EXPECT_EQ(e.state().text, "100");
     e.SetValue(123456, Czech());
     EXPECT_EQ(e.state().text, "12,34");

@@ -98,20 +98,20 @@ TEST(LoadNumberText, CleansOrClears) {
 }
 
 TEST(CurrencyText, ParsesAndWritesShortestForm) {
-    EXPECT_EQ(ParseCurrency("12,5", ','), 125000);
-    EXPECT_EQ(ParseCurrency("-0,0001", ','), -1);
-    EXPECT_EQ(ParseCurrency("0,00005", ','), 0);  // half to even
-    EXPECT_EQ(ParseCurrency("0,00015", ','), 2);
-    EXPECT_EQ(ParseCurrency("0,000051", ','), 1);
-    EXPECT_EQ(ParseCurrency("12.5", ','), std::nullopt);
-    EXPECT_EQ(ParseCurrency("", ','), std::nullopt);
-    EXPECT_EQ(ParseCurrency("-", ','), std::nullopt);
-    EXPECT_EQ(ParseCurrency("1 000", ','), std::nullopt);
-    EXPECT_EQ(ParseCurrency("99999999999999999", ','), std::nullopt);
-    EXPECT_EQ(CurrencyToText(125000, ','), "12,5");
-    EXPECT_EQ(CurrencyToText(30000, ','), "3");
-    EXPECT_EQ(CurrencyToText(-5, '.'), "-0.0005");
-    EXPECT_EQ(CurrencyToText(0, ','), "0");
+    EXPECT_EQ(ParseAmount("12,5", ','), 125000);
+    EXPECT_EQ(ParseAmount("-0,0001", ','), -1);
+    EXPECT_EQ(ParseAmount("0,00005", ','), 0);  // half to even
+    EXPECT_EQ(ParseAmount("0,00015", ','), 2);
+    EXPECT_EQ(ParseAmount("0,000051", ','), 1);
+    EXPECT_EQ(ParseAmount("12.5", ','), std::nullopt);
+    EXPECT_EQ(ParseAmount("", ','), std::nullopt);
+    EXPECT_EQ(ParseAmount("-", ','), std::nullopt);
+    EXPECT_EQ(ParseAmount("1 000", ','), std::nullopt);
+    EXPECT_EQ(ParseAmount("99999999999999999", ','), std::nullopt);
+    EXPECT_EQ(AmountToText(125000, ','), "12,5");
+    EXPECT_EQ(AmountToText(30000, ','), "3");
+    EXPECT_EQ(AmountToText(-5, '.'), "-0.0005");
+    EXPECT_EQ(AmountToText(0, ','), "0");
 }
 
 TEST(NumberTextFromValue, CutsDecimalsAndRoundsIntegers) {
@@ -158,7 +158,7 @@ TEST(ValidateNumberText, MessagesWithTheirExactTexts) {
               "Zadání platí pro záporná čísla.\n1,01 nevyhovuje."_cz);
 
     n.number_area = NumberArea::naUnspecified;
-    n.value_min = -100 * kCurrencyUnit;
+    n.value_min = -100 * kAmountUnit;
     EXPECT_EQ(ValidateNumberText(n, "5", all, ',', '\xA0'),
               "Maximální číselná hodnota je \"0\""_cz);
     n.value_min = 15000;
