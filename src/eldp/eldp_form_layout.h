@@ -89,7 +89,7 @@ inline constexpr int kEldpSectionBarLeft = 8;
 inline constexpr int kEldpSectionBarWidth = 739;
 inline constexpr int kEldpSectionBarHeight = 17;
 
-// The month column heads "1" .. "12", "1-12" above the boxes, from left 256 at top 264.
+// The month column heads "1" .. "12", "1-12" above the boxes, at top 264.
 std::string MonthColumnHead(int month);
 inline constexpr int kEldpColumnHeadTop = 264;
 

@@ -157,11 +157,14 @@ void TFormELDP::CreateFrame() {
         section_bars_.push_back(panel);
     }
     for (int month = 0; month < kEldpMonthMarks; ++month) {
-        // Centred over its box.
-        const int left = kEldpMonthBoxLeft + kEldpMonthBoxStep * month - 4;
+        // Centred over its box; the last, wider head ends at its box's right edge so that it
+        // stays clear of the label beside it.
+        const int box = kEldpMonthBoxLeft + kEldpMonthBoxStep * month;
+        const bool last = month + 1 == kEldpMonthMarks;
+        const int left = last ? box - 9 : box - 1;
         CreateChild(hwnd_, L"STATIC", kEldpFirstColumnHeadId + month, MonthColumnHead(month),
-                    WS_VISIBLE | SS_CENTER | SS_NOPREFIX, left, kEldpColumnHeadTop,
-                    kEldpMonthBoxSize + 8, 14);
+                    WS_VISIBLE | (last ? SS_RIGHT : SS_CENTER) | SS_NOPREFIX, left,
+                    kEldpColumnHeadTop, kEldpMonthBoxSize + (last ? 9 : 2), 14);
     }
 }
 

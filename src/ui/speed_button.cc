@@ -108,7 +108,10 @@ bool DrawSpeedButton(const DRAWITEMSTRUCT& item) {
     bool disabled = (item.itemState & ODS_DISABLED) != 0;
     bool hot = GetPropW(item.hwndItem, kHotProperty) != nullptr;
 
-    FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
+    // Flat: the window's own background shows through.
+    auto background =
+        reinterpret_cast<HBRUSH>(GetClassLongPtrW(GetParent(item.hwndItem), GCLP_HBRBACKGROUND));
+    FillRect(dc, &rect, background ? background : GetSysColorBrush(COLOR_BTNFACE));
     if (pressed) {
         DrawEdge(dc, &rect, BDR_SUNKENOUTER, BF_RECT);
     } else if (hot && !disabled) {
