@@ -17,11 +17,10 @@
 #include "eldp/eldp_xml.h"
 #include "platform/message_box.h"
 #include "print/job_file.h"
+#include "shell/program_context.h"
 
 #ifdef _WIN32
-#include <windows.h>
-
-#include "shell/program_context.h"
+#include "platform/win32/program_path.h"
 #include "shell/maker_settings.h"
 #endif
 
@@ -76,17 +75,7 @@ std::optional<std::string> DataFileText(const std::string& argument, std::ostrea
 
 #ifdef _WIN32
 std::string ExecutableFolder() {
-    std::wstring buffer(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length < buffer.size()) {
-            buffer.resize(length);
-            break;
-        }
-        buffer.resize(buffer.size() * 2);
-    }
-    return FolderOf(TextFromPath(std::filesystem::path(buffer)));
+    return FolderOf(TextFromPath(std::filesystem::path(OwnProgramPath())));
 }
 #endif
 

@@ -10,7 +10,9 @@
 #include "platform/registry.h"
 #include "platform/system_info.h"
 #include "platform/ui_feedback.h"
+#include "platform/win32/foreground.h"
 #include "platform/win32/message_boxes_win32.h"
+#include "platform/win32/program_path.h"
 #include "platform/win32/wide_text.h"
 #include "platform/window_messenger.h"
 #include "shell/command_line.h"
@@ -33,18 +35,6 @@ constexpr UINT kOpenEldpMessage = WM_APP + 1;
 constexpr int kClientWidth = 377;
 constexpr int kClientHeight = 275;
 constexpr std::string_view kEldpHint = "Evidenční list důchodového pojištění"_cz;
-
-std::string ProgramPath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            return Narrow(path);
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 }  // namespace
 
@@ -160,8 +150,8 @@ void TFormZerkon::OnCommand(int id) {
 
 void TFormZerkon::FormActivate() {
     std::vector<std::string> arguments = SplitCommandLine(Narrow(GetCommandLineW()));
-    MainWindowActivation activation =
-        ActivateMainWindow(XFileVersion1.GetVersionInfo("FileVersion"), ProgramPath(), arguments);
+    MainWindowActivation activation = ActivateMainWindow(
+        XFileVersion1.GetVersionInfo("FileVersion"), Narrow(OwnProgramPath()), arguments);
     SetText(hwnd_, activation.caption);
     context_ = activation.context;
     if (activation.open_eldp_minimised) {

@@ -6,21 +6,15 @@
 #include <vector>
 
 #include "platform/instance_registry.h"
+#include "platform/win32/foreground.h"
+#include "platform/win32/program_path.h"
 #include "platform/win32/wide_text.h"
 
 namespace zerkon {
 namespace {
 
 std::wstring UpperCaseProgramPath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
+    std::wstring path = OwnProgramPath();
     if (!path.empty()) CharUpperBuffW(path.data(), static_cast<DWORD>(path.size()));
     return path;
 }
@@ -158,16 +152,7 @@ bool SingleInstanceGuard::first() const {
 
 void SingleInstanceGuard::ActivateFirstCopy(std::wstring_view window_class) const {
     HWND window = FindProcessWindow(state_->registration.first_id, window_class);
-    if (window == nullptr) return;
-    if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
-    // Windows lets only the foreground thread hand the foreground on: join its input first.
-    DWORD foreground_thread = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
-    DWORD own_thread = GetCurrentThreadId();
-    bool attached = foreground_thread != 0 && foreground_thread != own_thread &&
-                    AttachThreadInput(own_thread, foreground_thread, TRUE);
-    SetForegroundWindow(window);
-    BringWindowToTop(window);
-    if (attached) AttachThreadInput(own_thread, foreground_thread, FALSE);
+    if (window != nullptr) BringWindowToForeground(window);
 }
 
 }  // namespace zerkon

@@ -37,15 +37,4 @@ MessageResult Win32MessageBoxes::Show(std::string_view text, std::string_view ca
     }
 }
 
-void BringWindowToForeground(HWND window) {
-    if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
-    DWORD foreground_thread = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
-    DWORD own_thread = GetCurrentThreadId();
-    bool attached = foreground_thread != 0 && foreground_thread != own_thread &&
-                    AttachThreadInput(own_thread, foreground_thread, TRUE);
-    SetForegroundWindow(window);
-    BringWindowToTop(window);
-    if (attached) AttachThreadInput(own_thread, foreground_thread, FALSE);
-}
-
 }  // namespace zerkon

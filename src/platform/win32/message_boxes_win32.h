@@ -18,8 +18,4 @@ class Win32MessageBoxes : public MessageBoxes {
     HWND owner_;
 };
 
-// Restores the window if minimised and brings it to the foreground, joining the input of the
-// current foreground thread for the call as Windows requires.
-void BringWindowToForeground(HWND window);
-
 }  // namespace zerkon

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/win32/program_path.h"
 #include "platform/win32/wide_text.h"
 
 namespace zerkon {
@@ -38,19 +39,6 @@ class Win32VersionResource : public VersionResource {
   private:
     std::vector<BYTE> data_;
 };
-
-std::wstring OwnProgramPath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) return {};
-        if (n < path.size()) {
-            path.resize(n);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 class OwnProgramSource : public VersionResourceSource {
   public:
