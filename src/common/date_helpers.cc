@@ -196,13 +196,11 @@ std::string ReformatShortDate(std::string_view format, std::string_view text,
     return FormatDate(format, *date);
 }
 
-std::string TodayIso(const Clock& clock) {
-    const LocalDateTime now = clock.Now();
+std::string TodayIso(const LocalDateTime& now) {
     return FormatDate("yyyy-mm-dd", {now.year, now.month, now.day});
 }
 
-std::string TimeStampDashed(const Clock& clock) {
-    const LocalDateTime now = clock.Now();
+std::string TimeStampDashed(const LocalDateTime& now) {
     std::string stamp;
     AppendNumber(stamp, now.hour, 2);
     stamp += ':';

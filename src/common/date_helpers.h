@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/date_time.h"
 #include "common/regional.h"
-#include "platform/clock.h"
 
 namespace zerkon {
 
@@ -47,9 +47,9 @@ std::string ReformatDate(std::string_view format, std::string_view text,
 std::string ReformatShortDate(std::string_view format, std::string_view text,
                               const RegionalSettings& regional);
 
-// Today as "yyyy-mm-dd".
-std::string TodayIso(const Clock& clock);
-// The local time as "hh-mm-ss".
-std::string TimeStampDashed(const Clock& clock);
+// The day of `now` as "yyyy-mm-dd".
+std::string TodayIso(const LocalDateTime& now);
+// The time of `now` as "hh-mm-ss".
+std::string TimeStampDashed(const LocalDateTime& now);
 
 }  // namespace zerkon

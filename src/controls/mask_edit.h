@@ -18,7 +18,7 @@
 #include <string_view>
 
 #include "controls/virtual_keys.h"
-#include "platform/clock.h"
+#include "common/date_time.h"
 
 namespace zerkon {
 

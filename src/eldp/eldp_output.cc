@@ -4,7 +4,7 @@
 #include "common/file_helpers.h"
 #include "eldp/eldp_print_data.h"
 #include "print/job_file.h"
-#include "shell/data_file_lookup.h"
+#include "files/data_file_lookup.h"
 
 namespace zerkon {
 namespace {

@@ -7,7 +7,7 @@
 #include "common/file_helpers.h"
 #include "common/text_helpers.h"
 #include "platform/message_box.h"
-#include "shell/data_file_lookup.h"
+#include "files/data_file_lookup.h"
 
 namespace zerkon {
 namespace {

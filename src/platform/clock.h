@@ -1,16 +1,9 @@
 #pragma once
 // The local clock, behind an interface so that time stamps are testable.
 
-namespace zerkon {
+#include "common/date_time.h"
 
-struct LocalDateTime {
-    int year = 2000;
-    int month = 1;
-    int day = 1;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-};
+namespace zerkon {
 
 class Clock {
 public:

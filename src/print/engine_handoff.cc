@@ -14,16 +14,6 @@ namespace {
 
 constexpr int kEldpEngineStartWaitMs = 1000;
 
-// One reading of the clock, so that date and time of a job name agree.
-class FrozenClock final : public Clock {
-  public:
-    explicit FrozenClock(LocalDateTime moment) : moment_(moment) {}
-    LocalDateTime Now() const override { return moment_; }
-
-  private:
-    LocalDateTime moment_;
-};
-
 }  // namespace
 
 std::string QuotedCommandLine(std::string_view program, std::string_view arguments) {
@@ -37,7 +27,7 @@ std::string JobFolderFor(std::string_view engine_folder) {
 }
 
 std::string BankJobName(const Clock& clock) {
-    const FrozenClock now(clock.Now());
+    const LocalDateTime now = clock.Now();  // one reading: date and time agree
     return "GPC-" + TodayIso(now) + "(" + TimeStampDashed(now) + ")";
 }
 

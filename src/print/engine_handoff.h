@@ -21,7 +21,7 @@
 #include "platform/process_starter.h"
 #include "platform/ui_feedback.h"
 #include "platform/window_messenger.h"
-#include "shell/file_message.h"
+#include "files/file_message.h"
 
 namespace zerkon {
 

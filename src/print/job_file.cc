@@ -8,7 +8,7 @@
 #include "common/cp1250_literal.h"
 #include "common/file_helpers.h"
 #include "common/text_helpers.h"
-#include "shell/data_file_lookup.h"
+#include "files/data_file_lookup.h"
 
 namespace zerkon {
 namespace fs = std::filesystem;

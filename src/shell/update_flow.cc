@@ -7,6 +7,7 @@
 #include "common/cp1250.h"
 #include "common/cp1250_literal.h"
 #include "common/file_helpers.h"
+#include "files/file_copy.h"
 #include "shell/maker_settings.h"
 #include "shell/windows_version.h"
 

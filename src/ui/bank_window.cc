@@ -25,7 +25,7 @@
 #include "platform/window_messenger.h"
 #include "print/engine_handoff.h"
 #include "print/job_file.h"
-#include "shell/file_message.h"
+#include "files/file_message.h"
 #include "shell/maker_settings.h"
 #include "ui/m_memo.h"
 #include "ui/print_engine_link.h"

@@ -73,20 +73,11 @@ TEST(ReformatShortDate, DayMonthYearInAnyOutputFormat) {
                  DateConversionError);
 }
 
-class FixedClock : public Clock {
-  public:
-    explicit FixedClock(LocalDateTime now) : now_(now) {}
-    LocalDateTime Now() const override { return now_; }
-
-  private:
-    LocalDateTime now_;
-};
-
 TEST(ClockTexts, TodayAndTimeStamp) {
-    const FixedClock clock({2009, 3, 7, 14, 5, 9});
+    const LocalDateTime clock{2009, 3, 7, 14, 5, 9};
     EXPECT_EQ(TodayIso(clock), "2009-03-07");
     EXPECT_EQ(TimeStampDashed(clock), "14-05-09");
-    const FixedClock midnight({2010, 12, 31, 0, 0, 0});
+    const LocalDateTime midnight{2010, 12, 31, 0, 0, 0};
     EXPECT_EQ(TodayIso(midnight), "2010-12-31");
     EXPECT_EQ(TimeStampDashed(midnight), "00-00-00");
 }

@@ -1,9 +1,9 @@
-#include "shell/file_message.h"
+#include "files/file_message.h"
 
 #include "common/cp1250.h"
 #include "common/cp1250_literal.h"
 #include "common/text_helpers.h"
-#include "shell/data_file_lookup.h"
+#include "files/data_file_lookup.h"
 
 namespace zerkon {
 namespace {

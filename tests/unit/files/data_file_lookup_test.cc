@@ -1,11 +1,11 @@
-#include "shell/data_file_lookup.h"
+#include "files/data_file_lookup.h"
 
 #include <gtest/gtest.h>
 
 #include "../print/fake_message_boxes.h"
 #include "../print/scratch_folder.h"
 #include "common/cp1250_literal.h"
-#include "shell/file_message.h"
+#include "files/file_message.h"
 
 namespace zerkon {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/data_file_lookup.h"
+#include "files/data_file_lookup.h"
 
 #include <charconv>
 #include <fstream>
