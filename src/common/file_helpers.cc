@@ -1,13 +1,11 @@
 #include "common/file_helpers.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
-#include <fstream>
-#include <system_error>
+#include <optional>
 
 #include "common/cp1250.h"
-#include "common/cp1250_literal.h"
+#include "common/file_system.h"
 
 namespace zerkon {
 namespace fs = std::filesystem;
@@ -40,54 +38,43 @@ std::string TemporaryFileName(const LocalDateTime& now) {
 }
 
 bool DeleteFileForced(std::string_view path) {
-    std::error_code ec;
+    FileSystem& files = RealFileSystem();
     const fs::path file = PathFromText(path);
-    const fs::file_status status = fs::symlink_status(file, ec);
-    if (status.type() == fs::file_type::not_found) return true;
-    if (ec || fs::is_directory(status)) return false;
-    fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, ec);
-    fs::remove(file, ec);
-    return !fs::exists(fs::symlink_status(file, ec));
+    if (files.Kind(file) == PathKind::kFolder) return false;
+    if (files.IsReadOnly(file)) files.SetReadOnly(file, false);
+    return files.Remove(file);
 }
 
 std::int32_t GetFileSizeOrMinusOne(std::string_view path) {
-    std::error_code ec;
+    FileSystem& files = RealFileSystem();
     const fs::path file = PathFromText(path);
-    if (!fs::exists(file, ec)) return -1;
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return 0;
-    const std::uintmax_t size = fs::file_size(file, ec);
-    if (ec) return 0;
-    return static_cast<std::int32_t>(std::min<std::uintmax_t>(size, INT32_MAX));
+    if (files.Kind(file) == PathKind::kNone) return -1;
+    const std::optional<std::string> contents = files.ReadWhole(file);
+    if (!contents) return 0;
+    return static_cast<std::int32_t>(std::min<std::uintmax_t>(contents->size(), INT32_MAX));
 }
 
 bool DeleteFilesByMask(std::string_view folder, std::string_view extension) {
     if (folder.empty()) return false;
-    std::error_code ec;
+    FileSystem& files = RealFileSystem();
     const fs::path dir = PathFromText(folder);
-    if (!fs::is_directory(dir, ec)) return false;
+    if (files.Kind(dir) != PathKind::kFolder) return false;
     const bool any = extension.empty() || extension == "*";
     const std::string wanted = UpperCase1250(extension);
-    for (const fs::directory_entry& entry : fs::directory_iterator(dir, ec)) {
-        if (!entry.is_regular_file(ec)) continue;
+    for (const fs::path& file : files.Files(dir)) {
         if (!any) {
-            std::string ext = TextFromPath(entry.path().extension());
+            std::string ext = TextFromPath(file.extension());
             if (!ext.empty()) ext.erase(0, 1);
             if (UpperCase1250(ext) != wanted) continue;
         }
-        fs::remove(entry.path(), ec);
+        files.Remove(file);
     }
     return true;
 }
 
 std::string ReadTextFileJoined(std::string_view path) {
-    std::ifstream in(PathFromText(path), std::ios::binary);
-    if (!in) return {};
-    std::string result;
-    char c;
-    while (in.get(c)) {
-        if (c != '\r' && c != '\n') result += c;
-    }
+    std::string result = RealFileSystem().ReadWhole(PathFromText(path)).value_or("");
+    std::erase_if(result, [](char c) { return c == '\r' || c == '\n'; });
     return result;
 }
 

@@ -1,13 +1,13 @@
 #include "eldp/eldp_xml.h"
 
-#include <fstream>
-#include <system_error>
+#include <optional>
 
 #include "common/cp1250_literal.h"
 #include "common/file_helpers.h"
+#include "common/file_system.h"
 #include "common/text_helpers.h"
-#include "platform/message_box.h"
 #include "files/data_file_lookup.h"
+#include "platform/message_box.h"
 
 namespace zerkon {
 namespace {
@@ -106,37 +106,17 @@ std::string ShownPath(const std::string& path_text) {
     return TextFromPath(PathFromText(path_text));
 }
 
-bool ReadLines(const std::string& path_text, std::vector<std::string>& lines) {
-    std::string contents;
-    if (!ReadWholeFile(path_text, contents)) return false;
-    lines = SplitTextLines(contents);
+bool ReadLines(FileSystem& files, const std::string& path_text, std::vector<std::string>& lines) {
+    const std::optional<std::string> contents = files.ReadWhole(PathFromText(path_text));
+    if (!contents) return false;
+    lines = SplitTextLines(*contents);
     return true;
 }
 
-// Writes the lines next to the target and renames them over it, so that a
-// failed write leaves an earlier export whole.
-bool WriteReplacing(const std::filesystem::path& target, const std::vector<std::string>& lines) {
-    std::filesystem::path temporary = target;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        for (const std::string& line : lines) out << line << "\r\n";
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+std::string XmlText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
 }
 
 }  // namespace
@@ -155,38 +135,36 @@ std::vector<std::string> BuildEldpXml(const EldpExportList& list, const EldpMark
 }
 
 EldpXmlResult WriteEldpXml(const EldpExportList& list, const std::string& source_folder,
-                           const std::string& xml_output_folder, MessageBoxes& boxes) {
+                           const std::string& xml_output_folder, MessageBoxes& boxes,
+                           FileSystem& files) {
     EldpXmlResult result;
     const std::string marker_file = source_folder + kEldpMarkerFile;
-    std::error_code error;
-    if (!std::filesystem::exists(PathFromText(marker_file), error)) {
+    if (files.Kind(PathFromText(marker_file)) == PathKind::kNone) {
         boxes.Show("Program ZERKON nemůže najít data eldp09.xml"_cz, "Datová věty XML"_cz,
                    MessageIcon::Warning, MessageButtons::Ok);
         result.status = EldpXmlStatus::kMarkerFileMissing;
         return result;
     }
     std::vector<std::string> marker_lines;
-    ReadLines(marker_file, marker_lines);
+    ReadLines(files, marker_file, marker_lines);
     const EldpMarkers markers = ParseEldpMarkers(marker_lines);
 
     const std::string template_text = source_folder + kEldpTemplateFile;
     std::vector<std::string> template_lines;
-    if (!ReadLines(template_text, template_lines)) {
+    if (!ReadLines(files, template_text, template_lines)) {
         result.status = EldpXmlStatus::kTemplateMissing;
         result.error = "Cannot open file " + ShownPath(template_text);
         return result;
     }
     const std::vector<std::string> lines = BuildEldpXml(list, markers, template_lines);
 
-    const std::filesystem::path folder = PathFromText(xml_output_folder);
-    std::filesystem::create_directories(folder, error);
-    if (!std::filesystem::is_directory(folder, error)) {
+    if (!files.CreateFolders(PathFromText(xml_output_folder))) {
         result.status = EldpXmlStatus::kOutputFolderFailed;
         return result;
     }
     const std::string output_text = xml_output_folder + kEldpXmlFile;
     result.output_file = ShownPath(output_text);
-    if (!WriteReplacing(PathFromText(output_text), lines)) {
+    if (WriteReplacing(files, PathFromText(output_text), XmlText(lines)) != ReplaceFault::kNone) {
         result.status = EldpXmlStatus::kWriteFailed;
         result.error = "Cannot create file " + result.output_file;
         return result;

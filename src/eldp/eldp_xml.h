@@ -2,10 +2,10 @@
 // The ELDP XML export "eldp09.xml": the payroll program's templates filled
 // with the export list, written for electronic filing.
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "common/file_system.h"
 #include "eldp/eldp_export.h"
 #include "eldp/eldp_xml_template.h"
 
@@ -39,8 +39,11 @@ inline constexpr char kEldpXmlFile[] = "eldp09.xml";
 
 // Reads the templates from source_folder, writes xml_output_folder +
 // "eldp09.xml" (each line ended by CR LF, no byte-order mark) and tells the
-// user where. Folders are program text with a trailing separator.
+// user where. Folders are program text with a trailing separator. The file is
+// written with WriteReplacing: a read-only earlier export is replaced, and under
+// any failure the earlier export stays whole.
 EldpXmlResult WriteEldpXml(const EldpExportList& list, const std::string& source_folder,
-                           const std::string& xml_output_folder, MessageBoxes& boxes);
+                           const std::string& xml_output_folder, MessageBoxes& boxes,
+                           FileSystem& files = RealFileSystem());
 
 }  // namespace zerkon

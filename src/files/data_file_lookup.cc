@@ -1,12 +1,12 @@
 #include "files/data_file_lookup.h"
 
 #include <charconv>
-#include <fstream>
-#include <iterator>
+#include <optional>
 
 #include "common/cp1250.h"
 #include "common/cp1250_literal.h"
 #include "common/file_helpers.h"
+#include "common/file_system.h"
 #include "common/text_helpers.h"
 
 namespace zerkon {
@@ -85,10 +85,10 @@ std::vector<std::string> SplitTextLines(std::string_view text) {
 }
 
 bool ReadWholeFile(std::string_view file_path, std::string& contents) {
-    std::ifstream in(PathFromText(file_path), std::ios::binary);
-    if (!in) return false;
-    contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    std::optional<std::string> read = RealFileSystem().ReadWhole(PathFromText(file_path));
+    if (!read) return false;
+    contents = std::move(*read);
+    return true;
 }
 
 bool ReadIniSection(std::string_view section, std::string_view file_path,

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/cp1250_literal.h"
+#include "common/file_system.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 
@@ -23,18 +24,20 @@ inline constexpr std::string_view kDiskProblemCaption = "Problém při ukládán
 // folder that can be neither found nor created (missing parents are created).
 // Names are cleaned with StripFileNameChars first. Shows a box and gives false
 // when the target drive lacks space or the target cannot be created (held open
-// by another program). A read or write that falls short gives false and
-// removes the incomplete target.
+// by another program). A write that falls short (a full disk) shows the
+// free-space box, gives false and removes the incomplete target.
 bool CopyFileChecked(std::string_view source_folder, std::string_view target_folder,
                      std::string_view source_name, std::string_view target_name,
-                     MessageBoxes& boxes);
+                     MessageBoxes& boxes, FileSystem& files = RealFileSystem());
 
 // Copies source_folder\name to target_folder\name through the temporary file
 // tmpFile<hhmmss>.tmp in the target folder, which is renamed over the target
 // only once complete; on any failure an existing target stays as it was and
-// the temporary file is removed. A read-only target is replaced. False when a
-// folder argument is empty or the copy failed.
+// the temporary file is removed. A read-only target is replaced, as every
+// replaced file is (MoveTemporaryOver); one that cannot be replaced shows the
+// held-open box. False when a folder argument is empty or the copy failed.
 bool CopyFileVia(std::string_view source_folder, std::string_view target_folder,
-                 std::string_view name, MessageBoxes& boxes, const Clock& clock);
+                 std::string_view name, MessageBoxes& boxes, const Clock& clock,
+                 FileSystem& files = RealFileSystem());
 
 }  // namespace zerkon

@@ -1,8 +1,5 @@
 #include "print/engine_handoff.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "common/cp1250_literal.h"
 #include "common/date_helpers.h"
 #include "common/file_helpers.h"
@@ -72,7 +69,7 @@ void PrintEngineHandOff::PrintBankJob(const std::vector<std::string>& job_lines)
     if (engine_folder.empty()) return;
     job_folder_ = JobFolderFor(engine_folder);
     const std::string job_name = BankJobName(s_.clock);
-    SaveJobFile(job_folder_, job_name, job_lines);
+    SaveJobFile(job_folder_, job_name, job_lines, s_.files);
 
     WindowHandle engine = FindEngine();
     if (engine == 0) {
@@ -94,16 +91,11 @@ bool PrintEngineHandOff::EnsureJobFolder() {
         return false;
     }
     job_folder_ = JobFolderFor(engine_folder);
-    const std::filesystem::path folder = PathFromText(job_folder_);
-    std::error_code ec;
-    if (!std::filesystem::is_directory(folder, ec)) {
-        std::filesystem::create_directories(folder, ec);
-        if (!std::filesystem::is_directory(folder, ec)) {
-            ShowFileMessage("NoCreateDir", {job_folder_}, MessageButtons::Ok, MessageIcon::Warning,
-                            s_.message_file, s_.boxes);
-            TerminateAfterFailure(s_.request_quit);
-            return false;
-        }
+    if (!s_.files.CreateFolders(PathFromText(job_folder_))) {
+        ShowFileMessage("NoCreateDir", {job_folder_}, MessageButtons::Ok, MessageIcon::Warning,
+                        s_.message_file, s_.boxes);
+        TerminateAfterFailure(s_.request_quit);
+        return false;
     }
     return true;
 }
@@ -132,7 +124,7 @@ void PrintEngineHandOff::HandJobToEngine(std::string_view job_name) {
 
 void PrintEngineHandOff::PrintEldpJob(const std::vector<std::string>& job_lines) {
     if (!EnsureJobFolder()) return;
-    SaveJobFile(job_folder_, kEldpJobName, job_lines);
+    SaveJobFile(job_folder_, kEldpJobName, job_lines, s_.files);
     HandJobToEngine(kEldpJobName);
 }
 

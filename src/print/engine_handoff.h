@@ -16,12 +16,13 @@
 #include <vector>
 
 #include "common/cp1250_literal.h"
+#include "common/file_system.h"
+#include "files/file_message.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/process_starter.h"
 #include "platform/ui_feedback.h"
 #include "platform/window_messenger.h"
-#include "files/file_message.h"
 
 namespace zerkon {
 
@@ -64,6 +65,8 @@ struct PrintEngineServices {
     MessageFileSettings message_file;
     // Ends the application after the job folder could not be created.
     std::function<void()> request_quit;
+    // Where the job folder is made and the job file written.
+    FileSystem& files = RealFileSystem();
 };
 
 class PrintEngineHandOff {

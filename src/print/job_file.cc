@@ -1,9 +1,5 @@
 #include "print/job_file.h"
 
-#include <filesystem>
-#include <fstream>
-#include <system_error>
-
 #include "common/cp1250.h"
 #include "common/cp1250_literal.h"
 #include "common/file_helpers.h"
@@ -11,7 +7,6 @@
 #include "files/data_file_lookup.h"
 
 namespace zerkon {
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -50,12 +45,9 @@ std::string MenuEntry(std::string_view menu_path, std::string_view document_name
 
 bool CopyTemplateSection(std::string_view template_path, std::string_view section_name,
                          std::vector<std::string>& job_lines) {
-    // A menu entry without "<file>" names the template folder itself: that is no
-    // readable template either (and reading a folder would not fail cleanly everywhere).
-    std::error_code ec;
+    // A menu entry without "<file>" names the template folder itself: no file to read either.
     std::string contents;
-    if (!fs::is_regular_file(PathFromText(template_path), ec) ||
-        !ReadWholeFile(template_path, contents)) {
+    if (!ReadWholeFile(template_path, contents)) {
         throw FileError("Nelze otevřít soubor \""_cz + std::string(template_path) + "\".");
     }
     const std::string marker = "#" + LatinUpper(section_name) + "#";
@@ -126,34 +118,12 @@ std::string JobFileText(const std::vector<std::string>& job_lines) {
 }
 
 void SaveJobFile(std::string_view job_folder, std::string_view job_name,
-                 const std::vector<std::string>& job_lines) {
+                 const std::vector<std::string>& job_lines, FileSystem& files) {
     const std::string job_path =
         std::string(job_folder) + std::string(job_name) + std::string(kJobFileExtension);
-    const fs::path target = PathFromText(job_path);
-    fs::path temporary = target;
-    temporary += ".tmp";
-    const FileError cannot_write("Nelze vytvořit soubor \""_cz + job_path + "\".");
-
-    const std::string text = JobFileText(job_lines);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) throw cannot_write;
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (out.fail()) {
-            std::error_code ec;
-            fs::remove(temporary, ec);
-            throw cannot_write;
-        }
-    }
-    std::error_code ec;
-    if (fs::is_regular_file(target, ec)) {
-        fs::permissions(target, fs::perms::owner_write, fs::perm_options::add, ec);
-    }
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        throw cannot_write;
+    if (WriteReplacing(files, PathFromText(job_path), JobFileText(job_lines)) !=
+        ReplaceFault::kNone) {
+        throw FileError("Nelze vytvořit soubor \""_cz + job_path + "\".");
     }
 }
 

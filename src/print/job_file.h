@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/file_system.h"
 #include "platform/message_box.h"
 
 namespace zerkon {
@@ -58,12 +59,11 @@ void WriteStructureTables(std::string_view source_folder, std::vector<std::strin
 // The job file's bytes: every entry followed by CR LF.
 std::string JobFileText(const std::vector<std::string>& job_lines);
 
-// Writes job_folder + job_name + ".vrex". The text goes to a temporary file
-// in the same folder that is then renamed over the job file, so the engine
-// never sees a half-written job. A read-only job file of the same name is
-// replaced. Throws FileError when the file cannot be written
-// (for example a missing folder).
+// Writes job_folder + job_name + ".vrex" with WriteReplacing, so the engine never
+// sees a half-written job and a read-only job file of the same name is
+// replaced. Throws FileError when the file cannot be written (for example a
+// missing folder); an earlier job file of that name then stays as it was.
 void SaveJobFile(std::string_view job_folder, std::string_view job_name,
-                 const std::vector<std::string>& job_lines);
+                 const std::vector<std::string>& job_lines, FileSystem& files = RealFileSystem());
 
 }  // namespace zerkon

@@ -1,8 +1,7 @@
 #include "shell/update_flow.h"
 
-#include <filesystem>
-#include <optional>
-#include <system_error>
+#include <iterator>
+#include <vector>
 
 #include "common/cp1250.h"
 #include "common/cp1250_literal.h"
@@ -25,32 +24,35 @@ struct HostProgram {
     std::string_view name;
 };
 
-// The host program whose own window tells that Zuta is busy serving it; none for kind 0.
-std::optional<HostProgram> HostProgramOfKind(int kind) {
+// The maker's programs that Zuta may be serving, found by their main windows.
+constexpr HostProgram kHostPrograms[] = {
+    {"TFormRalWin", "RALwin"},
+    {"TFormDebWin", "DEBwin"},
+    {"TFormOrmWin", "ORMwin"},
+};
+
+// The host programs whose running main window means that Zuta may be busy serving them. A
+// program that hosts this update code looks for its own kind's window. This program hosts none
+// (kind 0), yet a Zuta it finds may be serving any of them: it looks for all three rather than
+// close Zuta in the middle of their work.
+std::vector<HostProgram> HostProgramsToCheck(int kind) {
     switch (kind) {
+        case 0:
+            return {std::begin(kHostPrograms), std::end(kHostPrograms)};
         case 1:
         case 2:
-            return HostProgram{"TFormRalWin", "RALwin"};
+            return {kHostPrograms[0]};
         case 3:
-            return HostProgram{"TFormDebWin", "DEBwin"};
+            return {kHostPrograms[1]};
         case 6:
-            return HostProgram{"TFormOrmWin", "ORMwin"};
+            return {kHostPrograms[2]};
         default:
-            return std::nullopt;
+            return {};
     }
 }
 
-bool FileExists(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(PathFromText(path), error);
-}
-
-bool EnsureFolder(const std::string& folder) {
-    std::error_code error;
-    auto path = PathFromText(folder);
-    if (std::filesystem::is_directory(path, error)) return true;
-    std::filesystem::create_directories(path, error);
-    return std::filesystem::is_directory(path, error);
+bool FileExists(UpdateServices& s, const std::string& path) {
+    return s.files.Kind(PathFromText(path)) == PathKind::kFile;
 }
 
 void ShowCannotStart(MessageBoxes& boxes) {
@@ -76,11 +78,11 @@ bool AskOnWindows95(UpdateServices& s) {
 // it can be started afresh with this program's request.
 bool ZutaIsFree(UpdateServices& s) {
     if (s.windows.FindWindowByClass(kZutaWindowClass) == 0) return true;
-    if (auto host = HostProgramOfKind(kHostProgramKind)) {
-        if (s.windows.FindWindowByClass(host->window_class) != 0) {
+    for (const HostProgram& host : HostProgramsToCheck(kHostProgramKind)) {
+        if (s.windows.FindWindowByClass(host.window_class) != 0) {
             s.boxes.Show(
                 "Program pro komunikaci s internetem (Zuta) využívá program "_cz +
-                    std::string(host->name) + "," +
+                    std::string(host.name) + "," +
                     "a proto v této chvíli tento program nemůže komunikovat s internetem."_cz,
                 "Program pro komunikaci s webem nelze použít"_cz, MessageIcon::Warning,
                 MessageButtons::Ok);
@@ -131,17 +133,17 @@ void RunUpdateFlow(const UpdateInputs& inputs, UpdateServices& s) {
         download_folder = std::string(kFallbackFolder) + "stahovani\\";
     }
 
-    if (!FileExists(download_folder + "\\Zuta.exe")) {
-        CopyFileVia(install_folder, download_folder, "Zuta.exe", s.boxes, s.clock);
+    if (!FileExists(s, download_folder + "\\Zuta.exe")) {
+        CopyFileVia(install_folder, download_folder, "Zuta.exe", s.boxes, s.clock, s.files);
     }
-    if (!FileExists(install_folder + "\\Zuta.exe")) {
-        CopyFileVia(download_folder, install_folder, "Zuta.exe", s.boxes, s.clock);
+    if (!FileExists(s, install_folder + "\\Zuta.exe")) {
+        CopyFileVia(download_folder, install_folder, "Zuta.exe", s.boxes, s.clock, s.files);
     }
     if (install_folder.empty()) {
         ShowCannotStart(s.boxes);
         return;
     }
-    if (!EnsureFolder(download_folder)) {
+    if (!s.files.CreateFolders(PathFromText(download_folder))) {
         s.boxes.Show("Cesta pro uložení dat: \""_cz + download_folder + "\" nelze vytvořit."_cz,
                      "Nelze založit adresář"_cz, MessageIcon::Warning, MessageButtons::Ok);
         return;
@@ -155,7 +157,7 @@ void RunUpdateFlow(const UpdateInputs& inputs, UpdateServices& s) {
     } else {
         // A copy beside this program serves this start; a downloaded one serves the next.
         std::string start_folder = install_folder;
-        if (FileExists(s.program_folder + "Zuta.exe")) {
+        if (FileExists(s, s.program_folder + "Zuta.exe")) {
             start_folder = s.program_folder;
         } else {
             DownloadZuta(s);

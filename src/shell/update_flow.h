@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/file_system.h"
 #include "platform/clock.h"
 #include "platform/downloader.h"
 #include "platform/message_box.h"
@@ -37,6 +38,7 @@ struct UpdateServices {
     std::function<void(WindowHandle window)> bring_to_front;
     WindowsVersion windows_version;
     std::string program_folder;  // with trailing backslash
+    FileSystem& files = RealFileSystem();
 };
 
 // The inputs the main window gives: its top-left corner + (30, 60), mode 0, this program's name

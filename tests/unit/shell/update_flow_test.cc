@@ -242,6 +242,26 @@ TEST_F(UpdateFlowTest, RunningZutaIsClosedAndStartedAgain) {
     EXPECT_EQ(windows_.sent.at(0).first, 0x777u);
 }
 
+// Zuta may be busy for the payroll program or the maker's other programs: while one of them
+// runs, a running Zuta is not closed.
+TEST_F(UpdateFlowTest, RunningZutaIsLeftToAHostProgramThatRuns) {
+    for (const auto& [window_class, name] : std::vector<std::pair<std::string, std::string>>{
+             {"TFormRalWin", "RALwin"}, {"TFormDebWin", "DEBwin"}, {"TFormOrmWin", "ORMwin"}}) {
+        SCOPED_TRACE(name);
+        windows_.windows = {{"TFormZuta", 0x555}, {window_class, 0x666}};
+        boxes_.shown.clear();
+        Run();
+        ASSERT_EQ(boxes_.shown.size(), 1u);
+        EXPECT_EQ(boxes_.shown[0].caption, "Program pro komunikaci s webem nelze použít"_cz);
+        EXPECT_EQ(boxes_.shown[0].text,
+                  "Program pro komunikaci s internetem (Zuta) využívá program "_cz + name +
+                      ",a proto v této chvíli tento program nemůže komunikovat s internetem."_cz);
+        EXPECT_TRUE(closed_.empty());
+        EXPECT_TRUE(starter_.started.empty());
+        EXPECT_TRUE(windows_.sent.empty());
+    }
+}
+
 TEST_F(UpdateFlowTest, ZutaThatDoesNotCloseStopsTheFlowSilently) {
     windows_.windows["TFormZuta"] = 0x555;
     zuta_quits_ = false;

@@ -1,0 +1,174 @@
+// Every writer that replaces a file, under every fault of the file system: the old file stays
+// whole or the new one is complete, no temporary file is left behind, the user is told in the
+// writer's own words, and no success is reported after a failure.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "../common/fake_file_system.h"
+#include "../print/fake_message_boxes.h"
+#include "common/cp1250_literal.h"
+#include "common/file_helpers.h"
+#include "eldp/eldp_xml.h"
+#include "files/file_copy.h"
+#include "print/job_file.h"
+
+namespace zerkon {
+namespace {
+
+using testing::FakeFileSystem;
+using testing::FakeMessageBoxes;
+using testing::Fault;
+
+class FixedClock final : public Clock {
+  public:
+    LocalDateTime Now() const override { return {2009, 3, 7, 14, 5, 9}; }
+};
+
+struct WriterRun {
+    bool success = false;  // what the writer reported
+    std::string told;      // everything the user was shown or handed as an error
+};
+
+std::string AllBoxTexts(const FakeMessageBoxes& boxes) {
+    std::string texts;
+    for (const auto& box : boxes.shown) texts += box.text + "|";
+    return texts;
+}
+
+struct Writer {
+    const char* name;
+    const char* target;  // program text
+    std::function<void(FakeFileSystem&)> prepare;
+    std::function<WriterRun(FakeFileSystem&)> run;
+};
+
+const Writer kJobFile{
+    "job file", "C:\\out\\job.vrex", [](FakeFileSystem&) {},
+    [](FakeFileSystem& files) {
+        try {
+            SaveJobFile("C:\\out\\", "job", {"[ExtProgram]Zerkon", "[DataArea]"}, files);
+            return WriterRun{true, ""};
+        } catch (const FileError& error) {
+            return WriterRun{false, error.what()};
+        }
+    }};
+
+const Writer kEldpXml{
+    "eldp09.xml", "C:\\out\\eldp09.xml",
+    [](FakeFileSystem& files) {
+        files.Put(PathFromText("C:\\src\\ELDP09.src"), "#xml#<?xml\r\n#reldp_end#</reldp\r\n");
+        files.Put(PathFromText("C:\\src\\ELDP09xml.src"),
+                  "<?xml version=\"1.0\"?>\r\n<reldp>\r\n</reldp>\r\n");
+    },
+    [](FakeFileSystem& files) {
+        FakeMessageBoxes boxes;
+        const EldpXmlResult result =
+            WriteEldpXml(EldpExportList(1), "C:\\src\\", "C:\\out\\", boxes, files);
+        return WriterRun{result.status == EldpXmlStatus::kWritten,
+                         result.error + AllBoxTexts(boxes)};
+    }};
+
+const Writer kCopy{
+    "copy", "C:\\out\\Zuta.exe",
+    [](FakeFileSystem& files) { files.Put(PathFromText("C:\\src\\Zuta.exe"), "new program"); },
+    [](FakeFileSystem& files) {
+        FakeMessageBoxes boxes;
+        const FixedClock clock;
+        const bool copied = CopyFileVia("C:\\src", "C:\\out", "Zuta.exe", boxes, clock, files);
+        return WriterRun{copied, AllBoxTexts(boxes)};
+    }};
+
+struct FaultCase {
+    Fault fault;
+    bool replaced;  // the new file is in place; otherwise the old one stays (or none, without
+                    // folder)
+    // What each writer tells the user (a part of it); empty: nothing.
+    const char* job_told;
+    const char* xml_told;
+    const char* copy_told;
+};
+
+constexpr const char* kJobError = "Nelze vytvořit soubor \"C:\\out\\job.vrex\"."_cz;
+constexpr const char* kXmlError = "Cannot create file ";
+constexpr const char* kXmlSaved = "uložil data do "_cz;
+constexpr const char* kCopyHeldOpen = "\"Zuta.exe\" je otevřen jiným programem"_cz;
+constexpr const char* kCopyLowSpace = "na disku C:\\ je málo volného prostoru"_cz;
+
+std::string FaultName(const ::testing::TestParamInfo<FaultCase>& info) {
+    static const char* const kNames[] = {"None",           "Open",     "ShortWrite",    "Rename",
+                                         "ReadOnlyTarget", "HeldOpen", "FolderMissing", "DiskFull"};
+    return kNames[static_cast<int>(info.param.fault)];
+}
+
+class WriteFaults : public ::testing::TestWithParam<FaultCase> {
+  protected:
+    void Check(const Writer& writer, const char* expected_told) {
+        const FaultCase& c = GetParam();
+        const std::filesystem::path target = PathFromText(writer.target);
+        FakeFileSystem files;
+        writer.prepare(files);
+        if (c.fault != Fault::kFolderMissing) files.Put(target, "old");
+        if (c.fault == Fault::kReadOnlyTarget)
+            files.files[FakeFileSystem::Key(target)].read_only = true;
+        if (c.fault == Fault::kHeldOpen) files.files[FakeFileSystem::Key(target)].held_open = true;
+        files.fault = c.fault;
+
+        const WriterRun run = writer.run(files);
+
+        SCOPED_TRACE(writer.name);
+        EXPECT_EQ(run.success, c.replaced);
+        const std::optional<std::string> now = files.Bytes(target);
+        if (c.replaced) {
+            // Complete: as the same writer leaves it on a faultless system.
+            FakeFileSystem clean;
+            writer.prepare(clean);
+            clean.Put(target, "old");
+            writer.run(clean);
+            EXPECT_EQ(now, clean.Bytes(target));
+            EXPECT_NE(now, std::optional<std::string>("old"));
+        } else if (c.fault == Fault::kFolderMissing) {
+            EXPECT_EQ(now, std::nullopt);
+        } else {
+            EXPECT_EQ(now, std::optional<std::string>("old"));
+        }
+        for (const auto& [path, entry] : files.files) {
+            EXPECT_EQ(path.find(".tmp"), std::string::npos) << "left behind: " << path;
+        }
+        if (*expected_told == '\0') {
+            EXPECT_EQ(run.told, "");
+        } else {
+            EXPECT_NE(run.told.find(expected_told), std::string::npos) << run.told;
+        }
+    }
+};
+
+TEST_P(WriteFaults, JobFile) {
+    Check(kJobFile, GetParam().job_told);
+}
+TEST_P(WriteFaults, EldpXml) {
+    Check(kEldpXml, GetParam().xml_told);
+}
+TEST_P(WriteFaults, CopyOfTheUpdateProgram) {
+    Check(kCopy, GetParam().copy_told);
+}
+
+// A missing folder: the job file reports it; the XML export stops without writing (the form then
+// names the folder); the copy gives false silently (the update flow reports the folder or the
+// program that cannot start).
+INSTANTIATE_TEST_SUITE_P(
+    EveryFault, WriteFaults,
+    ::testing::Values(FaultCase{Fault::kNone, true, "", kXmlSaved, ""},
+                      FaultCase{Fault::kOpen, false, kJobError, kXmlError,
+                                "\"tmpFile140509.tmp\" je otevřen jiným programem"_cz},
+                      FaultCase{Fault::kShortWrite, false, kJobError, kXmlError, kCopyLowSpace},
+                      FaultCase{Fault::kRename, false, kJobError, kXmlError, kCopyHeldOpen},
+                      FaultCase{Fault::kReadOnlyTarget, true, "", kXmlSaved, ""},
+                      FaultCase{Fault::kHeldOpen, false, kJobError, kXmlError, kCopyHeldOpen},
+                      FaultCase{Fault::kFolderMissing, false, kJobError, "", ""},
+                      FaultCase{Fault::kDiskFull, false, kJobError, kXmlError, kCopyLowSpace}),
+    FaultName);
+
+}  // namespace
+}  // namespace zerkon
