@@ -1,7 +1,8 @@
 #pragma once
 // The single-instance guard: one running copy per executable file. Copies started from the same
-// file (its full path, upper-cased) share a system-wide list of process ids under a system-wide
-// lock; copies in other folders have their own list. Windows only (win32/instance_guard.cc).
+// file, by whichever name (another drive letter, a network share, the short 8.3 path), share a
+// system-wide list of process ids under a system-wide lock; copies of the program in other
+// folders are other files and have their own list. Windows only (win32/instance_guard.cc).
 
 #include <memory>
 #include <string_view>

@@ -13,36 +13,55 @@
 namespace zerkon {
 namespace {
 
-std::wstring UpperCaseProgramPath() {
-    std::wstring path = OwnProgramPath();
+std::u16string UpperCase(std::wstring path) {
     if (!path.empty()) CharUpperBuffW(path.data(), static_cast<DWORD>(path.size()));
-    return path;
+    return std::u16string(path.begin(), path.end());
 }
 
-std::wstring ObjectName(std::string_view kind, const std::wstring& upper_path) {
-    return Wide(InstanceObjectName(kind, std::u16string(upper_path.begin(), upper_path.end())));
+std::wstring ObjectName(std::string_view kind, const std::u16string& key) {
+    return Wide(InstanceObjectName(kind, key));
 }
 
-// A process id counts as a running copy only while that process lives and runs the same file:
-// ids of ended processes are reused by Windows.
-bool RunsSameProgram(uint32_t pid, const std::wstring& upper_path) {
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, pid);
-    if (process == nullptr) return false;
-    bool same = false;
-    if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
+class Win32ProcessQuery final : public ProcessQuery {
+  public:
+    // A process that cannot even be queried is no copy of this program (which runs as the
+    // same user): its id is taken as free.
+    bool IsRunning(uint32_t pid) override {
+        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, pid);
+        if (process == nullptr) return false;
+        const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+        CloseHandle(process);
+        return running;
+    }
+
+    std::optional<std::u16string> ImagePath(uint32_t pid) override {
+        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+        if (process == nullptr) return std::nullopt;
         std::wstring image(32768, L'\0');
         DWORD size = static_cast<DWORD>(image.size());
-        if (QueryFullProcessImageNameW(process, 0, image.data(), &size)) {
-            image.resize(size);
-            CharUpperBuffW(image.data(), size);
-            same = image == upper_path;
-        } else {
-            same = true;  // cannot tell: keep counting it rather than start a second copy
-        }
+        const bool known = QueryFullProcessImageNameW(process, 0, image.data(), &size) != FALSE;
+        CloseHandle(process);
+        if (!known) return std::nullopt;
+        image.resize(size);
+        return UpperCase(std::move(image));
     }
-    CloseHandle(process);
-    return same;
-}
+
+    std::optional<FileIdentity> IdentityOf(std::u16string_view path) override {
+        const std::wstring name(path.begin(), path.end());
+        // No access asked for: only the file's information is read, whoever has it open.
+        HANDLE file =
+            CreateFileW(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+        BY_HANDLE_FILE_INFORMATION info{};
+        const bool known = GetFileInformationByHandle(file, &info) != FALSE;
+        CloseHandle(file);
+        if (!known) return std::nullopt;
+        return FileIdentity{
+            info.dwVolumeSerialNumber,
+            (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+    }
+};
 
 struct WindowSearch {
     DWORD pid;
@@ -91,7 +110,7 @@ class ListLock {
 }  // namespace
 
 struct SingleInstanceGuard::State {
-    std::wstring upper_path;
+    OwnProgramFile own;
     HANDLE mutex = nullptr;
     HANDLE mapping = nullptr;
     InstanceTable* table = nullptr;
@@ -116,12 +135,14 @@ struct SingleInstanceGuard::State {
 
 SingleInstanceGuard::SingleInstanceGuard() : state_(std::make_unique<State>()) {
     State& s = *state_;
-    s.upper_path = UpperCaseProgramPath();
+    Win32ProcessQuery query;
+    s.own = DescribeOwnProgram(query, UpperCase(OwnProgramPath()));
+    const std::u16string key = InstanceKey(s.own);
     s.own_id = GetCurrentProcessId();
     s.message = RegisterWindowMessageW(L"Zerkon.InstanceNotification");
-    s.mutex = CreateMutexW(nullptr, FALSE, ObjectName("Lock", s.upper_path).c_str());
+    s.mutex = CreateMutexW(nullptr, FALSE, ObjectName("Lock", key).c_str());
     s.mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                   sizeof(InstanceTable), ObjectName("List", s.upper_path).c_str());
+                                   sizeof(InstanceTable), ObjectName("List", key).c_str());
     if (s.mapping != nullptr) {
         s.table = static_cast<InstanceTable*>(
             MapViewOfFile(s.mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(InstanceTable)));
@@ -130,7 +151,7 @@ SingleInstanceGuard::SingleInstanceGuard() : state_(std::make_unique<State>()) {
 
     ListLock lock(s.mutex);
     s.registration = RegisterInstance(
-        *s.table, s.own_id, [&](uint32_t pid) { return RunsSameProgram(pid, s.upper_path); });
+        *s.table, s.own_id, [&](uint32_t pid) { return RunsSameProgram(query, pid, s.own); });
     if (s.registration.registered_before == 0) s.Notify(1);
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -94,6 +96,71 @@ TEST(InstanceObjectName, DependsOnPathAndKindAndIsAValidObjectName) {
     EXPECT_NE(a, InstanceObjectName("Lock", u"C:\\A\\ZERKON.EXE"));
     EXPECT_EQ(a.find('\\'), std::string::npos);
     EXPECT_LT(a.size(), 64u);
+}
+
+// The system as Windows answers for a copy started from a SUBST or network drive: the process
+// query gives the resolved path, while the copy itself knows the path it was started by.
+class FakeProcessQuery final : public ProcessQuery {
+  public:
+    std::set<uint32_t> running;
+    std::map<uint32_t, std::u16string> images;
+    std::map<std::u16string, FileIdentity> identities;
+
+    bool IsRunning(uint32_t pid) override { return running.count(pid) > 0; }
+    std::optional<std::u16string> ImagePath(uint32_t pid) override {
+        auto it = images.find(pid);
+        if (it == images.end()) return std::nullopt;
+        return it->second;
+    }
+    std::optional<FileIdentity> IdentityOf(std::u16string_view path) override {
+        auto it = identities.find(std::u16string(path));
+        if (it == identities.end()) return std::nullopt;
+        return it->second;
+    }
+};
+
+TEST(RunsSameProgram, TellsTheFileByIdentityNotByItsName) {
+    FakeProcessQuery query;
+    query.identities = {{u"S:\\ZERKON.EXE", {7, 42}},
+                        {u"C:\\REAL\\ZERKON.EXE", {7, 42}},
+                        {u"\\\\SERVER\\APPS\\ZERKON.EXE", {7, 42}},
+                        {u"C:\\OTHER\\ZERKON.EXE", {7, 43}},
+                        {u"C:\\ZERO\\ZERKON.EXE", {0, 0}}};
+    const OwnProgramFile own = DescribeOwnProgram(query, u"S:\\ZERKON.EXE");
+    struct Case {
+        const char* what;
+        bool running;
+        std::optional<std::u16string> image;
+        bool same;
+    } cases[] = {
+        {"SUBST drive, resolved path", true, u"C:\\REAL\\ZERKON.EXE", true},
+        {"mapped drive, share path", true, u"\\\\SERVER\\APPS\\ZERKON.EXE", true},
+        {"another copy of the program", true, u"C:\\OTHER\\ZERKON.EXE", false},
+        {"ended", false, u"C:\\REAL\\ZERKON.EXE", false},
+        {"executable cannot be told", true, std::nullopt, true},
+        {"unreadable file, same text", true, u"S:\\ZERKON.EXE", true},
+        {"unreadable file, other text", true, u"C:\\GONE\\ZERKON.EXE", false},
+        {"no identity from the share", true, u"C:\\ZERO\\ZERKON.EXE", false},
+    };
+    for (const Case& c : cases) {
+        query.running = c.running ? std::set<uint32_t>{5} : std::set<uint32_t>{};
+        query.images.clear();
+        if (c.image) query.images[5] = *c.image;
+        EXPECT_EQ(RunsSameProgram(query, 5, own), c.same) << c.what;
+    }
+}
+
+TEST(InstanceKey, EveryNameOfTheFileGivesTheSameKey) {
+    FakeProcessQuery query;
+    query.identities = {{u"Y:\\ZERKON.EXE", {7, 42}}, {u"Z:\\B\\ZERKON.EXE", {7, 42}}};
+    EXPECT_EQ(InstanceKey(DescribeOwnProgram(query, u"Y:\\ZERKON.EXE")),
+              InstanceKey(DescribeOwnProgram(query, u"Z:\\B\\ZERKON.EXE")));
+    query.identities[u"Z:\\C\\ZERKON.EXE"] = {7, 43};
+    EXPECT_NE(InstanceKey(DescribeOwnProgram(query, u"Y:\\ZERKON.EXE")),
+              InstanceKey(DescribeOwnProgram(query, u"Z:\\C\\ZERKON.EXE")));
+    // Without an identity the path names the list, as before.
+    EXPECT_EQ(InstanceKey(DescribeOwnProgram(query, u"C:\\NONE\\ZERKON.EXE")),
+              u"C:\\NONE\\ZERKON.EXE");
 }
 
 }  // namespace
