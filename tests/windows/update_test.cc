@@ -80,6 +80,38 @@ TEST_F(UpdateTest, RequestReachesTheStartedUpdateProgram) {
     e2e::SaveScreenshot(L"update-zuta-started");
 }
 
+// A running Zuta may be serving the payroll program or the maker's other programs: while one of
+// them runs, Zuta is left alone and the user is told which program uses it.
+TEST_F(UpdateTest, RunningUpdateProgramIsLeftToTheProgramItServes) {
+    fs::copy_file(e2e::PeerExe(L"zuta_standin"), zuta_ / L"Zuta.exe");
+    ASSERT_TRUE(
+        e2e::SetRegistryString(HKEY_CURRENT_USER, kZutaKey, L"InstallPath", zuta_.wstring()));
+    e2e::Process running_zuta = e2e::Process::Start(zuta_ / L"Zuta.exe");
+    HWND zuta = e2e::WaitForWindow(L"TFormZuta", running_zuta.id());
+    ASSERT_NE(zuta, nullptr);
+    e2e::Process payroll = e2e::Process::StartRaw(e2e::PeerExe(L"host_standin"), L"TFormRalWin");
+    ASSERT_NE(e2e::WaitForWindow(L"TFormRalWin", payroll.id()), nullptr);
+
+    e2e::Process zerkon = e2e::Process::Start(prog_ / L"zerkon.exe");
+    HWND window = e2e::WaitForWindow(kMainWindowClass, zerkon.id());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(e2e::Click(e2e::FindChild(window, kMainUpgradeId)));
+    HWND box = e2e::WaitForWindow(L"#32770", zerkon.id());
+    ASSERT_NE(box, nullptr);
+    std::u16string caption = Cp1250ToUtf16("Program pro komunikaci s webem nelze použít"_cz);
+    EXPECT_EQ(e2e::GetText(box), std::wstring(caption.begin(), caption.end()));
+    std::wstring text(512, L'\0');
+    text.resize(GetDlgItemTextW(box, 0xFFFF, text.data(), static_cast<int>(text.size())));
+    EXPECT_NE(text.find(L"využívá program RALwin,a proto"), std::wstring::npos) << text;
+    e2e::SaveScreenshot(L"update-zuta-serves-payroll", box);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(e2e::WaitForWindowGone(box));
+
+    // Zuta was neither closed nor sent a request.
+    EXPECT_TRUE(running_zuta.Running());
+    EXPECT_EQ(e2e::GetText(zuta), L"Zuta");
+}
+
 TEST_F(UpdateTest, NotInstalledUpdateProgramIsReported) {
     e2e::DeleteRegistryTree(HKEY_CURRENT_USER, kZutaKey);
     e2e::Process zerkon = e2e::Process::Start(prog_ / L"zerkon.exe");
