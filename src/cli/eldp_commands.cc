@@ -10,6 +10,7 @@
 #include "common/cp1250.h"
 #include "common/date_helpers.h"
 #include "common/file_helpers.h"
+#include "common/file_system.h"
 #include "eldp/eldp_data_file.h"
 #include "eldp/eldp_export.h"
 #include "eldp/eldp_folders.h"
@@ -65,8 +66,7 @@ bool TakePayrollDir(std::vector<std::string>& args, std::optional<std::string>& 
 // be read: a batch export must not turn a mistyped name into an empty sheet.
 std::optional<std::string> DataFileText(const std::string& argument, std::ostream& err) {
     const std::filesystem::path path = PathFromArgument(argument);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
+    if (RealFileSystem().Kind(path) != PathKind::kFile) {
         WriteError("cannot read the ELDP data file " + TextFromPath(path), err);
         return std::nullopt;
     }
