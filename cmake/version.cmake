@@ -31,3 +31,8 @@ zerkon_version_files(${ZERKON_FILE_VERSION} ${CMAKE_BINARY_DIR}/generated)
 # For scripts/package, which names the installer after it.
 file(WRITE ${CMAKE_BINARY_DIR}/generated/version.txt "${ZERKON_FILE_VERSION}\n")
 
+# The earlier build from which the installer's upgrade test starts (a test fixture, never shipped).
+set(ZERKON_EARLIER_VERSION 0.9.0.0)
+if(NOT ZERKON_EARLIER_VERSION VERSION_LESS ZERKON_FILE_VERSION)
+    message(FATAL_ERROR "ZERKON_EARLIER_VERSION must be below ${ZERKON_FILE_VERSION}")
+endif()
