@@ -1,43 +1,61 @@
 ; The Zerkon installer: zerkon.exe with its message file and print templates, a Start-menu
 ; shortcut, the "Add or remove programs" entry and the maker's registry values by which the
-; payroll program finds the program. Built by scripts/package, which passes
+; payroll program finds the program. installer/CMakeLists.txt builds it and passes
 ;   VERSION   the program's version (the same as its version resource), e.g. 1.0.0.0
-;   FILES     the folder holding zerkon.exe, zerkon.msg and sourceZERKON\
 ;   ICON      the program's icon
-;   OWN_FILES the list of the files in FILES, as the macro OwnFiles
+;   OWN_FILES the macro OwnFiles: the installed name and the source of each of the program's files
 ;   OUTFILE   the setup program to write
 ;
 ; Command line (the standard NSIS switches):
-;   /S                silent, for administrators; a running Zerkon makes it fail with exit code 2
-;   /D=folder         the installation folder (last on the line, no quotes)
-;   /CurrentUser      install for the current user only (default: for all users)
-; The uninstaller takes /S as well.
+;   /S            silent, for administrators; exit code 2 and nothing changed when Zerkon runs
+;                 from the installation folder or the files cannot be replaced
+;   /D=folder     the installation folder (last on the line, no quotes)
+;   /CurrentUser  install for the current user only (the default for users who are not
+;                 administrators)
+; The uninstaller (uninstall.exe in the installation folder) takes /S as well.
+;
+; Upgrade in place: without /D= the installer goes into the folder of the installation it
+; replaces. The new files are first unpacked beside the old ones, then the old files are moved
+; aside and the new ones moved in, each a rename on the same drive; if any move fails, everything
+; is moved back. So the folder holds one version or the other, never a mix, and files that are
+; not the program's own stay where they are.
 
 Unicode true
 ; zerkon.exe is a 64-bit program: so is its installer.
 Target amd64-unicode
 ManifestDPIAware true
 SetCompressor /SOLID lzma
-RequestExecutionLevel admin
+; Administrators install for all users; other users for themselves.
+RequestExecutionLevel highest
 
 !include MUI2.nsh
 !include LogicLib.nsh
 !include FileFunc.nsh
-!include x64.nsh
+!include TextFunc.nsh
+!include StrFunc.nsh
+${Using:StrFunc} StrStr
 
 !define PRODUCT "Zerkon"
 !define PUBLISHER "MORV"
+!define FOLDER "MORV\Zerkon"
 !define MAKER_KEY "Software\MORV\Zerkon"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Zerkon"
-!define MAIN_WINDOW_CLASS "TFormZerkon"
+; The names of the files the installation put there, one a line: an upgrade moves aside those
+; that the new version no longer has.
+!define FILE_LIST "uninstall.lst"
 ; Staging and backup folders inside the installation folder, so that every move is a rename on
 ; the same drive.
 !define STAGING "~zerkon-nove"
 !define BACKUP "~zerkon-puvodni"
 
+!define RUNNING_TEXT "Program Zerkon ve složce $INSTDIR je spuštěn.$\r$\nUkončete jej a zkuste to znovu."
+!define CANNOT_WRITE_TEXT "Soubory programu nelze uložit do složky $INSTDIR. Nic nebylo změněno."
+!define CANNOT_REPLACE_TEXT "Soubory programu ve složce $INSTDIR nelze nahradit (některý je otevřen jiným programem). Program zůstal, jak byl."
+!define CANNOT_REMOVE_TEXT "Některé soubory programu ve složce $INSTDIR nelze odstranit (jsou otevřené jiným programem). Zavřete je a spusťte odinstalaci znovu."
+!define NEEDS_ADMIN_TEXT "Program Zerkon je nainstalován pro všechny uživatele počítače; odinstalovat jej může jen správce."
+
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES64\MORV\Zerkon"
 BrandingText "${PRODUCT} ${VERSION}"
 VIProductVersion "${VERSION}"
 VIAddVersionKey /LANG=1029 "ProductName" "${PRODUCT}"
@@ -51,6 +69,7 @@ VIAddVersionKey /LANG=1029 "LegalCopyright" "${PUBLISHER}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !insertmacro MUI_PAGE_WELCOME
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE DirectoryLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -59,23 +78,45 @@ VIAddVersionKey /LANG=1029 "LegalCopyright" "${PUBLISHER}"
 !insertmacro MUI_LANGUAGE "Czech"
 
 Var AllUsers
+Var Registered
 Var Failed
+Var ListFile
 
-; The program's own files (macro OwnFiles, written by scripts/package from the FILES folder): the
-; installer puts exactly these, the uninstaller takes exactly these away.
 !include "${OWN_FILES}"
 
-!macro Stage Name
-  File "/oname=${STAGING}\${Name}" "${FILES}\${Name}"
+; The program's files, its uninstaller and the list of them all.
+!macro AllOwnFiles Action
+  !insertmacro OwnFiles ${Action}
+  !insertmacro ${Action} "uninstall.exe" ""
+  !insertmacro ${Action} "${FILE_LIST}" ""
 !macroend
 
-; Moves the file aside, then the staged one in; a failure sets $Failed and stops the rest.
-!macro Replace Name
+; --- Actions on one own file (name relative to the installation folder, source file) ----------
+
+!macro Stage Name Source
+  !if "${Source}" != ""
+    ${GetParent} "$INSTDIR\${STAGING}\${Name}" $R2
+    CreateDirectory $R2
+    File "/oname=${STAGING}\${Name}" "${Source}"
+  !endif
+!macroend
+
+!macro ListEntry Name Source
+  FileWriteUTF16LE $ListFile "${Name}$\r$\n"
+!macroend
+
+; Moves the old file aside, then the staged one in; a failure sets $Failed and stops the rest.
+!macro Replace Name Source
   ${If} $Failed == 0
+    ${GetParent} "$INSTDIR\${Name}" $R2
+    CreateDirectory $R2
+    ${GetParent} "$INSTDIR\${BACKUP}\${Name}" $R2
+    CreateDirectory $R2
     ClearErrors
     ${If} ${FileExists} "$INSTDIR\${Name}"
       Rename "$INSTDIR\${Name}" "$INSTDIR\${BACKUP}\${Name}"
     ${EndIf}
+    ; Testing the error flag clears it.
     ${If} ${Errors}
       StrCpy $Failed 1
     ${Else}
@@ -88,7 +129,7 @@ Var Failed
 !macroend
 
 ; Undoes Replace: the old file back, or a file that is new with this installation away.
-!macro Restore Name
+!macro Restore Name Source
   ${If} ${FileExists} "$INSTDIR\${BACKUP}\${Name}"
     Delete "$INSTDIR\${Name}"
     Rename "$INSTDIR\${BACKUP}\${Name}" "$INSTDIR\${Name}"
@@ -97,101 +138,244 @@ Var Failed
   ${EndIf}
 !macroend
 
-!macro Remove Name
+!macro Remove Name Source
   Delete "$INSTDIR\${Name}"
 !macroend
 
-!macro RemoveFolders Base
-  RMDir "${Base}\sourceZERKON"
-  RMDir "${Base}"
+!macro CheckRemoved Name Source
+  ${If} ${FileExists} "$INSTDIR\${Name}"
+    StrCpy $Failed 1
+  ${EndIf}
 !macroend
 
-; A running Zerkon holds its files: asks the user to close it, or fails when silent.
-!macro RefuseWhileRunning Quit
+; Removes the file's folder below the installation folder when nothing else is left in it.
+!macro RemoveEmptyParent Name Source
+  ${GetParent} "$INSTDIR\${Name}" $R2
+  ${If} $R2 != $INSTDIR
+    RMDir $R2
+  ${EndIf}
+!macroend
+
+!macro UnlessOwn Name Source
+  ${If} $R0 == "${Name}"
+    StrCpy $R1 0
+  ${EndIf}
+!macroend
+
+; --- A running Zerkon -------------------------------------------------------------------------
+
+; $R0 := 1 when zerkon.exe in the installation folder runs. Windows does not let anyone write a
+; running program's file, so this holds for the programs of every user logged on, and copies in
+; other folders do not count.
+!macro ZerkonRunsHereFunction un
+  Function ${un}ZerkonRunsHere
+    StrCpy $R0 0
+    ${If} ${FileExists} "$INSTDIR\zerkon.exe"
+      System::Call 'kernel32::CreateFileW(w "$INSTDIR\zerkon.exe", i 0x40000000, i 7, p 0, i 3, i 0x80, p 0) p .r1 ?e'
+      Pop $2
+      ${If} $1 == -1
+        ${If} $2 == 32 ; ERROR_SHARING_VIOLATION
+          StrCpy $R0 1
+        ${EndIf}
+      ${Else}
+        System::Call 'kernel32::CloseHandle(p r1)'
+      ${EndIf}
+    ${EndIf}
+  FunctionEnd
+!macroend
+!insertmacro ZerkonRunsHereFunction ""
+!insertmacro ZerkonRunsHereFunction "un."
+
+; Asks until Zerkon is closed; $R0 is 1 when the user cancels (always, when silent).
+!macro AskToCloseZerkon un
   ${Do}
-    FindWindow $0 "${MAIN_WINDOW_CLASS}"
-    ${If} $0 == 0
+    Call ${un}ZerkonRunsHere
+    ${If} $R0 == 0
+    ${OrIf} ${Cmd} `MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${RUNNING_TEXT}" /SD IDCANCEL IDCANCEL`
       ${Break}
-    ${EndIf}
-    ${If} ${Silent}
-      SetErrorLevel 2
-      ${Quit}
-    ${EndIf}
-    ${If} ${Cmd} `MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Program Zerkon je spuštěn.$\r$\nUkončete jej a pokračujte tlačítkem Opakovat." /SD IDCANCEL IDCANCEL`
-      SetErrorLevel 2
-      ${Quit}
     ${EndIf}
   ${Loop}
 !macroend
 
-!macro CommandLineContext
+; --- The files of the installation being replaced ---------------------------------------------
+
+; $R1 := 1 when $R0, a line of the earlier installation's file list, names a file inside the
+; installation folder that this version does not install.
+Function IsEarlierOnly
+  StrCpy $R1 0
+  StrCpy $R2 $R0 1
+  ${If} $R0 == ""
+  ${OrIf} $R2 == "\"
+  ${OrIf} $R2 == "/"
+    Return
+  ${EndIf}
+  ${StrStr} $R2 $R0 ":"
+  ${StrStr} $R3 $R0 ".."
+  ${If} $R2 != ""
+  ${OrIf} $R3 != ""
+    Return
+  ${EndIf}
+  StrCpy $R1 1
+  !insertmacro AllOwnFiles UnlessOwn
+FunctionEnd
+
+; Calls the function at address $R9 with $R0 set to each file of the list file $R8 that only the
+; earlier installation has.
+Function ForEachEarlierOnlyFile
+  ClearErrors
+  FileOpen $R7 $R8 r
+  ${If} ${Errors}
+    Return
+  ${EndIf}
+  ${Do}
+    ClearErrors
+    FileReadUTF16LE $R7 $R0
+    ${If} ${Errors}
+      ${Break}
+    ${EndIf}
+    ${TrimNewLines} $R0 $R0
+    Call IsEarlierOnly
+    ${If} $R1 == 1
+      Call $R9
+    ${EndIf}
+  ${Loop}
+  FileClose $R7
+FunctionEnd
+
+Function RetireEarlierFile
+  ${If} $Failed == 0
+  ${AndIf} ${FileExists} "$INSTDIR\$R0"
+  ${AndIfNot} ${FileExists} "$INSTDIR\$R0\*.*"
+    ${GetParent} "$INSTDIR\${BACKUP}\$R0" $R2
+    CreateDirectory $R2
+    ClearErrors
+    Rename "$INSTDIR\$R0" "$INSTDIR\${BACKUP}\$R0"
+    ${If} ${Errors}
+      StrCpy $Failed 1
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
+Function RestoreEarlierFile
+  ${If} ${FileExists} "$INSTDIR\${BACKUP}\$R0"
+    Rename "$INSTDIR\${BACKUP}\$R0" "$INSTDIR\$R0"
+  ${EndIf}
+FunctionEnd
+
+Function RemoveEarlierFolder
+  ${GetParent} "$INSTDIR\$R0" $R2
+  ${If} $R2 != $INSTDIR
+    RMDir $R2
+  ${EndIf}
+FunctionEnd
+
+!macro ForEachEarlierOnlyFile ListFile Function
+  StrCpy $R8 "${ListFile}"
+  GetFunctionAddress $R9 ${Function}
+  Call ForEachEarlierOnlyFile
+!macroend
+
+; --- Installer --------------------------------------------------------------------------------
+
+Function .onInit
+  UserInfo::GetAccountType
+  Pop $0
   ${GetParameters} $1
   ClearErrors
   ${GetOptions} $1 "/CurrentUser" $2
   ${If} ${Errors}
+  ${AndIf} $0 == "Admin"
     StrCpy $AllUsers 1
     SetShellVarContext all
   ${Else}
     StrCpy $AllUsers 0
     SetShellVarContext current
   ${EndIf}
-!macroend
-
-Function .onInit
-  !insertmacro CommandLineContext
-  ${If} $AllUsers == 0
-  ${AndIf} $INSTDIR == "$PROGRAMFILES64\MORV\Zerkon"
-    StrCpy $INSTDIR "$LOCALAPPDATA\Programs\MORV\Zerkon"
+  ; Without /D= an upgrade goes into the folder of the installation it replaces.
+  ${If} $INSTDIR == ""
+    SetRegView 32
+    ReadRegStr $INSTDIR SHCTX "${MAKER_KEY}" "InstallPath"
   ${EndIf}
-  !insertmacro RefuseWhileRunning Quit
+  ${If} $INSTDIR == ""
+  ${AndIf} $AllUsers == 1
+    StrCpy $INSTDIR "$PROGRAMFILES64\${FOLDER}"
+  ${ElseIf} $INSTDIR == ""
+    StrCpy $INSTDIR "$LOCALAPPDATA\Programs\${FOLDER}"
+  ${EndIf}
 FunctionEnd
 
-Section "Zerkon"
-  ; The program may have been started while the pages were shown.
-  !insertmacro RefuseWhileRunning Abort
+Function DirectoryLeave
+  !insertmacro AskToCloseZerkon ""
+  ${If} $R0 == 1
+    Abort ; stays on the page: the user may choose another folder
+  ${EndIf}
+FunctionEnd
+
+; Removes the staging and backup folders, and after a failure also the folders it created.
+Function Discard
+  RMDir /r "$INSTDIR\${STAGING}"
+  RMDir /r "$INSTDIR\${BACKUP}"
+  ${If} $Failed == 1
+    !insertmacro AllOwnFiles RemoveEmptyParent
+    RMDir "$INSTDIR"
+  ${EndIf}
+FunctionEnd
+
+!macro Fail Text
+  StrCpy $Failed 1
+  Call Discard
+  MessageBox MB_OK|MB_ICONSTOP "${Text}" /SD IDOK
+  SetErrorLevel 2
+  Abort "${Text}"
+!macroend
+
+Section "Zerkon" SectionProgram
+  ; The program may have been started since the folder was chosen; nothing is touched before.
+  !insertmacro AskToCloseZerkon ""
+  ${If} $R0 == 1
+    SetErrorLevel 2
+    Abort "Program Zerkon je spuštěn; nic nebylo změněno."
+  ${EndIf}
+
   SetOutPath "$INSTDIR"
+  StrCpy $Failed 0
   RMDir /r "$INSTDIR\${STAGING}"
   RMDir /r "$INSTDIR\${BACKUP}"
   ClearErrors
-  CreateDirectory "$INSTDIR\${STAGING}\sourceZERKON"
-  CreateDirectory "$INSTDIR\${BACKUP}\sourceZERKON"
-  CreateDirectory "$INSTDIR\sourceZERKON"
-  !insertmacro OwnFiles Stage
+  !insertmacro AllOwnFiles Stage
+  WriteUninstaller "$INSTDIR\${STAGING}\uninstall.exe"
+  FileOpen $ListFile "$INSTDIR\${STAGING}\${FILE_LIST}" w
   ${If} ${Errors}
-    RMDir /r "$INSTDIR\${STAGING}"
-    RMDir /r "$INSTDIR\${BACKUP}"
-    SetErrorLevel 3
-    Abort "Soubory programu nelze uložit do složky $INSTDIR."
+    !insertmacro Fail "${CANNOT_WRITE_TEXT}"
   ${EndIf}
+  !insertmacro AllOwnFiles ListEntry
+  FileClose $ListFile
+  ${If} ${Errors}
+    !insertmacro Fail "${CANNOT_WRITE_TEXT}"
+  ${EndIf}
+
   ; All new files are there: the old ones are replaced together, or none of them.
-  StrCpy $Failed 0
-  !insertmacro OwnFiles Replace
+  !insertmacro ForEachEarlierOnlyFile "$INSTDIR\${FILE_LIST}" RetireEarlierFile
+  !insertmacro AllOwnFiles Replace
   ${If} $Failed == 1
-    !insertmacro OwnFiles Restore
-    RMDir /r "$INSTDIR\${STAGING}"
-    RMDir /r "$INSTDIR\${BACKUP}"
-    SetErrorLevel 3
-    Abort "Soubory programu nelze nahradit; program zůstal, jak byl."
+    !insertmacro AllOwnFiles Restore
+    !insertmacro ForEachEarlierOnlyFile "$INSTDIR\${FILE_LIST}" RestoreEarlierFile
+    !insertmacro Fail "${CANNOT_REPLACE_TEXT}"
   ${EndIf}
-  RMDir /r "$INSTDIR\${STAGING}"
-  RMDir /r "$INSTDIR\${BACKUP}"
+  !insertmacro ForEachEarlierOnlyFile "$INSTDIR\${BACKUP}\${FILE_LIST}" RemoveEarlierFolder
+  Call Discard
 
-  WriteUninstaller "$INSTDIR\uninstall.exe"
-  CreateShortCut "$SMPROGRAMS\Zerkon.lnk" "$INSTDIR\zerkon.exe" "" "$INSTDIR\zerkon.exe" 0
-
-  ${If} $AllUsers == 1
-    SetShellVarContext all
-  ${EndIf}
+  CreateShortCut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\zerkon.exe" "" "$INSTDIR\zerkon.exe" 0
   ; The sibling programs read the maker's key in the 32-bit view.
   SetRegView 32
   WriteRegStr SHCTX "${MAKER_KEY}" "InstallPath" "$INSTDIR"
   WriteRegStr SHCTX "${MAKER_KEY}" "InstallVersion" "${VERSION}"
   SetRegView 64
-  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  SectionGetSize ${SectionProgram} $0
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
-  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zerkon.exe"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zerkon.exe,0"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
@@ -200,31 +384,64 @@ Section "Zerkon"
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
+; --- Uninstaller ------------------------------------------------------------------------------
+
 Function un.onInit
-  ; Installed for all users when the machine-wide entry names this folder.
-  SetRegView 64
-  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  ; The installation the maker's key names owns the shortcut and the registry entries; another
+  ; copy (one that a later installation elsewhere replaced) takes away only its files.
+  StrCpy $AllUsers 0
+  StrCpy $Registered 0
+  SetShellVarContext current
+  SetRegView 32
+  ReadRegStr $0 HKLM "${MAKER_KEY}" "InstallPath"
+  ReadRegStr $1 HKCU "${MAKER_KEY}" "InstallPath"
   ${If} $0 == $INSTDIR
     StrCpy $AllUsers 1
+    StrCpy $Registered 1
     SetShellVarContext all
-  ${Else}
-    StrCpy $AllUsers 0
-    SetShellVarContext current
+  ${ElseIf} $1 == $INSTDIR
+    StrCpy $Registered 1
   ${EndIf}
-  !insertmacro RefuseWhileRunning Quit
+  ${If} $AllUsers == 1
+    UserInfo::GetAccountType
+    Pop $0
+    ${If} $0 != "Admin"
+      MessageBox MB_OK|MB_ICONSTOP "${NEEDS_ADMIN_TEXT}" /SD IDOK
+      SetErrorLevel 2
+      Quit
+    ${EndIf}
+  ${EndIf}
+  !insertmacro AskToCloseZerkon "un."
+  ${If} $R0 == 1
+    SetErrorLevel 2
+    Quit
+  ${EndIf}
 FunctionEnd
 
 Section "Uninstall"
+  StrCpy $Failed 0
   !insertmacro OwnFiles Remove
+  !insertmacro OwnFiles CheckRemoved
+  ; A file that another program holds open stays, and so do the uninstaller and the entries:
+  ; the uninstallation can be repeated.
+  ${If} $Failed == 1
+    MessageBox MB_OK|MB_ICONSTOP "${CANNOT_REMOVE_TEXT}" /SD IDOK
+    SetErrorLevel 2
+    Abort "${CANNOT_REMOVE_TEXT}"
+  ${EndIf}
+  Delete "$INSTDIR\${FILE_LIST}"
   Delete "$INSTDIR\uninstall.exe"
-  Delete "$SMPROGRAMS\Zerkon.lnk"
   ; What the user or other programs put into the folder stays, and with it the folder.
-  !insertmacro RemoveFolders "$INSTDIR"
-  SetRegView 64
-  DeleteRegKey SHCTX "${UNINSTALL_KEY}"
-  SetRegView 32
-  DeleteRegValue SHCTX "${MAKER_KEY}" "InstallPath"
-  DeleteRegValue SHCTX "${MAKER_KEY}" "InstallVersion"
-  DeleteRegKey /ifempty SHCTX "${MAKER_KEY}"
-  DeleteRegKey /ifempty SHCTX "Software\MORV"
+  !insertmacro OwnFiles RemoveEmptyParent
+  RMDir "$INSTDIR"
+  ${If} $Registered == 1
+    Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+    SetRegView 64
+    DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+    SetRegView 32
+    DeleteRegValue SHCTX "${MAKER_KEY}" "InstallPath"
+    DeleteRegValue SHCTX "${MAKER_KEY}" "InstallVersion"
+    DeleteRegKey /ifempty SHCTX "${MAKER_KEY}"
+    DeleteRegKey /ifempty SHCTX "Software\MORV"
+  ${EndIf}
 SectionEnd

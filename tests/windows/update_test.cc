@@ -10,6 +10,7 @@
 #include "common/cp1250_literal.h"
 #include "harness.h"
 #include "ui/main_window_ids.h"
+#include "zerkon_version.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ TEST_F(UpdateTest, RequestReachesTheStartedUpdateProgram) {
     EXPECT_EQ(record[16], 0);
     EXPECT_EQ(record[17], 0);
     EXPECT_EQ(Field(record, 49), "Zerkon");
-    EXPECT_EQ(Field(record, 80), "1.0.0.0");
+    EXPECT_EQ(Field(record, 80), ZERKON_FILE_VERSION);
     std::string program_folder = Utf16ToCp1250(prog_.u16string()) + "\\";
     EXPECT_EQ(Field(record, 122), program_folder + "stahovani");
     // Zuta was also copied into the new download folder.
