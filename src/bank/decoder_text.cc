@@ -67,6 +67,35 @@ PlainAmountText::PlainAmountText(Amount value, const RegionalSettings& regional)
     size_ = static_cast<std::size_t>(end - text_);
 }
 
+AmountText::AmountText(Amount value, const RegionalSettings& regional) {
+    if (value < 0 || value % 100 != 0) {
+        const std::string text = FormatAmount(value, regional);
+        size_ = std::min(text.size(), sizeof text_);
+        std::memcpy(text_, text.data(), size_);
+        return;
+    }
+    const auto plain = [](char c) { return c == '\xA0' ? ' ' : c; };
+    const char decimal = plain(regional.decimal_separator);
+    char thousands = plain(regional.thousands_separator);
+    // With a point and a comma both in the text, the clean-up drops the one
+    // that comes first: here the grouping.
+    const bool point_and_comma =
+        (thousands == ',' && decimal == '.') || (thousands == '.' && decimal == ',');
+    const Amount halere = value / 100;
+    char digits[20];
+    const std::size_t count = static_cast<std::size_t>(
+        std::to_chars(digits, digits + sizeof digits, halere / 100).ptr - digits);
+    char* end = text_;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!point_and_comma && i > 0 && (count - i) % 3 == 0) *end++ = thousands;
+        *end++ = digits[i];
+    }
+    *end++ = decimal;
+    *end++ = static_cast<char>('0' + halere % 100 / 10);
+    *end++ = static_cast<char>('0' + halere % 10);
+    size_ = static_cast<std::size_t>(end - text_);
+}
+
 GeneralAmountText::GeneralAmountText(Amount value, const RegionalSettings& regional) {
     // Up to 15 digits no digit is dropped; a longer amount is FormatGeneral's.
     constexpr Amount kLargest = 999'999'999'999'999;

@@ -49,6 +49,18 @@ class PlainAmountText {
     std::size_t size_ = 0;
 };
 
+// An amount with the mask "#,##0.00", as FormatAmount writes it (1 234,56),
+// made in place.
+class AmountText {
+  public:
+    AmountText(Amount value, const RegionalSettings& regional);
+    std::string_view View() const { return {text_, size_}; }
+
+  private:
+    char text_[kAmountTextMax];
+    std::size_t size_ = 0;
+};
+
 // An amount in the general format, as FormatGeneral writes it (1234,5), made
 // in place.
 class GeneralAmountText {

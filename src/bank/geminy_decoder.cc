@@ -145,7 +145,7 @@ class GeminyDecoder {
         out_.Append("\r\nVe prospěch účtu:  "_cz);
         AppendCredited(out_, line);
         out_.Append("\r\nČástka:  "_cz);
-        out_.Append(FormatAmount(amount, regional_));
+        out_.Append(AmountText(amount, regional_).View());
         out_.Append("\r\nVS:  ");
         out_.Append(Field(line, 60, 10));
         out_.Append("\r\nKS:  ");

@@ -111,7 +111,7 @@ class KpcDecoder {
         out_.Append(" / ");
         out_.Append(bank_code_);
         out_.Append("\r\nCelková částka k proplacení:  "_cz);
-        out_.Append(FormatAmount(HalereField(amount, regional_), regional_));
+        out_.Append(AmountText(HalereField(amount, regional_), regional_).View());
         out_.Append("\r\nDatum splatnosti:  ");
         AppendDottedDate(out_, due_date);
         out_.Append(kCrLf);
@@ -134,7 +134,7 @@ class KpcDecoder {
         out_.Append(" / ");
         out_.Append(Field(bank_and_constant, 1, 4));
         out_.Append("\r\nČástka:  "_cz);
-        out_.Append(FormatAmount(amount, regional_));
+        out_.Append(AmountText(amount, regional_).View());
         out_.Append("\r\nVS:  ");
         out_.Append(variable_symbol);
         out_.Append("\r\nKS:  ");

@@ -36,14 +36,16 @@ TEST(HalereField, AgreesWithTextToHundredths) {
 
 TEST(AmountTexts, AgreeWithTheNumberHelpers) {
     for (const RegionalSettings& regional :
-         {RegionalSettings::Czech(), RegionalSettings::English()}) {
+         {RegionalSettings::Czech(), RegionalSettings::English(), RegionalSettings{',', '.', '.'},
+          RegionalSettings{'.', ' ', '/'}}) {
         for (const Amount value :
              {Amount{0}, Amount{100}, Amount{-100}, Amount{123456700}, Amount{5}, Amount{-50},
-              Amount{12345}, Amount{10500}, Amount{999'999'999'999'999},
-              Amount{-999'999'999'999'999}, Amount{1'000'000'000'000'000},
-              Amount{-9'223'372'036'854'775'807}}) {
+              Amount{12345}, Amount{10500}, Amount{99'990'000}, Amount{100'000'000},
+              Amount{999'999'999'999'999}, Amount{-999'999'999'999'999},
+              Amount{1'000'000'000'000'000}, Amount{-9'223'372'036'854'775'807}}) {
             EXPECT_EQ(PlainAmountText(value, regional).View(), FormatPlainAmount(value, regional))
                 << value;
+            EXPECT_EQ(AmountText(value, regional).View(), FormatAmount(value, regional)) << value;
             EXPECT_EQ(GeneralAmountText(value, regional).View(), FormatGeneral(value, regional))
                 << value;
         }
