@@ -1,6 +1,5 @@
 // Decoding speed of the three bank formats on generated files of 100,000
-// records. With ZERKON_BENCH_GPC_OUT set, the generated GPC statement is also
-// written there, so that other tools (wc -l) can be timed on the same bytes.
+// records, in memory. The whole-process figures are scripts/bench-bank's.
 
 #include <benchmark/benchmark.h>
 
@@ -13,7 +12,6 @@
 #include "bank/geminy_decoder.h"
 #include "bank/gpc_decoder.h"
 #include "bank/kpc_decoder.h"
-#include "bank/preview_text.h"
 #include "common/cp1250_literal.h"
 
 namespace zerkon {
@@ -66,14 +64,15 @@ std::string GeminyFile() {
     return file;
 }
 
+// Decoding into held outputs, as the window does.
 template <typename Decode>
 void RunDecoder(benchmark::State& state, const std::string& bytes, Decode&& decode) {
     for (auto _ : state) {
-        PreviewLines preview;
-        JobLines job;
-        decode(BankSource{bytes, "C:\\Banka\\soubor", {2009, 3, 7}}, preview, job);
-        benchmark::DoNotOptimize(preview.data());
-        benchmark::DoNotOptimize(job.data());
+        OutputText preview;
+        OutputText records;
+        decode(BankSource{bytes, "C:\\Banka\\soubor", {2009, 3, 7}}, preview, records);
+        benchmark::DoNotOptimize(preview.Take().data());
+        benchmark::DoNotOptimize(records.Take().data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
                             static_cast<int64_t>(bytes.size()));
@@ -83,7 +82,7 @@ const RegionalSettings kCzech = RegionalSettings::Czech();
 
 void BM_DecodeKpc(benchmark::State& state) {
     static const std::string bytes = KpcFile();
-    RunDecoder(state, bytes, [](const BankSource& source, PreviewLines& preview, JobLines&) {
+    RunDecoder(state, bytes, [](const BankSource& source, OutputText& preview, OutputText&) {
         DecodeKpc(source, kCzech, preview);
     });
 }
@@ -91,32 +90,34 @@ BENCHMARK(BM_DecodeKpc)->Unit(benchmark::kMillisecond);
 
 void BM_DecodeGpc(benchmark::State& state) {
     static const std::string bytes = GpcFile();
-    RunDecoder(state, bytes, [](const BankSource& source, PreviewLines& preview, JobLines& job) {
-        DecodeGpc(source, kCzech, preview, job);
-    });
+    RunDecoder(state, bytes,
+               [](const BankSource& source, OutputText& preview, OutputText& records) {
+                   DecodeGpc(source, kCzech, preview, records);
+               });
 }
 BENCHMARK(BM_DecodeGpc)->Unit(benchmark::kMillisecond);
 
 void BM_DecodeGeminy(benchmark::State& state) {
     static const std::string bytes = GeminyFile();
-    RunDecoder(state, bytes, [](const BankSource& source, PreviewLines& preview, JobLines&) {
+    RunDecoder(state, bytes, [](const BankSource& source, OutputText& preview, OutputText&) {
         DecodeGeminy(source, kCzech, preview);
     });
 }
 BENCHMARK(BM_DecodeGeminy)->Unit(benchmark::kMillisecond);
 
-// The whole path of the window: read the file, decode, make the memo text.
+// The whole path of the window: read the file, decode into the preview text
+// and the print records.
 void BM_GpcFileToPreviewText(benchmark::State& state) {
     static const std::string bytes = GpcFile();
     const std::filesystem::path path =
         std::filesystem::temp_directory_path() / "zerkon-bench-statement.gpc";
     std::ofstream(path, std::ios::binary) << bytes;
     for (auto _ : state) {
-        PreviewLines preview;
-        JobLines job;
-        DecodeGpc(path, preview, job, kCzech);
-        const std::string text = PreviewEntriesToText(preview, "\r\n");
-        benchmark::DoNotOptimize(text.data());
+        OutputText preview;
+        OutputText records;
+        DecodeGpc(path, kCzech, preview, records);
+        benchmark::DoNotOptimize(preview.Take().data());
+        benchmark::DoNotOptimize(records.Take().data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
                             static_cast<int64_t>(bytes.size()));
@@ -128,9 +129,6 @@ BENCHMARK(BM_GpcFileToPreviewText)->Unit(benchmark::kMillisecond);
 }  // namespace zerkon
 
 int main(int argc, char** argv) {
-    if (const char* out = std::getenv("ZERKON_BENCH_GPC_OUT")) {
-        std::ofstream(out, std::ios::binary) << zerkon::GpcFile();
-    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

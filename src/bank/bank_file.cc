@@ -1,10 +1,10 @@
 #include "bank/bank_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "common/cp1250.h"
@@ -13,11 +13,6 @@
 namespace zerkon {
 
 namespace {
-
-[[noreturn]] void Fail(const std::filesystem::path& path, const std::string& system_message) {
-    throw BankFileError("Soubor \"" + PathToProgramText(path) + "\" nelze načíst. "_cz +
-                        system_message);
-}
 
 CalendarDate LocalDate(std::filesystem::file_time_type time) {
     const auto system_time = std::chrono::file_clock::to_sys(time);
@@ -34,38 +29,86 @@ CalendarDate LocalDate(std::filesystem::file_time_type time) {
 
 }  // namespace
 
-BankFile ReadBankFile(const std::filesystem::path& path) {
+BankLines::BankLines(std::string_view bytes) : bytes_(bytes), data_(bytes) {}
+
+BankLines BankLines::FromFile(const std::filesystem::path& file, std::size_t block_size) {
+    return BankLines(file, block_size);
+}
+
+BankLines::BankLines(const std::filesystem::path& file, std::size_t block_size) : file_(file) {
     std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (error) Fail(path, error.message());
+    const auto status = std::filesystem::status(file, error);
+    if (error) Fail(error.message());
     if (std::filesystem::is_directory(status)) {
-        Fail(path, std::make_error_code(std::errc::is_a_directory).message());
+        Fail(std::make_error_code(std::errc::is_a_directory).message());
     }
-    BankFile file;
-    const auto modified = std::filesystem::last_write_time(path, error);
-    if (error) Fail(path, error.message());
-    file.modified = LocalDate(modified);
+    const auto modified = std::filesystem::last_write_time(file, error);
+    if (error) Fail(error.message());
+    modified_ = LocalDate(modified);
 
     errno = 0;
-    std::ifstream stream(path, std::ios::binary);
-    if (!stream) {
+    stream_.open(file, std::ios::binary);
+    if (!stream_) {
         const int code = errno != 0 ? errno : EACCES;
-        Fail(path, std::error_code(code, std::generic_category()).message());
+        Fail(std::error_code(code, std::generic_category()).message());
     }
-    stream.seekg(0, std::ios::end);
-    const std::streamoff size = stream.tellg();
-    stream.seekg(0, std::ios::beg);
-    if (size > 0 && stream) {
-        file.bytes.resize(static_cast<size_t>(size));
-        stream.read(file.bytes.data(), size);
-        file.bytes.resize(static_cast<size_t>(stream.gcount()));
-    } else {
-        // No size known (a pipe or a device): read to the end.
-        stream.clear();
-        file.bytes.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+    block_.resize(std::max<std::size_t>(block_size, 1));
+    at_end_ = false;
+}
+
+bool BankLines::Next(std::string_view& line) {
+    for (;;) {
+        const std::size_t lf = data_.find('\n');
+        const std::size_t cr = data_.substr(0, lf).find('\r');
+        std::size_t stop = std::min(lf, cr);
+        // No whole line in what was read, or a CR whose LF may come next.
+        if (stop == std::string_view::npos || (stop == cr && cr + 1 == data_.size())) {
+            if (ReadMore()) continue;
+            if (data_.empty()) return false;
+            if (stop == std::string_view::npos) stop = data_.size();  // the last line
+        }
+        line = data_.substr(0, stop);
+        std::size_t next = stop;
+        if (next < data_.size()) {
+            const bool cr_lf =
+                data_[next] == '\r' && next + 1 < data_.size() && data_[next + 1] == '\n';
+            next += cr_lf ? 2 : 1;
+        }
+        data_.remove_prefix(next);
+        return true;
     }
-    if (stream.bad()) Fail(path, std::make_error_code(std::errc::io_error).message());
-    return file;
+}
+
+// The unread bytes move to the front of the block and the rest of it is
+// filled; a line longer than the block makes it grow.
+bool BankLines::ReadMore() {
+    if (at_end_) return false;
+    const std::size_t kept = data_.size();
+    if (kept > 0 && data_.data() != block_.data()) std::memmove(block_.data(), data_.data(), kept);
+    if (kept == block_.size()) block_.resize(block_.size() * 2);
+    stream_.read(block_.data() + kept, static_cast<std::streamsize>(block_.size() - kept));
+    if (stream_.bad()) Fail(std::make_error_code(std::errc::io_error).message());
+    const std::size_t got = static_cast<std::size_t>(stream_.gcount());
+    if (!stream_) at_end_ = true;  // the end of the file was reached
+    data_ = std::string_view(block_.data(), kept + got);
+    return got > 0;
+}
+
+void BankLines::Rewind() {
+    if (!stream_.is_open()) {
+        data_ = bytes_;
+        return;
+    }
+    stream_.clear();
+    stream_.seekg(0);
+    if (!stream_) Fail(std::make_error_code(std::errc::io_error).message());
+    data_ = {};
+    at_end_ = false;
+}
+
+void BankLines::Fail(const std::string& system_message) const {
+    throw BankFileError("Soubor \"" + PathToProgramText(file_) + "\" nelze načíst. "_cz +
+                        system_message);
 }
 
 std::string PathToProgramText(const std::filesystem::path& path) {

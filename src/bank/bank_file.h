@@ -1,19 +1,15 @@
 #pragma once
-// Reading a bank file: its bytes (Windows-1250, no conversion) and the local
-// date of its last modification, which the payment-order previews show.
+// Reading a bank file: its lines (Windows-1250 bytes, no conversion) and the
+// local date of its last modification, which the payment-order previews show.
 
+#include <cstddef>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace zerkon {
-
-// The entries of a bank preview; one entry may hold several lines (CR LF).
-using PreviewLines = std::vector<std::string>;
-// The lines of a print job being built.
-using JobLines = std::vector<std::string>;
 
 struct CalendarDate {
     int year = 2000;
@@ -21,7 +17,7 @@ struct CalendarDate {
     int day = 1;
 };
 
-// One bank file as the decoders see it.
+// A bank file held in memory.
 struct BankSource {
     std::string_view bytes;
     std::string_view path;  // the full path as program text
@@ -35,13 +31,39 @@ class BankFileError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-struct BankFile {
-    std::string bytes;
-    CalendarDate modified;
-};
+// The lines of a bank file, one after the other, without their line breaks:
+// a line ends at CR LF, CR or LF, and a final line break starts no further
+// line. Read from bytes in memory, or from the file a block at a time, so
+// that a file of any size takes a block of memory (or its longest line). A
+// line stays valid until the next one is read.
+class BankLines {
+  public:
+    explicit BankLines(std::string_view bytes);
+    // Opens the file; throws BankFileError when it cannot be read (then and
+    // at any later read).
+    static BankLines FromFile(const std::filesystem::path& file, std::size_t block_size = 1 << 20);
 
-// Throws BankFileError when the file cannot be read.
-BankFile ReadBankFile(const std::filesystem::path& path);
+    bool Next(std::string_view& line);
+    // Back to the first line; a file is read again.
+    void Rewind();
+
+    // The file's last modification, local time.
+    CalendarDate modified() const { return modified_; }
+
+  private:
+    BankLines(const std::filesystem::path& file, std::size_t block_size);
+    // Reads on when the unread data holds no whole line; false at the end.
+    bool ReadMore();
+    [[noreturn]] void Fail(const std::string& system_message) const;
+
+    std::string_view bytes_;  // in memory
+    std::filesystem::path file_;
+    std::ifstream stream_;
+    std::string block_;      // a file's bytes read so far and not yet handed out
+    std::string_view data_;  // the unread bytes
+    bool at_end_ = true;     // nothing left to read beyond data_
+    CalendarDate modified_;
+};
 
 // The path as Windows-1250 program text.
 std::string PathToProgramText(const std::filesystem::path& path);

@@ -1,9 +1,10 @@
 #include "bank/bank_preview_flow.h"
 
 #include <exception>
+#include <new>
 #include <utility>
 
-#include "bank/preview_text.h"
+#include "bank/bank_file.h"
 #include "common/cp1250_literal.h"
 
 namespace zerkon {
@@ -42,51 +43,71 @@ std::string BankDialogFilter(int mode) {
     }
 }
 
-BankPreviewFlow::BankPreviewFlow(int mode, FileOpenDialog& dialog, BankDecoders& decoders,
-                                 BankJobHandOff& hand_off, BankPreviewView& view)
-    : mode_(mode), dialog_(dialog), decoders_(decoders), hand_off_(hand_off), view_(view) {}
+std::string BankPreviewTooLargeMessage(const std::filesystem::path& file) {
+    return "Soubor \""_cz + PathToProgramText(file) +
+           "\" je příliš velký: jeho náhled se nevejde do paměti."_cz;
+}
 
+BankPreviewFlow::BankPreviewFlow(int mode, FileOpenDialog& dialog, BankDecoders& decoders,
+                                 BankJobHandOff& hand_off, BankPreviewView& view,
+                                 OutputLimits limits)
+    : mode_(mode),
+      dialog_(dialog),
+      decoders_(decoders),
+      hand_off_(hand_off),
+      view_(view),
+      limits_(limits) {}
+
+// The new job replaces the old one only once the statement is shown: a failed
+// read, or a preview too large to show, leaves the statement shown before
+// printable as it was, never a half-built job.
 void BankPreviewFlow::OpenFile() {
     view_.HidePreview();
     const std::optional<std::filesystem::path> file = dialog_.Choose(BankDialogFilter(mode_));
     if (!file) return;  // the preview stays hidden; print and job keep their state
 
-    BankTextLines preview;
-    if (!DecodeInto(*file, preview)) return;
-    view_.ShowPreview(PreviewEntriesToText(preview, "\r\n"), kPreviewFocusColour);
-    if (mode_ == kBankModeGpc) {
-        print_enabled_ = true;  // never disabled again while the window is open
-        view_.EnablePrint();
+    try {
+        BankTextLines job;
+        std::string preview = Decode(*file, job);
+        view_.ShowPreview(std::move(preview), kPreviewFocusColour);
+        if (mode_ == kBankModeGpc) {
+            job_lines_ = std::move(job);
+            print_enabled_ = true;  // never disabled again while the window is open
+            view_.EnablePrint();
+        }
+    } catch (const OutputTooLarge&) {
+        view_.ShowError(BankPreviewTooLargeMessage(*file));
+    } catch (const std::bad_alloc&) {
+        view_.ShowError(BankPreviewTooLargeMessage(*file));
+    } catch (const std::exception& error) {
+        view_.ShowError(error.what());
     }
 }
 
-bool BankPreviewFlow::DecodeInto(const std::filesystem::path& file, BankTextLines& preview) {
-    try {
-        switch (mode_) {
-            case kBankModeKpc:
-                decoders_.DecodeKpc(file, preview);
-                break;
-            case kBankModeGpc: {
-                // The new job replaces the old one only once the whole file was
-                // read: a failed read leaves the statement shown before
-                // printable as it was, never a half-built job.
-                BankTextLines job;
-                hand_off_.BeginBankJob("Vypis", job);
-                decoders_.DecodeGpc(file, preview, job);
-                job_lines_ = std::move(job);
-                break;
-            }
-            case kBankModeGeminy:
-                decoders_.DecodeGeminy(file, preview);
-                break;
-            default:
-                break;  // no decoder: an empty preview
+std::string BankPreviewFlow::Decode(const std::filesystem::path& file, BankTextLines& job) {
+    OutputText preview(limits_);
+    switch (mode_) {
+        case kBankModeKpc:
+            decoders_.DecodeKpc(file, preview);
+            break;
+        case kBankModeGpc: {
+            hand_off_.BeginBankJob("Vypis", job);
+            OutputText records(limits_);
+            decoders_.DecodeGpc(file, preview, records);
+            // One entry of the job for all records: the job file ends every
+            // entry with CR LF, so the records' own last one goes.
+            std::string entry = records.Take();
+            if (entry.ends_with("\r\n")) entry.resize(entry.size() - 2);
+            job.push_back(std::move(entry));
+            break;
         }
-        return true;
-    } catch (const std::exception& error) {
-        view_.ShowError(error.what());
-        return false;
+        case kBankModeGeminy:
+            decoders_.DecodeGeminy(file, preview);
+            break;
+        default:
+            break;  // no decoder: an empty preview
     }
+    return preview.Take();
 }
 
 void BankPreviewFlow::Print() {

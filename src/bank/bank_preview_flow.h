@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bank/output_text.h"
 #include "platform/file_dialog.h"
 
 namespace zerkon {
@@ -26,23 +27,23 @@ std::string BankFormatName(int mode);
 std::string BankWindowCaption(int mode);
 std::string BankOpenButtonCaption(int mode);
 std::string BankDialogFilter(int mode);
+// A file whose preview cannot be held.
+std::string BankPreviewTooLargeMessage(const std::filesystem::path& file);
 
 using BankTextLines = std::vector<std::string>;
 
-// The decoders; each clears `preview` first. A file that cannot be read
-// raises an exception whose what() is the system's message (program text).
+// The decoders, writing to the outputs they are given. A file that cannot be
+// read raises an exception whose what() is the system's message (program
+// text); a preview too large to hold raises OutputTooLarge.
 class BankDecoders {
   public:
     virtual ~BankDecoders() = default;
-    virtual void DecodeKpc(const std::filesystem::path& file, BankTextLines& preview) = 0;
-    virtual void DecodeGpc(const std::filesystem::path& file, BankTextLines& preview,
-                           BankTextLines& job_lines) = 0;
-    virtual void DecodeGeminy(const std::filesystem::path& file, BankTextLines& preview) = 0;
+    virtual void DecodeKpc(const std::filesystem::path& file, OutputText& preview) = 0;
+    virtual void DecodeGpc(const std::filesystem::path& file, OutputText& preview,
+                           OutputText& records) = 0;
+    virtual void DecodeGeminy(const std::filesystem::path& file, OutputText& preview) = 0;
 };
 
-// The print hand-off: the head of a bank job, and the whole print of one.
-// Failures (a missing template, a job file that cannot be written) raise an
-// exception carrying the system's message.
 class BankJobHandOff {
   public:
     virtual ~BankJobHandOff() = default;
@@ -55,17 +56,20 @@ class BankPreviewView {
   public:
     virtual ~BankPreviewView() = default;
     virtual void HidePreview() = 0;
-    // Replaces the memo's whole text at once (lines ending in CR LF), sets its
-    // focus colour, shows it and gives it the keyboard focus.
-    virtual void ShowPreview(const std::string& text, std::uint32_t focus_colour) = 0;
+    // Hands the memo the whole text at once (lines ending in CR LF), sets its
+    // focus colour, shows it and gives it the keyboard focus. Throws
+    // std::bad_alloc, with the preview left hidden, when the memo cannot hold
+    // the text.
+    virtual void ShowPreview(std::string text, std::uint32_t focus_colour) = 0;
     virtual void EnablePrint() = 0;
     virtual void ShowError(std::string_view message) = 0;
 };
 
 class BankPreviewFlow {
   public:
+    // `limits` bound the preview and the print data held for one file.
     BankPreviewFlow(int mode, FileOpenDialog& dialog, BankDecoders& decoders,
-                    BankJobHandOff& hand_off, BankPreviewView& view);
+                    BankJobHandOff& hand_off, BankPreviewView& view, OutputLimits limits = {});
 
     int mode() const { return mode_; }
     bool print_enabled() const { return print_enabled_; }
@@ -77,13 +81,15 @@ class BankPreviewFlow {
     void Print();
 
   private:
-    bool DecodeInto(const std::filesystem::path& file, BankTextLines& preview);
+    // The preview text; in mode 2 also the new job in `job`.
+    std::string Decode(const std::filesystem::path& file, BankTextLines& job);
 
     int mode_;
     FileOpenDialog& dialog_;
     BankDecoders& decoders_;
     BankJobHandOff& hand_off_;
     BankPreviewView& view_;
+    OutputLimits limits_;
     BankTextLines job_lines_;
     bool print_enabled_ = false;
 };

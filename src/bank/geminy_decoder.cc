@@ -6,7 +6,6 @@
 #include "common/cp1250_literal.h"
 #include "common/date_helpers.h"
 #include "common/number_helpers.h"
-#include "common/text_helpers.h"
 
 namespace zerkon {
 
@@ -14,65 +13,170 @@ namespace {
 
 using namespace bank_text;
 
-constexpr size_t kStarsWidth = 70;
+constexpr std::size_t kStarsWidth = 70;
+
+// The most each part writes: labels, line breaks, the widest fields and
+// amounts.
+constexpr std::size_t kFrameMax = 900;  // header and summary, without the path
+constexpr std::size_t kFrameLines = 12;
+constexpr std::size_t kOrderMax = 330;
+constexpr std::size_t kOrderLines = 7;
+
+std::string_view AmountField(std::string_view line) {
+    return Field(line, 29, 15);
+}
+
+// Without trailing spaces.
+std::string_view TrimmedRight(std::string_view text) {
+    const std::size_t last = text.find_last_not_of(' ');
+    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
+// account + " / " + bank code + "   " + name, trimmed at the right as a
+// whole: a blank name takes the three spaces with it, a blank bank code too
+// the space after the slash.
+void AppendCredited(OutputText& out, std::string_view line) {
+    const std::string_view account = Field(line, 96, 16);
+    const std::string_view bank_code = Field(line, 22, 4);
+    const std::string_view name = TrimmedRight(Field(line, 272, 20));
+    out.Append(account);
+    if (!name.empty()) {
+        out.Append(" / ");
+        out.Append(bank_code);
+        out.Append("   ");
+        out.Append(name);
+    } else if (const std::string_view code = TrimmedRight(bank_code); !code.empty()) {
+        out.Append(" / ");
+        out.Append(code);
+    } else {
+        out.Append(" /");
+    }
+}
+
+class GeminyDecoder {
+  public:
+    GeminyDecoder(BankLines& lines, std::string_view path, CalendarDate modified,
+                  const RegionalSettings& regional, OutputText& out)
+        : lines_(lines), path_(path), modified_(modified), regional_(regional), out_(out) {}
+
+    // The header shows the total before the orders: a first pass over the
+    // lines adds the amounts up, the second writes.
+    void Decode() {
+        const Orders orders = CountOrders();
+        lines_.Rewind();
+        out_.Expect({.bytes = kFrameMax + path_.size() + orders.count * kOrderMax,
+                     .lines = kFrameLines + orders.count * kOrderLines});
+        out_.Append("Soubor:  ");
+        out_.Append(path_);
+        out_.Append("\r\nZe dne:  ");
+        out_.Append(FormatFileDate(modified_));
+        out_.Append(kCrLf);
+        out_.Append(Stars(kStarsWidth));
+        out_.Append("\r\n\r\n");
+        const std::string total = FormatAmount(orders.sum, regional_);
+
+        std::string_view line;
+        if (lines_.Next(line)) {
+            AppendHeader(line, total);
+            // The header is taken from line 1 even when it is no order.
+            if (!line.empty()) AppendOrder(line);
+        }
+        while (lines_.Next(line)) {
+            if (!line.empty()) AppendOrder(line);
+            out_.EndRecord();
+        }
+        // A file changed between the two passes would show a total that is
+        // not the sum of the orders shown.
+        if (shown_.count != orders.count || shown_.sum != orders.sum) {
+            throw BankFileError("Soubor \""_cz + std::string(path_) +
+                                "\" se během čtení změnil. Otevřete jej znovu."_cz);
+        }
+
+        out_.Append(kCrLf);
+        out_.Append(Stars(kStarsWidth));
+        out_.Append("\r\nCelkový počet řádků:  "_cz);
+        out_.AppendNumber(orders.count);
+        out_.Append("\r\nCelková částka k proplacení:  "_cz);
+        out_.Append(total);
+        out_.Append(kCrLf);
+        out_.Append(Stars(kStarsWidth));
+        out_.Append(kCrLf);
+        out_.Finish();
+    }
+
+  private:
+    struct Orders {
+        std::size_t count = 0;
+        Amount sum = 0;
+        void Add(Amount amount) {
+            ++count;
+            sum = AddSaturating(sum, amount);
+        }
+    };
+
+    // Every line that is not empty is one order.
+    Orders CountOrders() {
+        Orders orders;
+        for (std::string_view line; lines_.Next(line);) {
+            if (!line.empty()) orders.Add(HalereField(AmountField(line), regional_));
+        }
+        return orders;
+    }
+
+    void AppendHeader(std::string_view first, std::string_view total) {
+        out_.Append("Druh platebního styku:  "_cz);
+        if (Field(first, 7, 2) == "11") out_.Append("platební příkaz k úhradě"_cz);
+        out_.Append("\r\nNa vrub účtu:  "_cz);
+        out_.Append(Field(first, 80, 16));
+        out_.Append(" / ");
+        out_.Append(Field(first, 15, 4));
+        out_.Append("   ");
+        out_.Append(Field(first, 252, 20));
+        out_.Append("\r\nCelková částka k proplacení:  "_cz);
+        out_.Append(total);
+        out_.Append("\r\nDatum splatnosti:  ");
+        out_.Append(CompactToDottedDate(Field(first, 44, 6)));
+        out_.Append(kCrLf);
+    }
+
+    void AppendOrder(std::string_view line) {
+        const Amount amount = HalereField(AmountField(line), regional_);
+        shown_.Add(amount);
+        out_.Append("\r\nVe prospěch účtu:  "_cz);
+        AppendCredited(out_, line);
+        out_.Append("\r\nČástka:  "_cz);
+        out_.Append(AmountText(amount, regional_).View());
+        out_.Append("\r\nVS:  ");
+        out_.Append(Field(line, 60, 10));
+        out_.Append("\r\nKS:  ");
+        out_.Append(Field(line, 50, 10));
+        out_.Append("\r\nSS:  ");
+        out_.Append(Field(line, 70, 10));
+        out_.Append("\r\nInfo:  ");
+        out_.Append(TrimmedRight(Field(line, 112, 140)));
+        out_.Append(kCrLf);
+    }
+
+    BankLines& lines_;
+    std::string_view path_;
+    CalendarDate modified_;
+    const RegionalSettings& regional_;
+    OutputText& out_;
+    Orders shown_;
+};
 
 }  // namespace
 
-void DecodeGeminy(const BankSource& source, const RegionalSettings& regional,
-                  PreviewLines& preview) {
-    preview.clear();
-    AddConcat(preview, {"Soubor:  ", source.path});
-    AddConcat(preview, {"Ze dne:  ", FormatFileDate(source.modified)});
-    preview.emplace_back(Stars(kStarsWidth));
-    preview.emplace_back();
-
-    const std::vector<std::string_view> lines = SplitLines(source.bytes);
-    // The header shows the total before the orders: collect them first.
-    PreviewLines orders;
-    orders.reserve(lines.size() * 7);
-    long long order_count = 0;
-    Amount sum = 0;
-    for (const std::string_view line : lines) {
-        if (line.empty()) continue;
-        const Amount amount = TextToHundredths(Field(line, 29, 15), regional);
-        ++order_count;
-        sum = AddSaturating(sum, amount);
-        orders.emplace_back();
-        orders.push_back(
-            Concat({"Ve prospěch účtu:  "_cz,
-                    TrimRightSpaces(Concat({Field(line, 96, 16), " / ", Field(line, 22, 4), "   ",
-                                            Field(line, 272, 20)}))}));
-        AddConcat(orders, {"Částka:  "_cz, FormatAmount(amount, regional)});
-        AddConcat(orders, {"VS:  ", Field(line, 60, 10)});
-        AddConcat(orders, {"KS:  ", Field(line, 50, 10)});
-        AddConcat(orders, {"SS:  ", Field(line, 70, 10)});
-        AddConcat(orders, {"Info:  ", TrimRightSpaces(Field(line, 112, 140))});
-    }
-
-    const std::string total = FormatAmount(sum, regional);
-    if (!lines.empty()) {
-        const std::string_view first = lines.front();
-        AddConcat(preview, {"Druh platebního styku:  "_cz,
-                            Field(first, 7, 2) == "11" ? "platební příkaz k úhradě"_cz : ""});
-        AddConcat(preview, {"Na vrub účtu:  "_cz, Field(first, 80, 16), " / ", Field(first, 15, 4),
-                            "   ", Field(first, 252, 20)});
-        AddConcat(preview, {"Celková částka k proplacení:  "_cz, total});
-        preview.push_back(
-            Concat({"Datum splatnosti:  ", CompactToDottedDate(Field(first, 44, 6))}));
-    }
-    preview.reserve(preview.size() + orders.size() + 1);
-    for (std::string& entry : orders) preview.push_back(std::move(entry));
-    AddConcat(preview, {kCrLf, Stars(kStarsWidth), kCrLf, "Celkový počet řádků:  "_cz,
-                        std::to_string(order_count), kCrLf, "Celková částka k proplacení:  "_cz,
-                        total, kCrLf, Stars(kStarsWidth)});
+void DecodeGeminy(const BankSource& source, const RegionalSettings& regional, OutputText& preview) {
+    BankLines lines(source.bytes);
+    GeminyDecoder(lines, source.path, source.modified, regional, preview).Decode();
 }
 
-void DecodeGeminy(const std::filesystem::path& path, PreviewLines& preview,
-                  const RegionalSettings& regional) {
-    preview.clear();
-    const BankFile file = ReadBankFile(path);
+void DecodeGeminy(const std::filesystem::path& path, const RegionalSettings& regional,
+                  OutputText& preview) {
+    BankLines lines = BankLines::FromFile(path);
     const std::string path_text = PathToProgramText(path);
-    DecodeGeminy(BankSource{file.bytes, path_text, file.modified}, regional, preview);
+    GeminyDecoder(lines, path_text, lines.modified(), regional, preview).Decode();
 }
 
 }  // namespace zerkon

@@ -8,17 +8,18 @@
 #include <filesystem>
 
 #include "bank/bank_file.h"
+#include "bank/output_text.h"
 #include "common/regional.h"
 
 namespace zerkon {
 
-// Clears `preview` and fills it with the entries of the file.
-void DecodeGeminy(const BankSource& source, const RegionalSettings& regional,
-                  PreviewLines& preview);
+// Writes the preview, every line followed by CR LF. Throws OutputTooLarge
+// when a held preview would pass its limits, before anything is written.
+void DecodeGeminy(const BankSource& source, const RegionalSettings& regional, OutputText& preview);
 
-// Reads the file first; throws BankFileError when it cannot be read (with
-// `preview` left empty).
-void DecodeGeminy(const std::filesystem::path& path, PreviewLines& preview,
-                  const RegionalSettings& regional = RegionalSettings::Czech());
+// Reads the file first; throws BankFileError when it cannot be read, with
+// nothing written.
+void DecodeGeminy(const std::filesystem::path& path, const RegionalSettings& regional,
+                  OutputText& preview);
 
 }  // namespace zerkon

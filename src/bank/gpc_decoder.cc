@@ -1,11 +1,10 @@
 #include "bank/gpc_decoder.h"
 
-#include <algorithm>
-#include <charconv>
-#include <cstring>
+#include <optional>
 #include <string>
 
 #include "bank/decoder_text.h"
+#include "bank/gpc_record.h"
 #include "common/cp1250_literal.h"
 #include "common/number_helpers.h"
 #include "common/text_helpers.h"
@@ -16,88 +15,17 @@ namespace {
 
 using namespace bank_text;
 
-// Statements run to hundreds of thousands of items, so every record is written
-// piece by piece into one fixed buffer and leaves it with a single copy; the
-// preview is one growing text rather than a string per line.
-//
-// Everything written into the buffer is bounded: fields have fixed widths
-// (128 characters per line at most), numbers at most 48 characters (sign,
-// digits, separators) and the labels of one record under 300 characters, far
-// below the capacity. The file's path, the one unbounded piece, never goes
-// through it.
-class RecordText {
-  public:
-    static constexpr size_t kCapacity = 2048;
-
-    void Clear() { end_ = text_; }
-    std::string_view View() const { return {text_, Size()}; }
-    size_t Size() const { return static_cast<size_t>(end_ - text_); }
-
-    // Literals are copied with their size known at compile time.
-    template <size_t N>
-    void Put(const char (&literal)[N]) {
-        std::memcpy(end_, literal, N - 1);
-        end_ += N - 1;
-    }
-    void Put(std::string_view text) {
-        if (!text.empty()) std::memcpy(end_, text.data(), text.size());
-        end_ += text.size();
-    }
-    void Put(char c) { *end_++ = c; }
-    // Characters first..first+width-1 (1-based) of the line, as far as it
-    // reaches; a whole line copies a fixed width.
-    template <size_t First, size_t Width>
-    void PutField(std::string_view line) {
-        if (line.size() >= First - 1 + Width) {
-            std::memcpy(end_, line.data() + First - 1, Width);
-            end_ += Width;
-        } else {
-            Put(Field(line, First, Width));
-        }
-    }
-    // Decimal, as std::to_string writes it.
-    void PutNumber(long long value) { end_ = std::to_chars(end_, end_ + 24, value).ptr; }
-    // A DDMMYY field as DD.MM.YY, as DottedDate makes it.
-    template <size_t First>
-    void PutDottedDateField(std::string_view line) {
-        if (line.size() >= First + 5) {
-            const char* date = line.data() + First - 1;
-            end_[0] = date[0];
-            end_[1] = date[1];
-            end_[2] = '.';
-            end_[3] = date[2];
-            end_[4] = date[3];
-            end_[5] = '.';
-            end_[6] = date[4];
-            end_[7] = date[5];
-            end_ += 8;
-        } else {
-            PutDottedDate(Field(line, First, 6));
-        }
-    }
-    void PutDottedDate(std::string_view date) {
-        Put(date.substr(0, 2));
-        Put('.');
-        Put(date.substr(std::min<size_t>(2, date.size()), 2));
-        Put('.');
-        Put(date.substr(std::min<size_t>(4, date.size())));
-    }
-
-  private:
-    char text_[kCapacity];
-    char* end_ = text_;
-};
-
-// A signed amount field: digits of halere followed by a sign character.
-struct SignedAmount {
-    std::string_view sign;  // "-" or empty
-    Amount value = 0;       // without the sign
-    std::string text;       // "###0.00", without the sign
-
-    Amount Signed() const { return sign.empty() ? value : -value; }
-    // As shown: sign + amount + " Kč".
-    std::string Shown() const { return Concat({sign, text, " Kč"_cz}); }
-};
+// The most each record writes: its labels and line breaks with the widest
+// fields and amounts. Only room is reserved from them, so a generous figure
+// costs nothing.
+constexpr std::size_t kHeadPreviewMax = 400;
+constexpr std::size_t kHeadPreviewLines = 10;
+constexpr std::size_t kItemPreviewMax = 270;
+constexpr std::size_t kItemPreviewLines = 9;
+constexpr std::size_t kPreviewFrameMax = 400;  // header and summary, without the path
+constexpr std::size_t kPreviewFrameLines = 7;
+constexpr std::size_t kItemRecordMax = 280;
+constexpr std::size_t kHeadRecordMax = 600;  // without the path
 
 std::string_view PostingLabel(std::string_view code) {
     if (code == "1") return "Debet";
@@ -107,251 +35,264 @@ std::string_view PostingLabel(std::string_view code) {
     return {};
 }
 
+// A signed amount as shown: sign + amount + " Kč".
+void AppendShownAmount(OutputText& out, const GpcSignedField& field,
+                       const RegionalSettings& regional) {
+    if (field.negative) out.Append('-');
+    out.Append(PlainAmountText(HalereField(field.halere, regional), regional).View());
+    out.Append(" Kč"_cz);
+}
+
+Amount SignedValue(const GpcSignedField& field, const RegionalSettings& regional) {
+    const Amount value = HalereField(field.halere, regional);
+    return field.negative ? -value : value;
+}
+
+void AppendHeadPreview(OutputText& out, const GpcHead& head, const RegionalSettings& regional) {
+    out.Append("******** Výpis v Kč ********\r\nÚčet:  "_cz);
+    out.Append(head.account);
+    out.Append("\r\nNázev účtu:  "_cz);
+    out.Append(head.name);
+    out.Append("\r\nDatum starého zůstatku:  "_cz);
+    AppendDottedDate(out, head.old_balance_date);
+    out.Append("\r\nStarý zůstatek:  "_cz);
+    AppendShownAmount(out, head.old_balance, regional);
+    out.Append("\r\nNový zůstatek:  "_cz);
+    AppendShownAmount(out, head.new_balance, regional);
+    out.Append("\r\nDebet:  ");
+    AppendShownAmount(out, head.debit, regional);
+    out.Append("\r\nKredit:  ");
+    AppendShownAmount(out, head.credit, regional);
+    out.Append("\r\nPořadové číslo výpisu:  "_cz);
+    out.Append(head.number);
+    out.Append("\r\nDatum účtování:  "_cz);
+    AppendDottedDate(out, head.accounting_date);
+    out.Append(kCrLf);
+}
+
+void AppendHeadRecord(OutputText& out, const GpcHead& head, std::string_view path,
+                      const RegionalSettings& regional) {
+    out.Append("[Table]<zerkonHead>\r\n<ID>0\r\n<Soubor>");
+    out.Append(path);
+    out.Append("\r\n<Ucet>");
+    out.Append(head.account);
+    out.Append("\r\n<NazevUctu>");
+    out.Append(head.name);
+    out.Append("\r\n<DatumStary>");
+    AppendDottedDate(out, head.old_balance_date);
+    out.Append("\r\n<ZustatekStary>");
+    AppendShownAmount(out, head.old_balance, regional);
+    out.Append("\r\n<ZustatekNovy>");
+    AppendShownAmount(out, head.new_balance, regional);
+    out.Append("\r\n<Debet>");
+    AppendShownAmount(out, head.debit, regional);
+    out.Append("\r\n<Kredit>");
+    AppendShownAmount(out, head.credit, regional);
+    out.Append("\r\n<PoradoveCislo>");
+    out.Append(head.number);
+    out.Append("\r\n<DatumUct>");
+    AppendDottedDate(out, head.accounting_date);
+    out.Append(kCrLf);
+}
+
+void AppendItemPreview(OutputText& out, const GpcItem& item, std::string_view amount) {
+    out.Append("******** Obratová položka v Kč ********\r\nÚčet:  "_cz);
+    out.Append(item.counter_account);
+    out.Append(" / ");
+    out.Append(item.bank_code);
+    out.Append("\r\nČíslo dokladu:  "_cz);
+    out.Append(item.document);
+    out.Append(kCrLf);
+    out.Append(PostingLabel(item.posting_code));
+    out.Append(":  ");
+    out.Append(amount);
+    out.Append(" Kč\r\nVS:  "_cz);
+    out.Append(item.variable_symbol);
+    out.Append("\r\nKS:  ");
+    out.Append(item.constant_symbol);
+    out.Append("\r\nSS:  ");
+    out.Append(item.specific_symbol);
+    out.Append("\r\nZpráva:  "_cz);
+    out.Append(item.message);
+    out.Append("\r\nDatum splatnosti:  ");
+    AppendDottedDate(out, item.due_date);
+    out.Append(kCrLf);
+}
+
+// What an item changes in the print data beyond itself.
+struct Posting {
+    bool debit = false;
+    bool credit = false;
+    Amount balance = 0;  // after the item, for debits and credits
+};
+
+void AppendItemRecord(OutputText& out, const GpcItem& item, long long number,
+                      std::string_view amount, const Posting& posting,
+                      const RegionalSettings& regional) {
+    out.Append("[Table]<zerkon>\r\n<ID>");
+    out.AppendNumber(number);
+    out.Append("\r\n<Ucet>");
+    out.Append(item.counter_account);
+    out.Append(" / ");
+    out.Append(item.bank_code);
+    out.Append("\r\n<CisloDokladu>");
+    out.Append(item.document);
+    out.Append(kCrLf);
+    if (posting.debit || posting.credit) {
+        out.Append(posting.debit ? "<Prachy>-" : "<Prachy>");
+        out.Append(amount);
+        out.Append("\r\n<Zustatek>");
+        out.Append(GeneralAmountText(posting.balance, regional).View());
+        out.Append(kCrLf);
+    }
+    out.Append("<VS>");
+    out.Append(item.variable_symbol);
+    out.Append(kCrLf);
+    if (!IsAllZeros(item.constant_symbol)) {
+        out.Append("<KS>");
+        out.Append(item.constant_symbol);
+        out.Append(kCrLf);
+    }
+    if (!IsAllZeros(item.specific_symbol)) {
+        out.Append("<SS>");
+        out.Append(item.specific_symbol);
+        out.Append(kCrLf);
+    }
+    out.Append("<Zprava>");
+    out.Append(item.message);
+    out.Append("\r\n<datum>");
+    AppendDottedDate(out, item.due_date);
+    out.Append(kCrLf);
+}
+
 class GpcDecoder {
   public:
-    GpcDecoder(const RegionalSettings& regional, PreviewLines& preview, JobLines& job_lines)
-        : regional_(regional), preview_(preview), job_lines_(job_lines) {
-        plain_separator_ = regional.decimal_separator == '\xA0' ? ' ' : regional.decimal_separator;
-    }
+    GpcDecoder(BankLines& lines, std::string_view path, const RegionalSettings& regional,
+               OutputText& preview, OutputText& records)
+        : lines_(lines), path_(path), regional_(regional), preview_(preview), records_(records) {}
 
-    // The whole preview is one entry: the header, one entry per file line and
-    // the summary joined by CR LF give the same preview lines, since no field
-    // holds a CR or LF (they end the file's lines).
-    void Decode(const BankSource& source) {
-        path_ = source.path;
-        preview_.clear();
-        // An item of about 130 bytes shows in about 240.
-        text_.reserve(source.bytes.size() * 2 + source.path.size() + 512);
-        text_.append("Soubor:  ").append(source.path).append(kCrLf).append(Stars(70));
-        const std::vector<std::string_view> lines = SplitLines(source.bytes);
-        // Room for the item records only: a file of bare line breaks has
-        // millions of lines and no items.
-        const auto item_count =
-            std::count_if(lines.begin(), lines.end(),
-                          [](std::string_view line) { return Field(line, 1, 3) == "075"; });
-        job_lines_.reserve(job_lines_.size() + static_cast<size_t>(item_count) + 1);
-        for (const std::string_view line : lines) {
-            // The empty line that starts every record, or the empty line of
-            // any other line.
-            text_.append(kCrLf);
-            const std::string_view type = Field(line, 1, 3);
-            if (type == "074") {
-                DecodeHead(line);
-            } else if (type == "075") {
-                DecodeItem(line);
-            }
+    void Decode() {
+        if (preview_.held() || records_.held()) {
+            ExpectOutput();
+            lines_.Rewind();
         }
-        const std::string items = std::to_string(items_);
-        const std::string credits = std::to_string(credits_);
-        const std::string debits = std::to_string(debits_);
-        text_.append(kCrLf);
-        text_.append(Concat({Stars(40), kCrLf, "Celkový počet kredit: "_cz, credits, kCrLf,
-                             "Celkový počet debet:  "_cz, debits, kCrLf,
-                             "Celkový počet řádků:  "_cz, items, kCrLf, Stars(40)}));
-        preview_.push_back(std::move(text_));
-        AddConcat(job_lines_, {head_record_, "<Pocet>", items, kCrLf, "<PocetKredit>", credits,
-                               kCrLf, "<PocetDebet>", debits, kCrLf});
+        if (preview_.wanted()) {
+            preview_.Append("Soubor:  ");
+            preview_.Append(path_);
+            preview_.Append(kCrLf);
+            preview_.Append(Stars(70));
+            preview_.Append(kCrLf);
+        }
+        for (std::string_view line; lines_.Next(line);) {
+            // Every line starts with an empty preview line; a line of another
+            // type shows nothing else.
+            if (preview_.wanted()) preview_.Append(kCrLf);
+            switch (GpcTypeOf(line)) {
+                case GpcRecordType::kHead:
+                    OnHead(line);
+                    break;
+                case GpcRecordType::kItem:
+                    OnItem(ReadGpcItem(line));
+                    break;
+                case GpcRecordType::kOther:
+                    break;
+            }
+            preview_.EndRecord();
+            records_.EndRecord();
+        }
+        if (preview_.wanted()) AppendSummary();
+        if (records_.wanted()) AppendLastRecord();
+        preview_.Finish();
+        records_.Finish();
     }
 
   private:
-    SignedAmount ReadAmount(std::string_view line, size_t first, size_t width) const {
-        SignedAmount amount;
-        amount.value = TextToHundredths(Field(line, first, width), regional_);
-        amount.text = FormatPlainAmount(amount.value, regional_);
-        if (Field(line, first + width, 1) == "-") amount.sign = "-";
-        return amount;
-    }
-
-    // TextToHundredths of an amount field, with plain digits read in place.
-    Amount ReadHalere(std::string_view field) const {
-        if (field.size() != 12) return TextToHundredths(field, regional_);
-        Amount halere = 0;
-        for (const char c : field) {
-            if (c < '0' || c > '9') return TextToHundredths(field, regional_);
-            halere = halere * 10 + (c - '0');
+    // Room for the largest output the lines can give, and nothing for lines
+    // that show as empty lines only.
+    void ExpectOutput() {
+        std::size_t heads = 0, items = 0, lines = 0;
+        for (std::string_view line; lines_.Next(line);) {
+            ++lines;
+            const GpcRecordType type = GpcTypeOf(line);
+            heads += type == GpcRecordType::kHead;
+            items += type == GpcRecordType::kItem;
         }
-        return halere * 100;
-    }
-
-    // FormatPlainAmount's text: for whole halere of a non-negative amount it is
-    // the koruna digits, the separator and two digits, written here directly.
-    void PutPlainAmount(RecordText& out, Amount value) const {
-        if (value >= 0 && value % 100 == 0) {
-            const Amount halere = value / 100;
-            out.PutNumber(halere / 100);
-            out.Put(plain_separator_);
-            out.Put(static_cast<char>('0' + halere % 100 / 10));
-            out.Put(static_cast<char>('0' + halere % 10));
-        } else {
-            out.Put(FormatPlainAmount(value, regional_));
+        if (preview_.wanted()) {
+            preview_.Expect({.bytes = kPreviewFrameMax + path_.size() + 2 * lines +
+                                      heads * kHeadPreviewMax + items * kItemPreviewMax,
+                             .lines = kPreviewFrameLines + lines + heads * kHeadPreviewLines +
+                                      items * kItemPreviewLines});
+        }
+        if (records_.wanted()) {
+            records_.Expect(
+                {.bytes = kHeadRecordMax + path_.size() + items * kItemRecordMax, .lines = 0});
         }
     }
 
-    void DecodeHead(std::string_view line) {
-        const std::string_view account = Field(line, 4, 16);
-        // 19 characters: the 20th of the name field is never read.
-        const std::string_view name = Field(line, 20, 19);
-        const std::string old_date = DottedDate(Field(line, 40, 6));
-        const SignedAmount old_amount = ReadAmount(line, 46, 14);
-        const std::string old_balance = old_amount.Shown();
-        const std::string new_balance = ReadAmount(line, 61, 14).Shown();
-        const std::string debit = ReadAmount(line, 76, 14).Shown();
-        const std::string credit = ReadAmount(line, 91, 14).Shown();
-        const std::string_view number = Field(line, 106, 3);
-        const std::string posting_date = DottedDate(Field(line, 109, 6));
-
-        text_.append(Concat({kCrLf,
-                             "******** Výpis v Kč ********"_cz,
-                             kCrLf,
-                             "Účet:  "_cz,
-                             account,
-                             kCrLf,
-                             "Název účtu:  "_cz,
-                             name,
-                             kCrLf,
-                             "Datum starého zůstatku:  "_cz,
-                             old_date,
-                             kCrLf,
-                             "Starý zůstatek:  "_cz,
-                             old_balance,
-                             kCrLf,
-                             "Nový zůstatek:  "_cz,
-                             new_balance,
-                             kCrLf,
-                             "Debet:  ",
-                             debit,
-                             kCrLf,
-                             "Kredit:  ",
-                             credit,
-                             kCrLf,
-                             "Pořadové číslo výpisu:  "_cz,
-                             number,
-                             kCrLf,
-                             "Datum účtování:  "_cz,
-                             posting_date}));
-
+    void OnHead(std::string_view line) {
+        const GpcHead head = ReadGpcHead(line);
+        if (preview_.wanted()) AppendHeadPreview(preview_, head, regional_);
         // A later head replaces an earlier one; item numbers go on.
-        head_record_ = Concat({"[Table]<zerkonHead>",
-                               kCrLf,
-                               "<ID>0",
-                               kCrLf,
-                               "<Soubor>",
-                               path_,
-                               kCrLf,
-                               "<Ucet>",
-                               account,
-                               kCrLf,
-                               "<NazevUctu>",
-                               name,
-                               kCrLf,
-                               "<DatumStary>",
-                               old_date,
-                               kCrLf,
-                               "<ZustatekStary>",
-                               old_balance,
-                               kCrLf,
-                               "<ZustatekNovy>",
-                               new_balance,
-                               kCrLf,
-                               "<Debet>",
-                               debit,
-                               kCrLf,
-                               "<Kredit>",
-                               credit,
-                               kCrLf,
-                               "<PoradoveCislo>",
-                               number,
-                               kCrLf,
-                               "<DatumUct>",
-                               posting_date,
-                               kCrLf});
-        balance_ = old_amount.Signed();
+        last_head_line_ = line;
+        balance_ = SignedValue(head.old_balance, regional_);
     }
 
-    void DecodeItem(std::string_view line) {
-        const Amount amount = ReadHalere(Field(line, 49, 12));
-        const std::string_view code = Field(line, 61, 1);
-
-        RecordText& out = record_;
-        out.Clear();
-        out.Put("\r\n******** Obratová položka v Kč ********\r\nÚčet:  "_cz);
-        out.PutField<20, 16>(line);
-        out.Put(" / ");
-        out.PutField<74, 4>(line);
-        out.Put("\r\nČíslo dokladu:  "_cz);
-        out.PutField<36, 13>(line);
-        out.Put("\r\n");
-        out.Put(PostingLabel(code));
-        out.Put(":  ");
-        const size_t amount_start = out.Size();
-        PutPlainAmount(out, amount);
-        const std::string_view amount_text = out.View().substr(amount_start);
-        out.Put(" Kč\r\nVS:  "_cz);
-        out.PutField<62, 10>(line);
-        out.Put("\r\nKS:  ");
-        out.PutField<78, 4>(line);
-        out.Put("\r\nSS:  ");
-        out.PutField<82, 10>(line);
-        out.Put("\r\nZpráva:  "_cz);
-        out.PutField<98, 20>(line);
-        out.Put("\r\nDatum splatnosti:  ");
-        out.PutDottedDateField<123>(line);
-        text_.append(out.View());
-
+    void OnItem(const GpcItem& item) {
+        const Amount amount = HalereField(item.amount, regional_);
+        const PlainAmountText amount_text(amount, regional_);
         ++items_;
-        RecordText& job = job_record_;
-        job.Clear();
-        job.Put("[Table]<zerkon>\r\n<ID>");
-        job.PutNumber(items_);
-        job.Put("\r\n<Ucet>");
-        job.PutField<20, 16>(line);
-        job.Put(" / ");
-        job.PutField<74, 4>(line);
-        job.Put("\r\n<CisloDokladu>");
-        job.PutField<36, 13>(line);
-        job.Put("\r\n");
-        if (code == "1" || code == "2") {
-            const bool debit = code == "1";
-            balance_ = AddSaturating(balance_, debit ? -amount : amount);
-            job.Put(debit ? "<Prachy>-" : "<Prachy>");
-            job.Put(amount_text);
-            job.Put("\r\n<Zustatek>");
-            job.Put(FormatGeneral(balance_, regional_));
-            job.Put("\r\n");
-            ++(debit ? debits_ : credits_);
+        Posting posting;
+        if (item.posting_code == "1") {
+            posting.debit = true;
+            balance_ = AddSaturating(balance_, -amount);
+            ++debits_;
+        } else if (item.posting_code == "2") {
+            posting.credit = true;
+            balance_ = AddSaturating(balance_, amount);
+            ++credits_;
         }
-        job.Put("<VS>");
-        job.PutField<62, 10>(line);
-        job.Put("\r\n");
-        const std::string_view constant_symbol = Field(line, 78, 4);
-        if (!IsAllZeros(constant_symbol)) {
-            job.Put("<KS>");
-            job.Put(constant_symbol);
-            job.Put("\r\n");
+        posting.balance = balance_;
+        if (preview_.wanted()) AppendItemPreview(preview_, item, amount_text.View());
+        if (records_.wanted()) {
+            AppendItemRecord(records_, item, items_, amount_text.View(), posting, regional_);
+            records_.Append(kCrLf);
         }
-        const std::string_view specific_symbol = Field(line, 82, 10);
-        if (!IsAllZeros(specific_symbol)) {
-            job.Put("<SS>");
-            job.Put(specific_symbol);
-            job.Put("\r\n");
-        }
-        job.Put("<Zprava>");
-        job.PutField<98, 20>(line);
-        job.Put("\r\n<datum>");
-        job.PutDottedDateField<123>(line);
-        job.Put("\r\n");
-        job_lines_.emplace_back(job.View());
     }
 
-    const RegionalSettings& regional_;
-    PreviewLines& preview_;
-    JobLines& job_lines_;
-    char plain_separator_;
+    void AppendSummary() {
+        preview_.Append(Stars(40));
+        preview_.Append("\r\nCelkový počet kredit: "_cz);
+        preview_.AppendNumber(credits_);
+        preview_.Append("\r\nCelkový počet debet:  "_cz);
+        preview_.AppendNumber(debits_);
+        preview_.Append("\r\nCelkový počet řádků:  "_cz);
+        preview_.AppendNumber(items_);
+        preview_.Append(kCrLf);
+        preview_.Append(Stars(40));
+        preview_.Append(kCrLf);
+    }
+
+    // The head record of the last statement with the counts; without a head,
+    // the counts alone.
+    void AppendLastRecord() {
+        if (last_head_line_) {
+            AppendHeadRecord(records_, ReadGpcHead(*last_head_line_), path_, regional_);
+        }
+        records_.Append("<Pocet>");
+        records_.AppendNumber(items_);
+        records_.Append("\r\n<PocetKredit>");
+        records_.AppendNumber(credits_);
+        records_.Append("\r\n<PocetDebet>");
+        records_.AppendNumber(debits_);
+        records_.Append("\r\n\r\n");
+    }
+
+    BankLines& lines_;
     std::string_view path_;
-    std::string text_;
-    std::string head_record_;
-    RecordText record_;
-    RecordText job_record_;
+    const RegionalSettings& regional_;
+    OutputText& preview_;
+    OutputText& records_;
+    std::optional<std::string> last_head_line_;
     Amount balance_ = 0;
     long long items_ = 0;
     long long credits_ = 0;
@@ -360,17 +301,17 @@ class GpcDecoder {
 
 }  // namespace
 
-void DecodeGpc(const BankSource& source, const RegionalSettings& regional, PreviewLines& preview,
-               JobLines& job_lines) {
-    GpcDecoder(regional, preview, job_lines).Decode(source);
+void DecodeGpc(const BankSource& source, const RegionalSettings& regional, OutputText& preview,
+               OutputText& records) {
+    BankLines lines(source.bytes);
+    GpcDecoder(lines, source.path, regional, preview, records).Decode();
 }
 
-void DecodeGpc(const std::filesystem::path& path, PreviewLines& preview, JobLines& job_lines,
-               const RegionalSettings& regional) {
-    preview.clear();
-    const BankFile file = ReadBankFile(path);
+void DecodeGpc(const std::filesystem::path& path, const RegionalSettings& regional,
+               OutputText& preview, OutputText& records) {
+    BankLines lines = BankLines::FromFile(path);
     const std::string path_text = PathToProgramText(path);
-    DecodeGpc(BankSource{file.bytes, path_text, file.modified}, regional, preview, job_lines);
+    GpcDecoder(lines, path_text, regional, preview, records).Decode();
 }
 
 }  // namespace zerkon

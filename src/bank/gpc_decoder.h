@@ -1,31 +1,31 @@
 #pragma once
-// GPC account statements as preview text and as print data. A statement is
-// a head record "074" (account, name, old and new balance, turnovers,
-// statement number, dates) followed by turnover items "075" (counter-account,
-// document number, amount and posting code, symbols, message, due date);
-// amounts are whole halere with a separate sign character. Lines of other
-// types show as empty preview lines; nothing is rejected.
+// GPC account statements as preview text and as print data. A statement is a
+// head record "074" followed by turnover items "075" (gpc_record.h has their
+// fields). Lines of other types show as empty preview lines; nothing is
+// rejected.
 //
-// Print data: one "[Table]<zerkon>" record per item, with the running
-// balance after debits (code 1) and credits (code 2), and the
-// "[Table]<zerkonHead>" record of the last statement head with the counts,
-// last of all.
+// Print data: one "[Table]<zerkon>" record per item, with the running balance
+// after debits (code 1) and credits (code 2), and, last of all, the
+// "[Table]<zerkonHead>" record of the last statement head with the counts.
 
 #include <filesystem>
 
 #include "bank/bank_file.h"
+#include "bank/output_text.h"
 #include "common/regional.h"
 
 namespace zerkon {
 
-// Clears `preview` and fills it; appends the print records to `job_lines`
-// (which already hold the job's head) without clearing them.
-void DecodeGpc(const BankSource& source, const RegionalSettings& regional, PreviewLines& preview,
-               JobLines& job_lines);
+// Writes the preview (every line followed by CR LF) and the print records
+// (every record followed by CR LF, as the entries of a job). Either may be
+// unwanted. Throws OutputTooLarge when a held output would pass its limits,
+// before anything is written.
+void DecodeGpc(const BankSource& source, const RegionalSettings& regional, OutputText& preview,
+               OutputText& records);
 
-// Reads the file first; throws BankFileError when it cannot be read, leaving
-// `preview` empty and `job_lines` as they were.
-void DecodeGpc(const std::filesystem::path& path, PreviewLines& preview, JobLines& job_lines,
-               const RegionalSettings& regional = RegionalSettings::Czech());
+// Reads the file first; throws BankFileError when it cannot be read, with
+// nothing written.
+void DecodeGpc(const std::filesystem::path& path, const RegionalSettings& regional,
+               OutputText& preview, OutputText& records);
 
 }  // namespace zerkon

@@ -9,6 +9,7 @@
 #include "bank/geminy_decoder.h"
 #include "bank/gpc_decoder.h"
 #include "bank/kpc_decoder.h"
+#include "bank/output_text.h"
 #include "cli/cli_options.h"
 #include "cli/commands.h"
 
@@ -21,10 +22,17 @@ constexpr std::string_view kPreviewUsage =
 constexpr std::string_view kGpcDataUsage =
     "usage: zerkon-cli gpc-data FILE [--raw] [--regional cs|en]";
 
-// Runs decode(full path), reporting a file that cannot be read. The preview
-// names the file by its full path, as the file dialog gives it.
+// The output streamed to `out` as it is made: a statement of any size is
+// never held whole.
+OutputText StreamTo(std::ostream& out, bool raw) {
+    return OutputText([&out, raw](std::string_view block) { WriteProgramText(block, raw, out); });
+}
+
+// Runs decode(full path), reporting a file that cannot be read (nothing is
+// written then). The preview names the file by its full path, as the file
+// dialog gives it.
 template <typename Decode>
-int DecodeFile(const std::string& file, std::ostream& err, Decode&& decode) {
+int DecodeFile(const std::string& file, std::ostream& out, std::ostream& err, Decode&& decode) {
     std::filesystem::path path = PathFromArgument(file);
     std::error_code ignored;
     if (std::filesystem::path full = std::filesystem::absolute(path, ignored); !full.empty()) {
@@ -32,6 +40,7 @@ int DecodeFile(const std::string& file, std::ostream& err, Decode&& decode) {
     }
     try {
         decode(path);
+        out.flush();
         return 0;
     } catch (const BankFileError& error) {
         WriteError(error.what(), err);
@@ -54,25 +63,24 @@ int RunPreview(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     const std::string& format = options->operands[0];
     const std::string& file = options->operands[1];
-    PreviewLines preview;
-    JobLines job;
-    int result = 2;
+    OutputText preview = StreamTo(out, options->raw);
+    OutputText unwanted = OutputText::Unwanted();
+    const RegionalSettings& regional = options->regional;
     if (format == "kpc") {
-        result = DecodeFile(file, err,
-                            [&](const auto& path) { DecodeKpc(path, preview, options->regional); });
-    } else if (format == "gpc") {
-        result = DecodeFile(
-            file, err, [&](const auto& path) { DecodeGpc(path, preview, job, options->regional); });
-    } else if (format == "geminy") {
-        result = DecodeFile(
-            file, err, [&](const auto& path) { DecodeGeminy(path, preview, options->regional); });
-    } else {
-        err << "zerkon-cli: unknown bank format " << format << " (kpc, gpc or geminy)"
-            << kTerminalLineEnd;
-        return 2;
+        return DecodeFile(file, out, err,
+                          [&](const auto& path) { DecodeKpc(path, regional, preview); });
     }
-    if (result == 0) WriteEntries(preview, options->raw, out);
-    return result;
+    if (format == "gpc") {
+        return DecodeFile(file, out, err,
+                          [&](const auto& path) { DecodeGpc(path, regional, preview, unwanted); });
+    }
+    if (format == "geminy") {
+        return DecodeFile(file, out, err,
+                          [&](const auto& path) { DecodeGeminy(path, regional, preview); });
+    }
+    err << "zerkon-cli: unknown bank format " << format << " (kpc, gpc or geminy)"
+        << kTerminalLineEnd;
+    return 2;
 }
 
 int RunGpcData(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -86,13 +94,11 @@ int RunGpcData(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << kGpcDataUsage << kTerminalLineEnd;
         return 2;
     }
-    PreviewLines preview;
-    JobLines job;
-    const int result = DecodeFile(options->operands[0], err, [&](const auto& path) {
-        DecodeGpc(path, preview, job, options->regional);
+    OutputText unwanted = OutputText::Unwanted();
+    OutputText records = StreamTo(out, options->raw);
+    return DecodeFile(options->operands[0], out, err, [&](const auto& path) {
+        DecodeGpc(path, options->regional, unwanted, records);
     });
-    if (result == 0) WriteEntries(job, options->raw, out);
-    return result;
 }
 
 }  // namespace zerkon::cli

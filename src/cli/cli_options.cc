@@ -1,6 +1,5 @@
 #include "cli/cli_options.h"
 
-#include "bank/preview_text.h"
 #include "common/cp1250.h"
 
 namespace zerkon::cli {
@@ -38,13 +37,22 @@ std::filesystem::path PathFromArgument(const std::string& utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-void WriteEntries(const std::vector<std::string>& entries, bool raw, std::ostream& out) {
+void WriteProgramText(std::string_view text, bool raw, std::ostream& out) {
     if (raw) {
-        out << PreviewEntriesToText(entries, "\r\n");
-    } else {
-        out << Cp1250ToUtf8(PreviewEntriesToText(entries, kTerminalLineEnd));
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        return;
     }
-    out.flush();
+    std::string utf8 = Cp1250ToUtf8(text);
+    if (kTerminalLineEnd == "\n") {
+        // CR LF -> LF, in place; a lone CR stays.
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < utf8.size(); ++i) {
+            if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') continue;
+            utf8[kept++] = utf8[i];
+        }
+        utf8.resize(kept);
+    }
+    out.write(utf8.data(), static_cast<std::streamsize>(utf8.size()));
 }
 
 void WriteError(std::string_view program_text, std::ostream& err) {

@@ -37,9 +37,10 @@ std::optional<CommonOptions> ParseCommonOptions(const std::vector<std::string>& 
 // A path given on the command line (UTF-8).
 std::filesystem::path PathFromArgument(const std::string& utf8);
 
-// Writes entries (program text that may hold CR LF) as lines: UTF-8 with the
-// terminal's line end, or with `raw` the Windows-1250 bytes with CR LF.
-void WriteEntries(const std::vector<std::string>& entries, bool raw, std::ostream& out);
+// Writes program text (lines ending in CR LF): UTF-8 with the terminal's line
+// end, or with `raw` the Windows-1250 bytes as they are. A text may come in
+// blocks; a block never ends between CR and LF.
+void WriteProgramText(std::string_view text, bool raw, std::ostream& out);
 
 // Writes "zerkon-cli: " + message (program text) + line end to err.
 void WriteError(std::string_view program_text, std::ostream& err);

@@ -1,6 +1,8 @@
 #include "controls/memo_text_view.h"
 
 #include <algorithm>
+#include <limits>
+#include <new>
 
 namespace zerkon {
 
@@ -13,44 +15,88 @@ constexpr int kVkUp = 0x26;
 constexpr int kVkDown = 0x28;
 }  // namespace
 
-void MemoTextView::SetText(std::u16string text, const RowBreaker& wrap) {
-    text_ = std::move(text);
-    BuildRows(wrap);
+void MemoTextView::SetText(std::string text, const RowWidths* wrap) {
+    text_ = std::move(text);  // the old text goes first
     caret_line_ = 0;
     top_line_ = 0;
+    try {
+        BuildRows(wrap);
+    } catch (const std::bad_alloc&) {
+        text_ = std::string();
+        starts_.clear();
+        starts_.push_back(0);  // within the capacity it always has
+        throw;
+    }
 }
 
-void MemoTextView::Rewrap(const RowBreaker& wrap) {
+void MemoTextView::Rewrap(const RowWidths* wrap) {
     const std::size_t caret = LineStart(caret_line_);
     BuildRows(wrap);
     top_line_ = 0;
     SetCaretLine(LineFromChar(caret));
 }
 
-void MemoTextView::BuildRows(const RowBreaker& wrap) {
-    starts_.assign(1, 0);
+void MemoTextView::BuildRows(const RowWidths* wrap) {
     const std::size_t size = text_.size();
-    std::size_t line_start = 0;
-    auto end_line = [&](std::size_t line_end) {
-        if (!wrap || line_end == line_start) return;
-        std::size_t row_start = line_start;
-        const std::vector<std::size_t> rows =
-            wrap(std::u16string_view(text_).substr(line_start, line_end - line_start));
-        for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
-            row_start += rows[i];
-            if (row_start <= line_start || row_start >= line_end) break;  // a broken breaker
-            starts_.push_back(row_start);
-        }
+    if (size >= std::numeric_limits<std::uint32_t>::max()) throw std::bad_alloc();
+    const char* const text = text_.data();
+    auto ends_line = [&](std::size_t i) {
+        return text[i] == '\n' || (text[i] == '\r' && (i + 1 == size || text[i + 1] != '\n'));
     };
+    // Counted first, so that the starts take one allocation of their size.
+    std::size_t lines = 1;
+    for (std::size_t i = 0; i < size; ++i) lines += ends_line(i);
+    starts_.clear();
+    starts_.reserve(lines);
+    starts_.push_back(0);
+
+    int widest = 0;
+    if (wrap) widest = *std::max_element(wrap->char_width.begin(), wrap->char_width.end());
+    // A width that not even the widest character fits wraps nothing.
+    if (wrap && (wrap->width < widest || widest <= 0)) wrap = nullptr;
+    std::size_t line_start = 0;
     for (std::size_t i = 0; i < size; ++i) {
-        const char16_t c = text_[i];
-        if (c != u'\r' && c != u'\n') continue;
-        end_line(i);
-        if (c == u'\r' && i + 1 < size && text_[i + 1] == u'\n') ++i;
-        starts_.push_back(i + 1);
+        const char c = text[i];
+        if (c != '\r' && c != '\n') continue;
+        if (wrap) AddRows(line_start, i, *wrap, widest);
+        if (c == '\r' && i + 1 < size && text[i + 1] == '\n') ++i;
         line_start = i + 1;
+        starts_.push_back(static_cast<std::uint32_t>(line_start));
     }
-    end_line(size);
+    if (wrap) AddRows(line_start, size, *wrap, widest);
+    if (starts_.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        throw std::bad_alloc();
+    }
+}
+
+void MemoTextView::AddRows(std::size_t line_start, std::size_t line_end, const RowWidths& wrap,
+                           int widest) {
+    const std::size_t width = static_cast<std::size_t>(wrap.width);
+    // A line short enough to fit whatever its characters is not measured.
+    if ((line_end - line_start) * static_cast<std::size_t>(widest) <= width) return;
+    for (std::size_t pos = line_start; pos < line_end;) {
+        std::size_t used = 0;
+        std::size_t fit = 0;
+        while (pos + fit < line_end) {
+            const auto c = static_cast<unsigned char>(text_[pos + fit]);
+            used += static_cast<std::size_t>(wrap.char_width[c]);
+            if (used > width) break;
+            ++fit;
+        }
+        std::size_t row = std::max<std::size_t>(1, fit);
+        if (pos + row < line_end) {
+            // After the last blank among the row and the first character
+            // that did not fit.
+            for (std::size_t blank = pos + row; blank > pos; --blank) {
+                if (text_[blank] == ' ') {
+                    row = blank - pos + 1;
+                    break;
+                }
+            }
+        }
+        pos += std::min(row, line_end - pos);
+        if (pos < line_end) starts_.push_back(static_cast<std::uint32_t>(pos));
+    }
 }
 
 std::size_t MemoTextView::LineStart(int line) const {
@@ -59,20 +105,20 @@ std::size_t MemoTextView::LineStart(int line) const {
     return starts_[static_cast<std::size_t>(line)];
 }
 
-std::u16string_view MemoTextView::Line(int line) const {
+std::string_view MemoTextView::Line(int line) const {
     if (line < 0 || line >= LineCount()) return {};
     const std::size_t start = starts_[static_cast<std::size_t>(line)];
     std::size_t end =
         line + 1 < LineCount() ? starts_[static_cast<std::size_t>(line) + 1] : text_.size();
     // A row that ends its line ends in the line break; a wrapped row does not
     // (lines hold no CR or LF).
-    if (end > start && text_[end - 1] == u'\n') {
+    if (end > start && text_[end - 1] == '\n') {
         --end;
-        if (end > start && text_[end - 1] == u'\r') --end;
-    } else if (end > start && text_[end - 1] == u'\r') {
+        if (end > start && text_[end - 1] == '\r') --end;
+    } else if (end > start && text_[end - 1] == '\r') {
         --end;
     }
-    return std::u16string_view(text_).substr(start, end - start);
+    return std::string_view(text_).substr(start, end - start);
 }
 
 int MemoTextView::LineFromChar(std::size_t position) const {

@@ -1,41 +1,48 @@
 #pragma once
-// The text model of the read-only memo view: the whole text, where its lines
-// start, the caret line and the first line shown. It answers what a
-// multi-line edit answers (line count, line of a character, line start) and
-// moves the caret and the view for the navigation keys, so that a statement
-// of a million lines is set in one go and shown at once.
+// The text model of the read-only memo view: the whole text (Windows-1250
+// program text, held once), where its lines start, the caret line and the
+// first line shown. It answers what a multi-line edit answers (line count,
+// line of a character, line start) and moves the caret and the view for the
+// navigation keys, so that a statement of millions of lines is taken in one go
+// and shown at once.
 //
 // Long lines wrap, as in a word-wrapping edit: a "line" here is a row on the
-// screen, and a line of the text may take several rows.
+// screen, and a line of the text may take several rows. A row ends after the
+// last blank that fits, or after as many characters as fit when there is none.
 
+#include <array>
 #include <cstddef>
-#include <functional>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zerkon {
 
-// Splits one line of the text (without its break) into rows: the lengths of
-// the rows, which add up to the line's length; empty when the line fits.
-using RowBreaker = std::function<std::vector<std::size_t>(std::u16string_view line)>;
+// What rows are wrapped to: the width of the text area and the width of every
+// character (a Windows-1250 byte) in the memo's font, in pixels.
+struct RowWidths {
+    int width = 0;
+    std::array<int, 256> char_width{};
+};
 
 class MemoTextView {
   public:
-    // Replaces the whole text; the caret goes to the top. Lines end at CR LF,
-    // CR or LF; a text ending in a line break has an empty last line, as in an
-    // edit control. Without a breaker no line wraps.
-    void SetText(std::u16string text, const RowBreaker& wrap = {});
+    // Takes the whole text; the caret goes to the top. Lines end at CR LF, CR
+    // or LF; a text ending in a line break has an empty last line, as in an
+    // edit control. Without widths no line wraps. Throws std::bad_alloc, with
+    // the view left empty, when the text cannot be indexed.
+    void SetText(std::string text, const RowWidths* wrap = nullptr);
     // Wraps the same text anew (another width or font); the caret stays on
     // the same character.
-    void Rewrap(const RowBreaker& wrap);
-    const std::u16string& text() const { return text_; }
+    void Rewrap(const RowWidths* wrap);
+    const std::string& text() const { return text_; }
 
     // Always at least 1 (an empty text is one empty line).
     int LineCount() const { return static_cast<int>(starts_.size()); }
     std::size_t LineStart(int line) const;
     // The line's characters without its line break.
-    std::u16string_view Line(int line) const;
+    std::string_view Line(int line) const;
     // The line holding character position `position` (clamped to the text).
     int LineFromChar(std::size_t position) const;
 
@@ -54,10 +61,12 @@ class MemoTextView {
     bool Navigate(int key, bool ctrl);
 
   private:
-    std::u16string text_;
-    void BuildRows(const RowBreaker& wrap);
+    void BuildRows(const RowWidths* wrap);
+    void AddRows(std::size_t line_start, std::size_t line_end, const RowWidths& wrap, int widest);
 
-    std::vector<std::size_t> starts_{0};
+    std::string text_;
+    // Where the rows start: four bytes a row, whatever the length of the text.
+    std::vector<std::uint32_t> starts_{0};
     int caret_line_ = 0;
     int top_line_ = 0;
     int page_ = 1;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "common/cp1250_literal.h"
 #include "common/file_helpers.h"
 #include "common/regional.h"
+#include "files/file_message.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/process_starter.h"
@@ -25,9 +27,9 @@
 #include "platform/window_messenger.h"
 #include "print/engine_handoff.h"
 #include "print/job_file.h"
-#include "files/file_message.h"
 #include "shell/maker_settings.h"
 #include "ui/m_memo.h"
+#include "ui/m_memo_view.h"
 #include "ui/print_engine_link.h"
 #include "ui/speed_button.h"
 #include "ui/window_base.h"
@@ -73,18 +75,18 @@ void CheckReadable(const std::filesystem::path& file) {
 class RealBankDecoders : public BankDecoders {
   public:
     explicit RealBankDecoders(const RegionalSettings& regional) : regional_(regional) {}
-    void DecodeKpc(const std::filesystem::path& file, BankTextLines& preview) override {
+    void DecodeKpc(const std::filesystem::path& file, OutputText& preview) override {
         CheckReadable(file);
-        zerkon::DecodeKpc(file, preview, regional_);
+        zerkon::DecodeKpc(file, regional_, preview);
     }
-    void DecodeGpc(const std::filesystem::path& file, BankTextLines& preview,
-                   BankTextLines& job_lines) override {
+    void DecodeGpc(const std::filesystem::path& file, OutputText& preview,
+                   OutputText& records) override {
         CheckReadable(file);
-        zerkon::DecodeGpc(file, preview, job_lines, regional_);
+        zerkon::DecodeGpc(file, regional_, preview, records);
     }
-    void DecodeGeminy(const std::filesystem::path& file, BankTextLines& preview) override {
+    void DecodeGeminy(const std::filesystem::path& file, OutputText& preview) override {
         CheckReadable(file);
-        zerkon::DecodeGeminy(file, preview, regional_);
+        zerkon::DecodeGeminy(file, regional_, preview);
     }
 
   private:
@@ -119,15 +121,16 @@ class TFormBanka : public WindowBase, public BankPreviewView {
 
     // BankPreviewView
     void HidePreview() override { memo_->Show(false); }
-    void ShowPreview(const std::string& text, std::uint32_t focus_colour) override {
-        memo_->SetText(text);  // the whole text in one message, however long
+    void ShowPreview(std::string text, std::uint32_t focus_colour) override {
+        // The memo takes the text itself, however long: no copy.
+        if (!SetMemoViewText(memo_->hwnd(), std::move(text))) throw std::bad_alloc();
         memo_->SetFocusColour(focus_colour);
         memo_->Show(true);
         memo_->Focus();
     }
     void EnablePrint() override { EnableWindow(print_, TRUE); }
     void ShowError(std::string_view message) override {
-        MessageBoxW(hwnd_, Wide(message).c_str(), L"Zerkon", MB_OK | MB_ICONERROR);
+        boxes_->Show(message, "Zerkon", MessageIcon::Error, MessageButtons::Ok);
     }
 
   private:
@@ -146,6 +149,7 @@ class TFormBanka : public WindowBase, public BankPreviewView {
     std::unique_ptr<ProgramHandOff> hand_off_;
     HWND print_ = nullptr;
     std::unique_ptr<TMMemo> memo_;
+    std::unique_ptr<Win32MessageBoxes> boxes_;
     std::unique_ptr<Win32FileOpenDialog> dialog_;
     std::unique_ptr<BankPreviewFlow> flow_;
 };
@@ -200,6 +204,7 @@ void TFormBanka::CreateControls() {
         if (options.id == kBankPrintId) print_ = button;
     }
 
+    boxes_ = std::make_unique<Win32MessageBoxes>(hwnd_);
     dialog_ = std::make_unique<Win32FileOpenDialog>(hwnd_);
     hand_off_ = std::make_unique<ProgramHandOff>(owner_, hwnd_, context_);
     flow_ = std::make_unique<BankPreviewFlow>(mode_, *dialog_, decoders_, *hand_off_, *this);

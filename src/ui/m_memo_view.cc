@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <memory>
+#include <new>
 #include <string>
 
+#include "common/cp1250.h"
 #include "controls/memo_text_view.h"
 
 namespace zerkon {
@@ -13,159 +15,262 @@ namespace zerkon {
 namespace {
 
 constexpr int kLeftMargin = 2;
+// lParam: a std::string* whose text the view takes; answers TRUE or FALSE.
+constexpr UINT kTakeProgramText = WM_USER + 0x301;
 
-struct MemoViewState {
-    HWND hwnd = nullptr;
-    MemoTextView view;
-    HFONT font = nullptr;
-    int line_height = 13;
-    int max_char_width = 16;
-    bool all_selected = false;
-    bool has_focus = false;
+wchar_t Unicode(char c) {
+    return static_cast<wchar_t>(Cp1250ToUnicode(static_cast<unsigned char>(c)));
+}
+
+class MemoView {
+  public:
+    explicit MemoView(HWND hwnd) : hwnd_(hwnd) {}
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+
+  private:
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
+    void OnCreate();
+    bool OnTakeText(std::string& text);
+    LRESULT OnGetText(std::size_t capacity, wchar_t* target) const;
+    void OnSetFont(HFONT font, bool redraw);
+    void OnSize();
+    void OnPaint();
+    void OnSetFocus();
+    void OnKillFocus();
+    void OnLButtonDown(int y);
+    void OnMouseWheel(int delta);
+    void OnVScroll(int code);
+    void OnKeyDown(WPARAM key);
+    LRESULT OnGetSel(DWORD* start, DWORD* end) const;
+    void OnSetSel(int start, int end);
+    LRESULT OnLineIndex(int line) const;
+    void CopyAll();
+
+    HFONT Font() const {
+        return font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    }
+    void MeasureFont();
+    void LayOut();
+    void UpdateRowWidth();
+    void UpdatePage();
+    void UpdateScrollBar();
+    void PlaceCaret();
+    void Refresh();
+
+    HWND hwnd_;
+    MemoTextView view_;
+    HFONT font_ = nullptr;
+    int line_height_ = 13;
+    RowWidths widths_;
+    std::wstring line_;  // the line being drawn, in UTF-16
+    bool all_selected_ = false;
+    bool has_focus_ = false;
 };
 
-MemoViewState* StateOf(HWND hwnd) {
-    return reinterpret_cast<MemoViewState*>(GetWindowLongPtrW(hwnd, 0));
-}
-
-void MeasureFont(MemoViewState& s) {
-    HDC dc = GetDC(s.hwnd);
-    HGDIOBJ old = SelectObject(dc, s.font ? s.font : GetStockObject(DEFAULT_GUI_FONT));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(s.hwnd, dc);
-    s.line_height = std::max(1, static_cast<int>(metrics.tmHeight + metrics.tmExternalLeading));
-    s.max_char_width = std::max(1, static_cast<int>(metrics.tmMaxCharWidth));
-}
-
-// Wraps like a word-wrapping edit: a row ends after the last blank that fits,
-// or after as many characters as fit when there is none. Lines short enough
-// to fit whatever their characters are not measured at all, so a statement of
-// short lines costs nothing here. The caller keeps `dc` (with the font) alive.
-RowBreaker WrapToWidth(HDC dc, int width, int max_char_width) {
-    return [dc, width, max_char_width](std::u16string_view line) {
-        std::vector<std::size_t> rows;
-        if (line.size() * static_cast<std::size_t>(max_char_width) <=
-            static_cast<std::size_t>(width)) {
-            return rows;
-        }
-        while (!line.empty()) {
-            int fit = 0;
-            SIZE size{};
-            GetTextExtentExPointW(dc, reinterpret_cast<const wchar_t*>(line.data()),
-                                  static_cast<int>(line.size()), width, &fit, nullptr, &size);
-            std::size_t row = std::max<std::size_t>(1, static_cast<std::size_t>(fit));
-            if (row < line.size()) {
-                const std::size_t blank = line.substr(0, row + 1).find_last_of(u' ');
-                if (blank != std::u16string_view::npos && blank > 0) row = blank + 1;
-            }
-            row = std::min(row, line.size());
-            rows.push_back(row);
-            line.remove_prefix(row);
-        }
-        return rows;
-    };
-}
-
-// (Re)builds the rows of `text`, or of the current text when `text` is null.
-void LayOut(MemoViewState& s, std::u16string* text) {
-    RECT client{};
-    GetClientRect(s.hwnd, &client);
-    const int width = std::max(1, static_cast<int>(client.right) - 2 * kLeftMargin);
-    HDC dc = GetDC(s.hwnd);
-    HGDIOBJ old = SelectObject(dc, s.font ? s.font : GetStockObject(DEFAULT_GUI_FONT));
-    const RowBreaker wrap = WrapToWidth(dc, width, s.max_char_width);
-    if (text) {
-        s.view.SetText(std::move(*text), wrap);
-    } else {
-        s.view.Rewrap(wrap);
+LRESULT CALLBACK MemoView::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto* view = reinterpret_cast<MemoView*>(GetWindowLongPtrW(hwnd, 0));
+    if (message == WM_NCCREATE) {
+        SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(new MemoView(hwnd)));
+    } else if (message == WM_NCDESTROY && view) {
+        SetWindowLongPtrW(hwnd, 0, 0);
+        delete view;
+    } else if (view) {
+        return view->HandleMessage(message, wparam, lparam);
     }
-    SelectObject(dc, old);
-    ReleaseDC(s.hwnd, dc);
+    return DefWindowProcW(hwnd, message, wparam, lparam);
 }
 
-void UpdatePage(MemoViewState& s) {
-    RECT client{};
-    GetClientRect(s.hwnd, &client);
-    s.view.SetPage((client.bottom - client.top) / s.line_height);
+LRESULT MemoView::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_CREATE:
+            OnCreate();
+            return 0;
+        case kTakeProgramText:
+            return OnTakeText(*reinterpret_cast<std::string*>(lparam));
+        case WM_SETTEXT: {
+            const auto* text = reinterpret_cast<const char16_t*>(lparam);
+            std::string program_text = text ? Utf16ToCp1250(text) : std::string();
+            return OnTakeText(program_text);
+        }
+        case WM_GETTEXTLENGTH:
+            return static_cast<LRESULT>(view_.text().size());
+        case WM_GETTEXT:
+            return OnGetText(wparam, reinterpret_cast<wchar_t*>(lparam));
+        case WM_SETFONT:
+            OnSetFont(reinterpret_cast<HFONT>(wparam), LOWORD(lparam) != 0);
+            return 0;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(font_);
+        case WM_SIZE:
+            OnSize();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_ENABLE:
+            InvalidateRect(hwnd_, nullptr, TRUE);
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTALLKEYS | DLGC_HASSETSEL;
+        case WM_SETFOCUS:
+            OnSetFocus();
+            return 0;
+        case WM_KILLFOCUS:
+            OnKillFocus();
+            return 0;
+        case WM_LBUTTONDOWN:
+            OnLButtonDown(GET_Y_LPARAM(lparam));
+            return 0;
+        case WM_MOUSEWHEEL:
+            OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wparam));
+            return 0;
+        case WM_VSCROLL:
+            OnVScroll(LOWORD(wparam));
+            return 0;
+        case WM_KEYDOWN:
+            OnKeyDown(wparam);
+            return 0;
+        case WM_CHAR:
+            return 0;  // read-only
+        case WM_COPY:
+            CopyAll();
+            return 0;
+        case EM_GETLINECOUNT:
+            return view_.LineCount();
+        case EM_LINEFROMCHAR:
+            if (static_cast<int>(wparam) == -1) return view_.caret_line();
+            return view_.LineFromChar(wparam);
+        case EM_LINEINDEX:
+            return OnLineIndex(static_cast<int>(wparam));
+        case EM_LINELENGTH:
+            return static_cast<LRESULT>(view_.Line(view_.LineFromChar(wparam)).size());
+        case EM_GETFIRSTVISIBLELINE:
+            return view_.top_line();
+        case EM_GETSEL:
+            return OnGetSel(reinterpret_cast<DWORD*>(wparam), reinterpret_cast<DWORD*>(lparam));
+        case EM_SETSEL:
+            OnSetSel(static_cast<int>(wparam), static_cast<int>(lparam));
+            return 0;
+        case EM_SCROLLCARET:
+            view_.SetCaretLine(view_.caret_line());
+            Refresh();
+            return TRUE;
+        case EM_SETLIMITTEXT:
+        case EM_SETREADONLY:
+            return TRUE;
+        default:
+            return DefWindowProcW(hwnd_, message, wparam, lparam);
+    }
 }
 
-void UpdateScrollBar(MemoViewState& s) {
-    SCROLLINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
-    info.nMin = 0;
-    info.nMax = s.view.LineCount() - 1;
-    info.nPage = static_cast<UINT>(s.view.page());
-    info.nPos = s.view.top_line();
-    SetScrollInfo(s.hwnd, SB_VERT, &info, TRUE);
+void MemoView::OnCreate() {
+    MeasureFont();
+    UpdatePage();
+    UpdateScrollBar();
 }
 
-void PlaceCaret(MemoViewState& s) {
-    if (!s.has_focus) return;
-    SetCaretPos(kLeftMargin, (s.view.caret_line() - s.view.top_line()) * s.line_height);
+// The text is indexed where it lies; a text that cannot be indexed leaves the
+// view empty.
+bool MemoView::OnTakeText(std::string& text) {
+    UpdateRowWidth();
+    bool taken = true;
+    try {
+        view_.SetText(std::move(text), &widths_);
+    } catch (const std::bad_alloc&) {
+        taken = false;
+    }
+    all_selected_ = false;
+    Refresh();
+    return taken;
 }
 
-// After any move of the caret or the view.
-void Refresh(MemoViewState& s) {
-    UpdateScrollBar(s);
-    PlaceCaret(s);
-    InvalidateRect(s.hwnd, nullptr, TRUE);
+LRESULT MemoView::OnGetText(std::size_t capacity, wchar_t* target) const {
+    if (capacity == 0 || !target) return 0;
+    const std::string& text = view_.text();
+    const std::size_t count = std::min(text.size(), capacity - 1);
+    std::transform(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(count), target,
+                   Unicode);
+    target[count] = L'\0';
+    return static_cast<LRESULT>(count);
 }
 
-void Paint(MemoViewState& s) {
+void MemoView::OnSetFont(HFONT font, bool redraw) {
+    font_ = font;
+    MeasureFont();
+    UpdatePage();
+    LayOut();
+    if (redraw) Refresh();
+}
+
+void MemoView::OnSize() {
+    UpdatePage();
+    LayOut();
+    Refresh();
+}
+
+void MemoView::OnPaint() {
     PAINTSTRUCT paint;
-    HDC dc = BeginPaint(s.hwnd, &paint);
-    HWND parent = GetParent(s.hwnd);
-    HBRUSH brush = reinterpret_cast<HBRUSH>(SendMessageW(
-        parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(s.hwnd)));
-    if (!brush) brush = GetSysColorBrush(COLOR_WINDOW);
-    FillRect(dc, &paint.rcPaint, brush);
-    HGDIOBJ old = SelectObject(dc, s.font ? s.font : GetStockObject(DEFAULT_GUI_FONT));
+    HDC dc = BeginPaint(hwnd_, &paint);
+    HBRUSH brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(hwnd_), WM_CTLCOLORSTATIC,
+                                                         reinterpret_cast<WPARAM>(dc),
+                                                         reinterpret_cast<LPARAM>(hwnd_)));
+    FillRect(dc, &paint.rcPaint, brush ? brush : GetSysColorBrush(COLOR_WINDOW));
+    HGDIOBJ old = SelectObject(dc, Font());
     SetBkMode(dc, TRANSPARENT);
-    if (!IsWindowEnabled(s.hwnd)) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-
+    if (!IsWindowEnabled(hwnd_)) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     RECT client{};
-    GetClientRect(s.hwnd, &client);
-    const int first = s.view.top_line() + static_cast<int>(paint.rcPaint.top) / s.line_height;
-    const int last =
-        std::min(s.view.LineCount() - 1,
-                 s.view.top_line() + static_cast<int>(paint.rcPaint.bottom) / s.line_height);
+    GetClientRect(hwnd_, &client);
+    const int top = view_.top_line();
+    const int first = top + static_cast<int>(paint.rcPaint.top) / line_height_;
+    const int last = std::min(view_.LineCount() - 1,
+                              top + static_cast<int>(paint.rcPaint.bottom) / line_height_);
     const COLORREF text_colour = GetTextColor(dc);
     for (int line = first; line <= last; ++line) {
-        const int y = (line - s.view.top_line()) * s.line_height;
-        const std::u16string_view text = s.view.Line(line);
-        if (s.all_selected) {
-            RECT band{client.left, y, client.right, y + s.line_height};
+        const int y = (line - top) * line_height_;
+        const std::string_view text = view_.Line(line);
+        line_.resize(text.size());
+        std::transform(text.begin(), text.end(), line_.begin(), Unicode);
+        if (all_selected_) {
+            RECT band{client.left, y, client.right, y + line_height_};
             FillRect(dc, &band, GetSysColorBrush(COLOR_HIGHLIGHT));
             SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
         }
-        TextOutW(dc, kLeftMargin, y, reinterpret_cast<const wchar_t*>(text.data()),
-                 static_cast<int>(text.size()));
+        TextOutW(dc, kLeftMargin, y, line_.data(), static_cast<int>(line_.size()));
         SetTextColor(dc, text_colour);
     }
     SelectObject(dc, old);
-    EndPaint(s.hwnd, &paint);
+    EndPaint(hwnd_, &paint);
 }
 
-void CopyAll(MemoViewState& s) {
-    if (!s.all_selected || !OpenClipboard(s.hwnd)) return;
-    EmptyClipboard();
-    const std::u16string& text = s.view.text();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    if (memory) {
-        auto* target = static_cast<wchar_t*>(GlobalLock(memory));
-        std::copy(text.begin(), text.end(), target);
-        target[text.size()] = L'\0';
-        GlobalUnlock(memory);
-        if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
-    }
-    CloseClipboard();
+void MemoView::OnSetFocus() {
+    has_focus_ = true;
+    CreateCaret(hwnd_, nullptr, 1, line_height_);
+    PlaceCaret();
+    ShowCaret(hwnd_);
 }
 
-void OnVScroll(MemoViewState& s, int code) {
-    int top = s.view.top_line();
+void MemoView::OnKillFocus() {
+    has_focus_ = false;
+    DestroyCaret();
+}
+
+void MemoView::OnLButtonDown(int y) {
+    SetFocus(hwnd_);
+    all_selected_ = false;
+    view_.SetCaretLine(view_.top_line() + y / line_height_);
+    Refresh();
+}
+
+void MemoView::OnMouseWheel(int delta) {
+    view_.ScrollTo(view_.top_line() - 3 * (delta / WHEEL_DELTA));
+    Refresh();
+}
+
+void MemoView::OnVScroll(int code) {
+    int top = view_.top_line();
     switch (code) {
         case SB_LINEUP:
             --top;
@@ -174,184 +279,144 @@ void OnVScroll(MemoViewState& s, int code) {
             ++top;
             break;
         case SB_PAGEUP:
-            top -= s.view.page();
+            top -= view_.page();
             break;
         case SB_PAGEDOWN:
-            top += s.view.page();
+            top += view_.page();
             break;
         case SB_TOP:
             top = 0;
             break;
         case SB_BOTTOM:
-            top = s.view.MaxTopLine();
+            top = view_.MaxTopLine();
             break;
         case SB_THUMBTRACK:
         case SB_THUMBPOSITION: {
             SCROLLINFO info{};
             info.cbSize = sizeof(info);
             info.fMask = SIF_TRACKPOS;
-            GetScrollInfo(s.hwnd, SB_VERT, &info);
+            GetScrollInfo(hwnd_, SB_VERT, &info);
             top = info.nTrackPos;  // 32 bits, unlike the message's position
             break;
         }
         default:
             return;
     }
-    s.view.ScrollTo(top);
-    Refresh(s);
+    view_.ScrollTo(top);
+    Refresh();
 }
 
-LRESULT CALLBACK MemoViewProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-    MemoViewState* s = StateOf(hwnd);
-    if (message == WM_NCCREATE) {
-        auto state = std::make_unique<MemoViewState>();
-        state->hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(state.release()));
-        return DefWindowProcW(hwnd, message, wparam, lparam);
+void MemoView::OnKeyDown(WPARAM key) {
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    if (ctrl && key == 'A') {
+        all_selected_ = true;
+        Refresh();
+    } else if (ctrl && (key == 'C' || key == VK_INSERT)) {
+        CopyAll();
+    } else if (view_.Navigate(static_cast<int>(key), ctrl)) {
+        all_selected_ = false;
+        Refresh();
     }
-    if (!s) return DefWindowProcW(hwnd, message, wparam, lparam);
+}
 
-    switch (message) {
-        case WM_CREATE:
-            MeasureFont(*s);
-            UpdatePage(*s);
-            UpdateScrollBar(*s);
-            return 0;
-        case WM_NCDESTROY:
-            SetWindowLongPtrW(hwnd, 0, 0);
-            delete s;
-            return DefWindowProcW(hwnd, message, wparam, lparam);
-        case WM_SETTEXT: {
-            const auto* text = reinterpret_cast<const char16_t*>(lparam);
-            std::u16string new_text = text ? std::u16string(text) : std::u16string();
-            LayOut(*s, &new_text);
-            s->all_selected = false;
-            Refresh(*s);
-            return TRUE;
-        }
-        case WM_GETTEXTLENGTH:
-            return static_cast<LRESULT>(s->view.text().size());
-        case WM_GETTEXT: {
-            if (wparam == 0 || !lparam) return 0;
-            const std::u16string& text = s->view.text();
-            const std::size_t count = std::min<std::size_t>(text.size(), wparam - 1);
-            auto* target = reinterpret_cast<wchar_t*>(lparam);
-            std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(count), target);
-            target[count] = L'\0';
-            return static_cast<LRESULT>(count);
-        }
-        case WM_SETFONT:
-            s->font = reinterpret_cast<HFONT>(wparam);
-            MeasureFont(*s);
-            UpdatePage(*s);
-            LayOut(*s, nullptr);
-            if (LOWORD(lparam)) Refresh(*s);
-            return 0;
-        case WM_GETFONT:
-            return reinterpret_cast<LRESULT>(s->font);
-        case WM_SIZE:
-            UpdatePage(*s);
-            LayOut(*s, nullptr);
-            Refresh(*s);
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT:
-            Paint(*s);
-            return 0;
-        case WM_ENABLE:
-            InvalidateRect(hwnd, nullptr, TRUE);
-            return 0;
-        case WM_GETDLGCODE:
-            return DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTALLKEYS | DLGC_HASSETSEL;
-        case WM_SETFOCUS:
-            s->has_focus = true;
-            CreateCaret(hwnd, nullptr, 1, s->line_height);
-            PlaceCaret(*s);
-            ShowCaret(hwnd);
-            return 0;
-        case WM_KILLFOCUS:
-            s->has_focus = false;
-            DestroyCaret();
-            return 0;
-        case WM_LBUTTONDOWN:
-            SetFocus(hwnd);
-            s->all_selected = false;
-            s->view.SetCaretLine(s->view.top_line() + GET_Y_LPARAM(lparam) / s->line_height);
-            Refresh(*s);
-            return 0;
-        case WM_MOUSEWHEEL: {
-            const int notches = GET_WHEEL_DELTA_WPARAM(wparam) / WHEEL_DELTA;
-            s->view.ScrollTo(s->view.top_line() - 3 * notches);
-            Refresh(*s);
-            return 0;
-        }
-        case WM_VSCROLL:
-            OnVScroll(*s, LOWORD(wparam));
-            return 0;
-        case WM_KEYDOWN: {
-            const bool ctrl = GetKeyState(VK_CONTROL) < 0;
-            if (ctrl && wparam == 'A') {
-                s->all_selected = true;
-                Refresh(*s);
-            } else if (ctrl && (wparam == 'C' || wparam == VK_INSERT)) {
-                CopyAll(*s);
-            } else if (s->view.Navigate(static_cast<int>(wparam), ctrl)) {
-                s->all_selected = false;
-                Refresh(*s);
-            }
-            return 0;
-        }
-        case WM_CHAR:
-            return 0;  // read-only
-        case WM_COPY:
-            CopyAll(*s);
-            return 0;
-        case EM_GETLINECOUNT:
-            return s->view.LineCount();
-        case EM_LINEFROMCHAR:
-            if (static_cast<int>(wparam) == -1) return s->view.caret_line();
-            return s->view.LineFromChar(wparam);
-        case EM_LINEINDEX: {
-            const int line =
-                static_cast<int>(wparam) == -1 ? s->view.caret_line() : static_cast<int>(wparam);
-            if (line < 0 || line >= s->view.LineCount()) return -1;
-            return static_cast<LRESULT>(s->view.LineStart(line));
-        }
-        case EM_LINELENGTH:
-            return static_cast<LRESULT>(
-                s->view.Line(s->view.LineFromChar(static_cast<std::size_t>(wparam))).size());
-        case EM_GETFIRSTVISIBLELINE:
-            return s->view.top_line();
-        case EM_GETSEL: {
-            const DWORD start =
-                s->all_selected ? 0 : static_cast<DWORD>(s->view.LineStart(s->view.caret_line()));
-            const DWORD end = s->all_selected ? static_cast<DWORD>(s->view.text().size()) : start;
-            if (wparam) *reinterpret_cast<DWORD*>(wparam) = start;
-            if (lparam) *reinterpret_cast<DWORD*>(lparam) = end;
-            return MAKELRESULT(std::min<DWORD>(start, 0xFFFF), std::min<DWORD>(end, 0xFFFF));
-        }
-        case EM_SETSEL: {
-            const auto start = static_cast<long long>(static_cast<int>(wparam));
-            const auto end = static_cast<long long>(static_cast<int>(lparam));
-            s->all_selected =
-                start == 0 && (end == -1 || end >= static_cast<long long>(s->view.text().size()));
-            if (!s->all_selected && start >= 0) {
-                s->view.SetCaretLine(s->view.LineFromChar(static_cast<std::size_t>(start)));
-            }
-            Refresh(*s);
-            return 0;
-        }
-        case EM_SCROLLCARET:
-            s->view.SetCaretLine(s->view.caret_line());
-            Refresh(*s);
-            return TRUE;
-        case EM_SETLIMITTEXT:
-        case EM_SETREADONLY:
-            return TRUE;
-        default:
-            return DefWindowProcW(hwnd, message, wparam, lparam);
+LRESULT MemoView::OnGetSel(DWORD* start, DWORD* end) const {
+    const DWORD caret = static_cast<DWORD>(view_.LineStart(view_.caret_line()));
+    const DWORD from = all_selected_ ? 0 : caret;
+    const DWORD to = all_selected_ ? static_cast<DWORD>(view_.text().size()) : caret;
+    if (start) *start = from;
+    if (end) *end = to;
+    return MAKELRESULT(std::min<DWORD>(from, 0xFFFF), std::min<DWORD>(to, 0xFFFF));
+}
+
+void MemoView::OnSetSel(int start, int end) {
+    all_selected_ = start == 0 && (end == -1 || static_cast<long long>(end) >=
+                                                    static_cast<long long>(view_.text().size()));
+    if (!all_selected_ && start >= 0) {
+        view_.SetCaretLine(view_.LineFromChar(static_cast<std::size_t>(start)));
     }
+    Refresh();
+}
+
+LRESULT MemoView::OnLineIndex(int line) const {
+    if (line == -1) line = view_.caret_line();
+    if (line < 0 || line >= view_.LineCount()) return -1;
+    return static_cast<LRESULT>(view_.LineStart(line));
+}
+
+void MemoView::CopyAll() {
+    if (!all_selected_ || !OpenClipboard(hwnd_)) return;
+    EmptyClipboard();
+    const std::string& text = view_.text();
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t))) {
+        auto* target = static_cast<wchar_t*>(GlobalLock(memory));
+        std::transform(text.begin(), text.end(), target, Unicode);
+        target[text.size()] = L'\0';
+        GlobalUnlock(memory);
+        if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+    }
+    CloseClipboard();
+}
+
+// The line height and the width of every character, for the rows.
+void MemoView::MeasureFont() {
+    HDC dc = GetDC(hwnd_);
+    HGDIOBJ old = SelectObject(dc, Font());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    line_height_ = std::max(1, static_cast<int>(metrics.tmHeight + metrics.tmExternalLeading));
+    for (int byte = 0; byte < 256; ++byte) {
+        const UINT c = Cp1250ToUnicode(static_cast<unsigned char>(byte));
+        INT width = metrics.tmMaxCharWidth;
+        GetCharWidth32W(dc, c, c, &width);
+        widths_.char_width[static_cast<std::size_t>(byte)] = std::max(0, static_cast<int>(width));
+    }
+    SelectObject(dc, old);
+    ReleaseDC(hwnd_, dc);
+}
+
+// Wraps the text anew to the client width; a text that cannot be indexed
+// again leaves the view empty.
+void MemoView::LayOut() {
+    UpdateRowWidth();
+    try {
+        view_.Rewrap(&widths_);
+    } catch (const std::bad_alloc&) {
+    }
+}
+
+void MemoView::UpdateRowWidth() {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    widths_.width = std::max(1, static_cast<int>(client.right) - 2 * kLeftMargin);
+}
+
+void MemoView::UpdatePage() {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    view_.SetPage((client.bottom - client.top) / line_height_);
+}
+
+void MemoView::UpdateScrollBar() {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+    info.nMax = view_.LineCount() - 1;
+    info.nPage = static_cast<UINT>(view_.page());
+    info.nPos = view_.top_line();
+    SetScrollInfo(hwnd_, SB_VERT, &info, TRUE);
+}
+
+void MemoView::PlaceCaret() {
+    if (has_focus_) {
+        SetCaretPos(kLeftMargin, (view_.caret_line() - view_.top_line()) * line_height_);
+    }
+}
+
+// After any move of the caret or the view.
+void MemoView::Refresh() {
+    UpdateScrollBar();
+    PlaceCaret();
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 }  // namespace
@@ -362,13 +427,17 @@ void RegisterMemoViewClass() {
     WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof(window_class);
     window_class.style = CS_DBLCLKS;
-    window_class.lpfnWndProc = MemoViewProc;
+    window_class.lpfnWndProc = MemoView::Proc;
     window_class.cbWndExtra = sizeof(LONG_PTR);
     window_class.hInstance = GetModuleHandleW(nullptr);
     window_class.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
     window_class.lpszClassName = kMemoViewClass;
     RegisterClassExW(&window_class);
     registered = true;
+}
+
+bool SetMemoViewText(HWND view, std::string text) {
+    return SendMessageW(view, kTakeProgramText, 0, reinterpret_cast<LPARAM>(&text)) != FALSE;
 }
 
 }  // namespace zerkon

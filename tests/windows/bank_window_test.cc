@@ -1,49 +1,23 @@
 // The bank preview window driven through the real zerkon.exe: the main
 // window's KPC / GPC / Geminy buttons, the real file dialog, the memo's text
 // against the golden previews, cancelling, printing to the print-engine
-// stand-in, unreadable files and a large statement.
-
-#include "ui/bank_window.h"
+// stand-in and unreadable files.
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "bank_window_fixture.h"
 #include "common/cp1250.h"
 #include "common/cp1250_literal.h"
-#include "harness.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-using namespace std::chrono_literals;
+using namespace bank_window;
 using zerkon::operator""_cz;
-
-const fs::path kData = fs::path(ZERKON_TEST_DATA) / "bank";
-// The golden previews name their files in C:\Banka\.
-const fs::path kBankFolder = L"C:\\Banka";
-
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-std::wstring Wide(const std::string& cp1250) {
-    const std::u16string utf16 = zerkon::Cp1250ToUtf16(cp1250);
-    return std::wstring(utf16.begin(), utf16.end());
-}
-
-std::string Narrow(const std::wstring& text) {
-    return zerkon::Utf16ToCp1250(std::u16string(text.begin(), text.end()));
-}
 
 // The date a golden preview shows in its "Ze dne:" line, so that the copy of
 // the sample carries it as its modification date.
@@ -85,26 +59,6 @@ fs::path PlaceSample(const std::string& sample, const std::wstring& name,
     return target;
 }
 
-struct ChildByText {
-    std::wstring text;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchChildText(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<ChildByText*>(context);
-    if (e2e::GetText(window) == search->text) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND FindChildByText(HWND parent, const std::wstring& text) {
-    ChildByText search{text};
-    EnumChildWindows(parent, MatchChildText, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // The system's text for an error code in the user's language, as the
 // program's error boxes must carry it.
 std::wstring SystemText(DWORD code) {
@@ -117,61 +71,6 @@ std::wstring SystemText(DWORD code) {
     while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n')) text.pop_back();
     return text;
 }
-
-bool Visible(HWND window) {
-    return window && IsWindowVisible(window);
-}
-bool Enabled(HWND window) {
-    return window && IsWindowEnabled(window);
-}
-
-// One running zerkon.exe with its main window.
-class BankWindowTest : public ::testing::Test {
-  protected:
-    void StartProgram(const fs::path& exe = e2e::ZerkonExe()) {
-        program_ = e2e::Process::Start(exe);
-        ASSERT_TRUE(program_.started());
-        main_ = e2e::WaitForWindow(L"TFormZerkon", program_.id());
-        ASSERT_NE(main_, nullptr);
-    }
-
-    // Presses the main window's format button and waits for the preview.
-    void OpenPreview(const std::wstring& button_text) {
-        HWND button = FindChildByText(main_, button_text);
-        ASSERT_NE(button, nullptr) << "no button " << Narrow(button_text);
-        e2e::Click(button);
-        window_ = e2e::WaitForWindow(zerkon::kBankWindowClass, program_.id());
-        ASSERT_NE(window_, nullptr);
-        memo_ = e2e::FindChild(window_, zerkon::kBankMemoId);
-        open_ = e2e::FindChild(window_, zerkon::kBankOpenId);
-        print_ = e2e::FindChild(window_, zerkon::kBankPrintId);
-        exit_ = e2e::FindChild(window_, zerkon::kBankExitId);
-        ASSERT_TRUE(memo_ && open_ && print_ && exit_);
-    }
-
-    // "Soubor ..." and the file chosen in the real dialog.
-    void OpenFile(const fs::path& file) {
-        e2e::Click(open_);
-        const bool chosen = e2e::ChooseFileInDialog(file, program_.id());
-        if (!chosen) e2e::SaveScreenshot(L"bank-dialog-failed");
-        ASSERT_TRUE(chosen);
-    }
-
-    std::string MemoText() { return Narrow(e2e::GetText(memo_)); }
-
-    void Close() {
-        e2e::Click(exit_);
-        EXPECT_TRUE(e2e::WaitForWindowGone(window_));
-    }
-
-    e2e::Process program_;
-    HWND main_ = nullptr;
-    HWND window_ = nullptr;
-    HWND memo_ = nullptr;
-    HWND open_ = nullptr;
-    HWND print_ = nullptr;
-    HWND exit_ = nullptr;
-};
 
 struct Format {
     const wchar_t* button;
@@ -417,56 +316,6 @@ TEST_F(BankWindowTest, MissingBankTemplateIsAnErrorNotACrash) {
     EXPECT_FALSE(Visible(memo_));
     EXPECT_FALSE(Enabled(print_));
     EXPECT_TRUE(program_.Running());
-    Close();
-}
-
-// A statement of 100,000 items: how long from "Open" in the dialog until the
-// preview shows.
-TEST_F(BankWindowTest, LargeStatementShowsAtOnce) {
-    const std::string sample = ReadBytes(kData / "gpc_statement.gpc");
-    std::istringstream lines(sample);
-    std::string head, item, line;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (head.empty() && line.starts_with("074")) head = line;
-        if (item.empty() && line.starts_with("075")) item = line;
-    }
-    ASSERT_FALSE(head.empty());
-    ASSERT_FALSE(item.empty());
-    fs::create_directories(kBankFolder);
-    const fs::path big = kBankFolder / L"velky.gpc";
-    {
-        std::ofstream out(big, std::ios::binary);
-        out << head << "\r\n";
-        for (int i = 0; i < 100000; ++i) out << item << "\r\n";
-    }
-
-    StartProgram();
-    OpenPreview(L"GPC");
-    e2e::Click(open_);
-    HWND dialog = e2e::WaitForWindow(L"#32770", program_.id());
-    ASSERT_NE(dialog, nullptr);
-    const auto start = std::chrono::steady_clock::now();
-    ASSERT_TRUE(e2e::ChooseFileInDialog(big, program_.id()));
-    ASSERT_TRUE(e2e::WaitUntil([&] { return Visible(memo_); }, 60s));
-    const auto shown = std::chrono::steady_clock::now();
-    const double seconds = std::chrono::duration<double>(shown - start).count();
-    const LRESULT lines_shown = SendMessageW(memo_, EM_GETLINECOUNT, 0, 0);
-    std::printf("large GPC statement: %ld preview lines shown %.3f s after Open\n",
-                static_cast<long>(lines_shown), seconds);
-    EXPECT_GT(lines_shown, 1000000);
-    // About 0.35 s on an idle machine; the bound leaves room for a machine
-    // busy with other work while still catching a preview built line by line
-    // or a standard edit measuring every line (a minute for this statement).
-    EXPECT_LT(seconds, 2.0);
-    // The keys move through the statement: two pages down, then back to the top.
-    e2e::PressKey(memo_, VK_NEXT);
-    e2e::PressKey(memo_, VK_NEXT);
-    e2e::Sync(window_);
-    const LRESULT page_top = SendMessageW(memo_, EM_GETFIRSTVISIBLELINE, 0, 0);
-    EXPECT_GT(page_top, 0);
-    EXPECT_GT(SendMessageW(memo_, EM_LINEFROMCHAR, WPARAM(-1), 0), page_top);
-    e2e::SaveScreenshot(L"bank-GPC-large", window_);
     Close();
 }
 

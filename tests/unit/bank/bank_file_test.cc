@@ -13,6 +13,30 @@ namespace zerkon {
 namespace {
 
 namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+Lines AllLines(BankLines& lines) {
+    Lines all;
+    for (std::string_view line; lines.Next(line);) all.emplace_back(line);
+    return all;
+}
+
+TEST(BankLines, CrLfCrAndLfEndLines) {
+    for (const auto& [bytes, expected] : std::initializer_list<std::pair<std::string, Lines>>{
+             {"", {}},
+             {"a", {"a"}},
+             {"a\r\n", {"a"}},
+             {"a\r\nb\rc\nd", {"a", "b", "c", "d"}},
+             {"\n\n", {"", ""}},
+             {"a\r\r\nb\n\r", {"a", "", "b", ""}},
+             {std::string("a\0b\nc", 5), {std::string("a\0b", 3), "c"}},
+         }) {
+        BankLines lines{std::string_view(bytes)};
+        EXPECT_EQ(AllLines(lines), expected) << bytes;
+        lines.Rewind();
+        EXPECT_EQ(AllLines(lines), expected) << bytes;
+    }
+}
 
 class BankFileTest : public ::testing::Test {
   protected:
@@ -48,28 +72,44 @@ TEST_F(BankFileTest, ReadsBytesAndTheLocalModificationDate) {
     const auto when = std::chrono::system_clock::from_time_t(std::mktime(&noon));
     fs::last_write_time(path, std::chrono::file_clock::from_sys(when));
 
-    const BankFile file = ReadBankFile(path);
-    EXPECT_EQ(file.bytes, bytes);
-    EXPECT_EQ(FormatFileDate(file.modified), "7.3.2009");
+    BankLines lines = BankLines::FromFile(path);
+    EXPECT_EQ(AllLines(lines), (Lines{"a", std::string("č\0b"_cz, 3)}));
+    EXPECT_EQ(FormatFileDate(lines.modified()), "7.3.2009");
 
-    PreviewLines preview;
-    DecodeKpc(path, preview);
-    EXPECT_EQ(preview[1], "Ze dne:  7.3.2009");
-    EXPECT_EQ(preview[0], "Soubor:  " + PathToProgramText(path));
+    OutputText preview;
+    DecodeKpc(path, RegionalSettings::Czech(), preview);
+    EXPECT_TRUE(preview.Take().starts_with("Soubor:  " + PathToProgramText(path) +
+                                           "\r\nZe dne:  7.3.2009\r\n"));
+}
+
+// A file is read a block at a time: lines and CR LF pairs that cross the
+// blocks' edges, and lines longer than a block, come out whole.
+TEST_F(BankFileTest, FileReadInBlocksGivesTheLinesOfTheBytes) {
+    std::string bytes = "074head\r\n\r\rx\n\r\n" + std::string(40, 'L') + "\r\nlast";
+    for (int i = 0; i < 30; ++i) bytes += i % 3 == 0 ? "\r" : i % 3 == 1 ? "ab\r\n" : "c\n";
+    const fs::path path = Write("bloky.gpc", bytes);
+    BankLines in_memory{std::string_view(bytes)};
+    const Lines expected = AllLines(in_memory);
+    for (std::size_t block = 1; block <= 9; ++block) {
+        BankLines lines = BankLines::FromFile(path, block);
+        EXPECT_EQ(AllLines(lines), expected) << block;
+        lines.Rewind();
+        EXPECT_EQ(AllLines(lines), expected) << block;
+    }
 }
 
 TEST_F(BankFileTest, MissingFileOrFolderIsAnErrorNamingTheFile) {
-    PreviewLines preview{"old"};
+    OutputText preview;
     try {
-        DecodeKpc(folder_ / fs::path(u8"chybí.kpc"), preview);
+        DecodeKpc(folder_ / fs::path(u8"chybí.kpc"), RegionalSettings::Czech(), preview);
         FAIL() << "no error";
     } catch (const BankFileError& error) {
         EXPECT_NE(std::string(error.what()).find("chybí.kpc\" nelze načíst. "_cz),
                   std::string::npos)
             << error.what();
     }
-    EXPECT_TRUE(preview.empty());
-    EXPECT_THROW(ReadBankFile(folder_), BankFileError);
+    EXPECT_EQ(preview.Take(), "");  // nothing written
+    EXPECT_THROW(BankLines::FromFile(folder_), BankFileError);
 }
 
 TEST(FormatFileDate, NoLeadingZeros) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -34,27 +35,32 @@ class FakeDialog : public FileOpenDialog {
     Journal& journal_;
 };
 
-// Decodes a "file" by its name: "bad..." cannot be read; otherwise one entry
-// naming the file, and for GPC one job record.
+// Decodes a "file" by its name: "bad..." cannot be read, "big..." has a
+// preview beyond the limits, "huge..." one that memory cannot hold; otherwise
+// a preview naming the file, and for GPC two print records.
 class FakeDecoders : public BankDecoders {
   public:
     explicit FakeDecoders(Journal& journal) : journal_(journal) {}
-    void DecodeKpc(const fs::path& file, Lines& preview) override { Decode("kpc", file, preview); }
-    void DecodeGpc(const fs::path& file, Lines& preview, Lines& job) override {
-        job.push_back("record " + file.string());  // written before the failure
-        Decode("gpc", file, preview);
-        job.push_back("head " + file.string());
+    void DecodeKpc(const fs::path& file, OutputText& preview) override {
+        Decode("kpc", file, preview);
     }
-    void DecodeGeminy(const fs::path& file, Lines& preview) override {
+    void DecodeGpc(const fs::path& file, OutputText& preview, OutputText& records) override {
+        records.Append("record " + file.string() + "\r\n");  // written before a failure
+        Decode("gpc", file, preview);
+        records.Append("head " + file.string() + "\r\n");
+    }
+    void DecodeGeminy(const fs::path& file, OutputText& preview) override {
         Decode("geminy", file, preview);
     }
 
   private:
-    void Decode(const std::string& kind, const fs::path& file, Lines& preview) {
+    void Decode(const std::string& kind, const fs::path& file, OutputText& preview) {
         journal_.push_back(kind + " " + file.string());
-        preview.clear();
-        if (file.string().starts_with("bad")) throw std::runtime_error("Soubor nelze otevřít."_cz);
-        preview = {file.string(), "a\r\nb", "c\r\n", ""};
+        const std::string name = file.string();
+        if (name.starts_with("bad")) throw std::runtime_error("Soubor nelze otevřít."_cz);
+        if (name.starts_with("big")) preview.Expect({.bytes = 100000, .lines = 10});
+        if (name.starts_with("huge")) throw std::bad_alloc();
+        preview.Append(name + "\r\na\r\nb\r\nc\r\n\r\n\r\n");
     }
     Journal& journal_;
 };
@@ -87,9 +93,10 @@ class FakeView : public BankPreviewView {
         journal_.push_back("hide");
         shown = false;
     }
-    void ShowPreview(const std::string& new_text, std::uint32_t colour) override {
+    void ShowPreview(std::string new_text, std::uint32_t colour) override {
+        if (memo_full) throw std::bad_alloc();
         journal_.push_back("show " + std::to_string(colour));
-        text = new_text;
+        text = std::move(new_text);
         shown = true;
     }
     void EnablePrint() override {
@@ -101,6 +108,7 @@ class FakeView : public BankPreviewView {
     }
     bool shown = false;
     bool print_enabled = false;
+    bool memo_full = false;  // the memo cannot take the text
     std::string text;
 
   private:
@@ -108,7 +116,8 @@ class FakeView : public BankPreviewView {
 };
 
 struct Window {
-    explicit Window(int mode) : flow(mode, dialog, decoders, hand_off, view) {}
+    explicit Window(int mode)
+        : flow(mode, dialog, decoders, hand_off, view, OutputLimits{.bytes = 1000, .lines = 100}) {}
     // Runs "Soubor" with the dialog answering `file` (nothing = cancel).
     void Open(std::optional<fs::path> file) {
         dialog.answers.push_back(std::move(file));
@@ -156,12 +165,12 @@ TEST(BankPreviewOpen, GpcStartsTheJobThenDecodesAndEnablesPrint) {
     EXPECT_EQ(window.journal,
               (Journal{"hide", "dialog GPC soubory (*.gpc)|*.gpc", "begin Vypis on 0 lines",
                        "gpc a.gpc", "show 15780518", "enable print"}));
-    EXPECT_EQ(window.flow.job_lines(), (Lines{"[ExtProgram]Zerkon", "record a.gpc", "head a.gpc"}));
+    EXPECT_EQ(window.flow.job_lines(), (Lines{"[ExtProgram]Zerkon", "record a.gpc\r\nhead a.gpc"}));
 
     // A second statement starts a fresh job, not one appended to the first.
     window.Open("b.gpc");
     EXPECT_EQ(window.journal[2], "begin Vypis on 0 lines");
-    EXPECT_EQ(window.flow.job_lines(), (Lines{"[ExtProgram]Zerkon", "record b.gpc", "head b.gpc"}));
+    EXPECT_EQ(window.flow.job_lines(), (Lines{"[ExtProgram]Zerkon", "record b.gpc\r\nhead b.gpc"}));
     window.flow.Print();
     ASSERT_EQ(window.hand_off.printed.size(), 1u);
     EXPECT_EQ(window.hand_off.printed[0], window.flow.job_lines());
@@ -176,7 +185,7 @@ TEST(BankPreviewOpen, CancelHidesTheEarlierPreviewAndKeepsItPrintable) {
     EXPECT_TRUE(window.flow.print_enabled());
     window.flow.Print();
     ASSERT_EQ(window.hand_off.printed.size(), 1u);
-    EXPECT_EQ(window.hand_off.printed[0].back(), "head a.gpc");
+    EXPECT_EQ(window.hand_off.printed[0].back(), "record a.gpc\r\nhead a.gpc");
 }
 
 TEST(BankPreviewOpen, CancelFirstLeavesEverythingAsOpened) {
@@ -226,6 +235,28 @@ TEST(BankPreviewOpen, ModeWithoutDecoderShowsAnEmptyPreview) {
     window.Open("x");
     EXPECT_EQ(window.journal, (Journal{"hide", "dialog ", "show 15780518"}));
     EXPECT_EQ(window.view.text, "");
+}
+
+// A file of millions of blank lines, or any preview that cannot be held: a
+// Czech message, and the window goes on with the statement shown before.
+TEST(BankPreviewOpen, PreviewThatCannotBeHeldIsReportedAndTheWindowGoesOn) {
+    EXPECT_EQ(BankPreviewTooLargeMessage("big.gpc"),
+              "Soubor \"big.gpc\" je příliš velký: jeho náhled se nevejde do paměti."_cz);
+    Window window(kBankModeGpc);
+    window.Open("a.gpc");
+    const Lines earlier = window.flow.job_lines();
+    for (const char* file : {"big.gpc", "huge.gpc", "full.gpc"}) {
+        window.view.memo_full = std::string(file) == "full.gpc";
+        window.Open(file);
+        EXPECT_EQ(window.journal.back(), "error " + BankPreviewTooLargeMessage(file)) << file;
+        EXPECT_FALSE(window.view.shown) << file;
+        EXPECT_EQ(window.flow.job_lines(), earlier) << file;
+        EXPECT_TRUE(window.flow.print_enabled());
+    }
+    window.view.memo_full = false;
+    window.Open("b.gpc");
+    EXPECT_TRUE(window.view.shown);
+    EXPECT_EQ(window.flow.job_lines().back(), "record b.gpc\r\nhead b.gpc");
 }
 
 TEST(BankPreviewPrint, FailureIsShownAndPrintStaysEnabled) {

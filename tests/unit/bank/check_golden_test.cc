@@ -19,7 +19,7 @@
 namespace zerkon {
 namespace {
 
-using testing::AsText;
+using testing::Held;
 using testing::ReadBankData;
 
 const RegionalSettings kCzech = RegionalSettings::Czech();
@@ -33,35 +33,37 @@ std::string CheckData(const std::string& name) {
 
 TEST(CheckGolden, KpcTwoGroupsAndIgnoredTail) {
     const std::string bytes = CheckData("check_two_groups.kpc");
-    PreviewLines preview{"left over"};
-    DecodeKpc(BankSource{bytes, "C:\\Banka\\kontrola.kpc", kModified}, kCzech, preview);
-    EXPECT_EQ(AsText(preview), CheckData("check_two_groups.kpc.expected"));
+    EXPECT_EQ(Held([&](OutputText& out) {
+                  DecodeKpc(BankSource{bytes, "C:\\Banka\\kontrola.kpc", kModified}, kCzech, out);
+              }),
+              CheckData("check_two_groups.kpc.expected"));
 }
 
 TEST(CheckGolden, GpcTwoStatementsPreviewAndPrintData) {
     const std::string bytes = CheckData("check_two_statements.gpc");
-    PreviewLines preview{"left over"};
-    JobLines job{"[DataArea]"};
-    DecodeGpc(BankSource{bytes, "C:\\Banka\\kontrola.gpc", kModified}, kCzech, preview, job);
-    EXPECT_EQ(AsText(preview), CheckData("check_two_statements.gpc.expected"));
-    ASSERT_FALSE(job.empty());
-    EXPECT_EQ(job.front(), "[DataArea]");
-    job.erase(job.begin());
-    EXPECT_EQ(AsText(job), CheckData("check_two_statements.gpc.job"));
+    OutputText preview;
+    OutputText records;
+    DecodeGpc(BankSource{bytes, "C:\\Banka\\kontrola.gpc", kModified}, kCzech, preview, records);
+    EXPECT_EQ(preview.Take(), CheckData("check_two_statements.gpc.expected"));
+    EXPECT_EQ(records.Take(), CheckData("check_two_statements.gpc.job"));
 }
 
 TEST(CheckGolden, GeminyEmptyFirstLineAndShortLines) {
     const std::string bytes = CheckData("check_empty_first_line.gem");
-    PreviewLines preview;
-    DecodeGeminy(BankSource{bytes, "C:\\Banka\\kontrola.gem", kModified}, kCzech, preview);
-    EXPECT_EQ(AsText(preview), CheckData("check_empty_first_line.gem.expected"));
+    EXPECT_EQ(
+        Held([&](OutputText& out) {
+            DecodeGeminy(BankSource{bytes, "C:\\Banka\\kontrola.gem", kModified}, kCzech, out);
+        }),
+        CheckData("check_empty_first_line.gem.expected"));
 }
 
 TEST(CheckGolden, GeminyHeaderFromFullFirstLine) {
     const std::string bytes = CheckData("check_header.gem");
-    PreviewLines preview;
-    DecodeGeminy(BankSource{bytes, "C:\\Banka\\kontrola.gem", kModified}, kCzech, preview);
-    EXPECT_EQ(AsText(preview), CheckData("check_header.gem.expected"));
+    EXPECT_EQ(
+        Held([&](OutputText& out) {
+            DecodeGeminy(BankSource{bytes, "C:\\Banka\\kontrola.gem", kModified}, kCzech, out);
+        }),
+        CheckData("check_header.gem.expected"));
 }
 
 // Read from disk as bytes: a Ctrl+Z or a lone CR inside the file neither ends
@@ -74,11 +76,9 @@ TEST(CheckGolden, FileReadFromDiskKeepsCtrlZAndLoneCr) {
          std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + ".kpc");
     std::ofstream(path, std::ios::binary) << "H\r\n1\r\n2 A 100 010109\r\nx 100 1 2 3 a\x1A"
                                              "b\ry 200\n\x1A\r\n";
-    PreviewLines preview;
-    DecodeKpc(path, preview);
+    const std::string text = Held([&](OutputText& out) { DecodeKpc(path, kCzech, out); });
     std::error_code ignored;
     fs::remove(path, ignored);
-    const std::string text = AsText(preview);
     EXPECT_NE(text.find("Zpráva pro příjemce:  a\x1A"_cz
                         "b\r\n"),
               std::string::npos)

@@ -12,55 +12,53 @@
 namespace zerkon {
 namespace {
 
-using testing::AsText;
+using testing::Held;
 using testing::ReadBankData;
 
 const RegionalSettings kCzech = RegionalSettings::Czech();
 
+std::string Kpc(const std::string& sample) {
+    const std::string bytes = ReadBankData(sample);
+    EXPECT_FALSE(bytes.empty()) << sample;
+    return Held([&](OutputText& out) {
+        DecodeKpc(BankSource{bytes, "C:\\Banka\\platby.kpc", {2009, 3, 7}}, kCzech, out);
+    });
+}
+
 TEST(KpcGolden, OneGroupWithTwoItems) {
-    const std::string bytes = ReadBankData("kpc_one_group.kpc");
-    ASSERT_FALSE(bytes.empty());
-    PreviewLines preview{"left over"};
-    DecodeKpc(BankSource{bytes, "C:\\Banka\\platby.kpc", {2009, 3, 7}}, kCzech, preview);
-    EXPECT_EQ(AsText(preview), ReadBankData("kpc_one_group.expected"));
+    EXPECT_EQ(Kpc("kpc_one_group.kpc"), ReadBankData("kpc_one_group.expected"));
 }
 
 TEST(KpcGolden, TwoGroupsEmptyItemAndLinesAfterTheEnd) {
-    const std::string bytes = ReadBankData("kpc_two_groups.kpc");
-    PreviewLines preview;
-    DecodeKpc(BankSource{bytes, "C:\\Banka\\platby.kpc", {2009, 3, 7}}, kCzech, preview);
-    EXPECT_EQ(AsText(preview), ReadBankData("kpc_two_groups.expected"));
+    EXPECT_EQ(Kpc("kpc_two_groups.kpc"), ReadBankData("kpc_two_groups.expected"));
 }
 
 TEST(GpcGolden, StatementPreviewAndPrintData) {
     const std::string bytes = ReadBankData("gpc_statement.gpc");
-    PreviewLines preview{"left over"};
-    JobLines job{"[ExtProgram]Zerkon", "[DataArea]"};
-    DecodeGpc(BankSource{bytes, "C:\\Banka\\vypis.gpc", {}}, kCzech, preview, job);
-    EXPECT_EQ(AsText(preview), ReadBankData("gpc_statement.expected"));
-    // The job's head stays; the records follow it.
-    ASSERT_GE(job.size(), 2u);
-    EXPECT_EQ(job[0], "[ExtProgram]Zerkon");
-    EXPECT_EQ(job[1], "[DataArea]");
-    job.erase(job.begin(), job.begin() + 2);
-    EXPECT_EQ(AsText(job), ReadBankData("gpc_statement.job"));
+    OutputText preview;
+    OutputText records;
+    DecodeGpc(BankSource{bytes, "C:\\Banka\\vypis.gpc", {}}, kCzech, preview, records);
+    EXPECT_EQ(preview.Take(), ReadBankData("gpc_statement.expected"));
+    EXPECT_EQ(records.Take(), ReadBankData("gpc_statement.job"));
 }
 
 TEST(GpcGolden, TwoStatementsNegativeOldBalanceLfLines) {
     const std::string bytes = ReadBankData("gpc_two_statements.gpc");
-    PreviewLines preview;
-    JobLines job;
-    DecodeGpc(BankSource{bytes, "C:\\Banka\\vypis.gpc", {}}, kCzech, preview, job);
-    EXPECT_EQ(AsText(job), ReadBankData("gpc_two_statements.job"));
+    OutputText preview;
+    OutputText records;
+    DecodeGpc(BankSource{bytes, "C:\\Banka\\vypis.gpc", {}}, kCzech, preview, records);
+    EXPECT_EQ(records.Take(), ReadBankData("gpc_two_statements.job"));
     // The first head shows its sign in the preview.
-    EXPECT_EQ(PreviewEntriesToLines(preview).at(7), "Starý zůstatek:  -100,00 Kč"_cz);
+    EXPECT_EQ(testing::Lines(preview.Take()).at(7), "Starý zůstatek:  -100,00 Kč"_cz);
 }
 
 TEST(GeminyGolden, OrdersWithTheHeaderFromLineOne) {
     const std::string bytes = ReadBankData("geminy_orders.gem");
-    PreviewLines preview;
-    DecodeGeminy(BankSource{bytes, "C:\\Banka\\prikazy.gem", {2026, 12, 15}}, kCzech, preview);
-    EXPECT_EQ(AsText(preview), ReadBankData("geminy_orders.expected"));
+    EXPECT_EQ(
+        Held([&](OutputText& out) {
+            DecodeGeminy(BankSource{bytes, "C:\\Banka\\prikazy.gem", {2026, 12, 15}}, kCzech, out);
+        }),
+        ReadBankData("geminy_orders.expected"));
 }
 
 }  // namespace

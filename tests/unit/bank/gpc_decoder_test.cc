@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "bank/preview_text.h"
+#include "bank_test_support.h"
 #include "common/cp1250_literal.h"
 
 namespace zerkon {
@@ -11,17 +11,15 @@ namespace {
 const RegionalSettings kCzech = RegionalSettings::Czech();
 
 struct Decoded {
-    std::vector<std::string> preview;  // the preview lines the entries give
-    JobLines job;
+    std::vector<std::string> preview;  // the preview lines
+    std::vector<std::string> job;      // the print records, each ending in CR LF
 };
 
-Decoded Decode(std::string_view bytes, JobLines job = {},
-               const RegionalSettings& regional = kCzech) {
-    Decoded result{{}, std::move(job)};
-    PreviewLines entries{"left over"};
-    DecodeGpc(BankSource{bytes, "v.gpc", {}}, regional, entries, result.job);
-    result.preview = PreviewEntriesToLines(entries);
-    return result;
+Decoded Decode(std::string_view bytes, const RegionalSettings& regional = kCzech) {
+    OutputText preview;
+    OutputText records;
+    DecodeGpc(BankSource{bytes, "v.gpc", {}}, regional, preview, records);
+    return {testing::Lines(preview.Take()), testing::Records(records.Take())};
 }
 
 // A turnover item with the given amount, posting code and symbols.
@@ -49,14 +47,13 @@ TEST(DecodeGpc, WithoutAHeadTheLastRecordHoldsOnlyTheCounts) {
 }
 
 TEST(DecodeGpc, EmptyFileGivesTheHeaderAndSummaryOnly) {
-    const Decoded decoded = Decode("", {"head line"});
+    const Decoded decoded = Decode("");
     EXPECT_EQ(decoded.preview, (std::vector<std::string>{
                                    "Soubor:  v.gpc", std::string(70, '*'), std::string(40, '*'),
                                    "Celkový počet kredit: 0"_cz, "Celkový počet debet:  0"_cz,
                                    "Celkový počet řádků:  0"_cz, std::string(40, '*')}));
-    // The job lines are appended to, never cleared.
     EXPECT_EQ(decoded.job,
-              (JobLines{"head line", "<Pocet>0\r\n<PocetKredit>0\r\n<PocetDebet>0\r\n"}));
+              (std::vector<std::string>{"<Pocet>0\r\n<PocetKredit>0\r\n<PocetDebet>0\r\n"}));
 }
 
 TEST(DecodeGpc, StornoAndUnknownCodesCarryNoAmountInThePrintData) {
@@ -111,7 +108,7 @@ TEST(DecodeGpc, ItemAmountsAndDueDates) {
               std::string::npos);
     EXPECT_EQ(decoded.preview[11], "Datum splatnosti:  05.03.09");
 
-    const Decoded english = Decode(Item("000000123456", '2'), {}, RegionalSettings::English());
+    const Decoded english = Decode(Item("000000123456", '2'), RegionalSettings::English());
     EXPECT_EQ(english.preview[6], "Kredit:  1234.56 Kč"_cz);
     EXPECT_NE(english.job[0].find("<Prachy>1234.56\r\n<Zustatek>1234.56\r\n"), std::string::npos);
 
@@ -127,6 +124,34 @@ TEST(DecodeGpc, CharacterThirtyNineIsNotPartOfTheName) {
     const Decoded decoded = Decode(head);
     EXPECT_EQ(decoded.preview[5], "Název účtu:  Název              "_cz);
     EXPECT_EQ(decoded.job.back().find('Q'), std::string::npos);
+}
+
+// The command line streams one output and leaves the other: the same bytes as
+// held, in blocks that end with whole records.
+TEST(DecodeGpc, StreamedOutputIsTheHeldOneInWholeRecords) {
+    std::string file = Head("00000000010000", '+') + "\r\n";
+    for (int i = 0; i < 3000; ++i)
+        file += Item("000000000" + std::to_string(100 + i), "12"[i % 2]) + "\r\n";
+    const Decoded held = Decode(file);
+    const BankSource source{file, "v.gpc", {}};
+    for (const bool records_wanted : {true, false}) {
+        std::vector<std::string> blocks;
+        OutputText streamed([&](std::string_view block) { blocks.emplace_back(block); });
+        OutputText unwanted = OutputText::Unwanted();
+        DecodeGpc(source, kCzech, records_wanted ? unwanted : streamed,
+                  records_wanted ? streamed : unwanted);
+        ASSERT_GT(blocks.size(), 1u);
+        std::string joined;
+        for (const std::string& block : blocks) {
+            EXPECT_TRUE(block.ends_with(records_wanted ? "\r\n\r\n" : "\r\n"));
+            joined += block;
+        }
+        if (records_wanted) {
+            EXPECT_EQ(testing::Records(joined), held.job);
+        } else {
+            EXPECT_EQ(testing::Lines(joined), held.preview);
+        }
+    }
 }
 
 }  // namespace

@@ -13,6 +13,8 @@ namespace zerkon {
 namespace {
 
 using testing::BankDataPath;
+using testing::Held;
+using testing::Lines;
 
 TEST(RealSamples, EveryFileDecodesThroughItsPath) {
     const char* const kpc[] = {"pyabo_cs_inkaso_1item.kpc", "pyabo_fio_3items.kpc",
@@ -20,28 +22,33 @@ TEST(RealSamples, EveryFileDecodesThroughItsPath) {
     const char* const gpc[] = {"jan-oubram_sample.gpc",        "k3a-ago_fio.gpc",
                                "shopeca_bank_fio.gpc",         "spojenet_basic_format.gpc",
                                "spojenet_extended_format.gpc", "spojenet_malformed.gpc"};
+    const RegionalSettings czech = RegionalSettings::Czech();
     for (const char* name : kpc) {
-        PreviewLines preview;
-        DecodeKpc(BankDataPath(std::string("real/") + name), preview);
-        EXPECT_GE(preview.size(), 5u) << name;
-        EXPECT_TRUE(preview[0].ends_with(name)) << name;
+        const std::vector<std::string> lines = Lines(Held([&](OutputText& out) {
+            DecodeKpc(BankDataPath(std::string("real/") + name), czech, out);
+        }));
+        EXPECT_GE(lines.size(), 5u) << name;
+        EXPECT_TRUE(lines[0].ends_with(name)) << name;
     }
     for (const char* name : gpc) {
-        PreviewLines preview;
-        JobLines job;
-        DecodeGpc(BankDataPath(std::string("real/") + name), preview, job);
-        EXPECT_GE(job.size(), 1u) << name;
+        OutputText preview;
+        OutputText records;
+        DecodeGpc(BankDataPath(std::string("real/") + name), czech, preview, records);
+        EXPECT_GE(testing::Records(records.Take()).size(), 1u) << name;
     }
-    PreviewLines preview;
-    DecodeGeminy(BankDataPath("real/ciki_gemini_v104_3items.gem"), preview);
-    EXPECT_EQ(preview[4], "Druh platebního styku:  platební příkaz k úhradě"_cz);
-    EXPECT_EQ(preview.back().substr(0, 100).find("Celkový počet řádků:  3"_cz), 74u);
+    const std::vector<std::string> lines = Lines(Held([&](OutputText& out) {
+        DecodeGeminy(BankDataPath("real/ciki_gemini_v104_3items.gem"), czech, out);
+    }));
+    EXPECT_EQ(lines[4], "Druh platebního styku:  platební příkaz k úhradě"_cz);
+    EXPECT_EQ(lines[lines.size() - 3], "Celkový počet řádků:  3"_cz);
 }
 
 TEST(RealSamples, FioStatementRunningBalanceEndsAtTheNewBalance) {
-    PreviewLines preview;
-    JobLines job;
-    DecodeGpc(BankDataPath("real/shopeca_bank_fio.gpc"), preview, job);
+    OutputText preview;
+    OutputText records;
+    DecodeGpc(BankDataPath("real/shopeca_bank_fio.gpc"), RegionalSettings::Czech(), preview,
+              records);
+    const std::vector<std::string> job = testing::Records(records.Take());
     ASSERT_EQ(job.size(), 36u);
     EXPECT_NE(job[34].find("<Zustatek>363939,36\r\n"), std::string::npos);
     EXPECT_NE(job[35].find("<NazevUctu>stewal-group s.r.o.\r\n"), std::string::npos);
@@ -61,13 +68,14 @@ TEST(RealSamples, FioStatementRunningBalanceEndsAtTheNewBalance) {
 }
 
 TEST(RealSamples, KpcWithTwoGroupsAndNoFinalLineBreak) {
-    PreviewLines preview;
-    DecodeKpc(BankDataPath("real/shevyy_expected_raiffeisen.kpc"), preview);
+    const std::vector<std::string> lines = Lines(Held([](OutputText& out) {
+        DecodeKpc(BankDataPath("real/shevyy_expected_raiffeisen.kpc"), RegionalSettings::Czech(),
+                  out);
+    }));
     // 150050 + 275000 + 50075 halere.
-    EXPECT_TRUE(preview.back().find("Celkový počet řádků:  3\r\n"_cz
-                                    "Celková částka k proplacení:  4 751,25\r\n"_cz) !=
-                std::string::npos);
-    EXPECT_EQ(preview[5], "Na vrub účtu:  123456-1234567890 / 5500"_cz);
+    EXPECT_EQ(lines[lines.size() - 3], "Celkový počet řádků:  3"_cz);
+    EXPECT_EQ(lines[lines.size() - 2], "Celková částka k proplacení:  4 751,25"_cz);
+    EXPECT_EQ(lines[5], "Na vrub účtu:  123456-1234567890 / 5500"_cz);
 }
 
 }  // namespace

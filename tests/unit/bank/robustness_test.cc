@@ -8,27 +8,25 @@
 #include "bank/geminy_decoder.h"
 #include "bank/gpc_decoder.h"
 #include "bank/kpc_decoder.h"
-#include "bank/preview_text.h"
 #include "bank_test_support.h"
+#include "common/cp1250_literal.h"
 
 namespace zerkon {
 namespace {
 
 const RegionalSettings kCzech = RegionalSettings::Czech();
 
-// Decodes the bytes in all three formats; returns the total preview size.
+// Decodes the bytes in all three formats; returns the total size written.
 size_t DecodeAll(std::string_view bytes) {
     const BankSource source{bytes, "x", {}};
-    PreviewLines preview;
-    JobLines job;
-    size_t size = 0;
-    DecodeKpc(source, kCzech, preview);
-    size += PreviewEntriesToText(preview, "\r\n").size();
-    DecodeGpc(source, kCzech, preview, job);
-    size += PreviewEntriesToText(preview, "\r\n").size();
-    DecodeGeminy(source, kCzech, preview);
-    size += PreviewEntriesToText(preview, "\r\n").size();
-    return size;
+    OutputText kpc;
+    OutputText gpc;
+    OutputText records;
+    OutputText geminy;
+    DecodeKpc(source, kCzech, kpc);
+    DecodeGpc(source, kCzech, gpc, records);
+    DecodeGeminy(source, kCzech, geminy);
+    return kpc.Take().size() + gpc.Take().size() + records.Take().size() + geminy.Take().size();
 }
 
 TEST(DecoderRobustness, RandomBytesAndNulBytes) {
@@ -61,20 +59,44 @@ TEST(DecoderRobustness, TenMegabyteSingleLine) {
     for (size_t i = 100; i < line.size(); i += 9) line[i] = ' ';
     EXPECT_GT(DecodeAll(line), 0u);
     // As a KPC item the whole line after the fifth space is the message.
-    PreviewLines preview;
     const std::string file = "h\nh\nh\n" + line;
-    DecodeKpc(BankSource{file, "x", {}}, kCzech, preview);
-    ASSERT_EQ(preview.size(), 10u);
-    EXPECT_GT(preview[8].size(), line.size() - 200);
+    const std::vector<std::string> lines = testing::Lines(testing::Held([&](OutputText& out) {
+        DecodeKpc(BankSource{file, "x", {}}, kCzech, out);
+    }));
+    ASSERT_EQ(lines.size(), 21u);
+    EXPECT_GT(lines[15].size(), line.size() - 200);
 }
 
 TEST(DecoderRobustness, LineBreaksOnly) {
     EXPECT_GT(DecodeAll("\r\r\n\n\r"), 0u);
-    PreviewLines preview;
-    JobLines job;
-    DecodeGpc(BankSource{"\r\r\n\n\r", "x", {}}, kCzech, preview, job);
     // Four lines: CR, CR LF, LF, CR; between the header and the summary.
-    EXPECT_EQ(PreviewEntriesToLines(preview).size(), 2u + 4u + 5u);
+    const std::string preview = testing::Held([](OutputText& out) {
+        OutputText records;
+        DecodeGpc(BankSource{"\r\r\n\n\r", "x", {}}, kCzech, out, records);
+    });
+    EXPECT_EQ(testing::Lines(preview).size(), 2u + 4u + 5u);
+}
+
+// Files of bare line feeds: after the header every blank line is a KPC item,
+// and no Geminy order. A held preview is refused beyond its limits before
+// anything is written; the command line streams it whatever its size.
+TEST(DecoderRobustness, BlankLinesCostOnlyWhatTheyShow) {
+    const std::string blanks(256 * 1024, '\n');
+    const BankSource source{blanks, "x", {}};
+    OutputText held(OutputLimits{.bytes = 4 << 20, .lines = 1 << 20});
+    EXPECT_THROW(DecodeKpc(source, kCzech, held), OutputTooLarge);
+    EXPECT_EQ(held.Take(), "");
+
+    size_t streamed = 0;
+    OutputText out([&](std::string_view block) { streamed += block.size(); });
+    DecodeKpc(source, kCzech, out);
+    // The header and first group (267 bytes), 86 bytes an empty item, the
+    // summary (210).
+    EXPECT_EQ(streamed, 267 + (blanks.size() - 3) * 86 + 210);
+
+    OutputText geminy(OutputLimits{.bytes = 2048, .lines = 20});
+    DecodeGeminy(source, kCzech, geminy);
+    EXPECT_NE(geminy.Take().find("Celkový počet řádků:  0\r\n"_cz), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,101 @@
+#pragma once
+// The text a bank decoder writes: lines, each followed by CR LF, appended piece
+// by piece. The window holds it whole (the memo shows it, the print job keeps
+// it); the command line hands it on in blocks, so that an output of any length
+// is never held. A decoder first says how much it will write at most: a held
+// text takes room for that once, and refuses it beyond its limits before
+// anything is made.
+
+#include <cstddef>
+#include <cstring>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace zerkon {
+
+// The most a held text may be. The defaults keep a preview that the window
+// can index and scroll at once; a statement of about 300 MB still fits.
+struct OutputLimits {
+    std::size_t bytes = std::size_t{512} << 20;
+    std::size_t lines = std::size_t{32} << 20;
+};
+
+// What a decoder will write at most.
+struct OutputSize {
+    std::size_t bytes = 0;
+    std::size_t lines = 0;
+};
+
+// A held text would pass its limits.
+class OutputTooLarge : public std::runtime_error {
+  public:
+    OutputTooLarge() : std::runtime_error("output too large") {}
+};
+
+class OutputText {
+  public:
+    using Sink = std::function<void(std::string_view block)>;
+
+    // Holds the whole text.
+    explicit OutputText(OutputLimits limits = {});
+    // Hands the text to `sink` in blocks of whole records.
+    explicit OutputText(Sink sink);
+    // Nobody wants it: decoders skip it, and anything appended is dropped.
+    static OutputText Unwanted();
+
+    bool wanted() const { return wanted_; }
+    // Held whole, rather than handed on or dropped.
+    bool held() const { return !sink_; }
+    // Before writing: the most that will be written. Throws OutputTooLarge
+    // when a held text would pass its limits.
+    void Expect(OutputSize size);
+
+    void Append(std::string_view text) {
+        if (text.size() > room_) MakeRoom(text.size());
+        std::memcpy(buffer_.data() + size_, text.data(), text.size());
+        Advance(text.size());
+    }
+    void Append(char c) {
+        if (room_ == 0) MakeRoom(1);
+        buffer_[size_] = c;
+        Advance(1);
+    }
+    // Decimal, as std::to_string writes it.
+    void AppendNumber(long long value);
+
+    // After a record (whole lines): a streamed text hands on a full block.
+    void EndRecord() {
+        if (sink_ && size_ >= kBlockSize) Flush();
+    }
+    // After the last record: a streamed text hands on the rest.
+    void Finish();
+
+    // The held text so far.
+    std::string_view View() const { return {buffer_.data(), size_}; }
+    // Takes the held text out.
+    std::string Take();
+
+  private:
+    static constexpr std::size_t kBlockSize = 256 * 1024;
+    // Room is cleared a step at a time just ahead of the writing, never all
+    // of a reservation at once.
+    static constexpr std::size_t kStep = 1024 * 1024;
+
+    void Advance(std::size_t count) {
+        size_ += count;
+        room_ -= count;
+    }
+    void MakeRoom(std::size_t count);
+    void Flush();
+
+    bool wanted_ = true;
+    OutputLimits limits_;
+    Sink sink_;
+    std::string buffer_;  // the text is its first size_ bytes
+    std::size_t size_ = 0;
+    std::size_t room_ = 0;  // buffer_.size() - size_
+};
+
+}  // namespace zerkon
