@@ -1,10 +1,18 @@
 #include "bank/preview_text.h"
 
+#include <algorithm>
+
 namespace zerkon {
 
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
+
+// A NUL byte of a file shows as a space: the memo's text would end at it and
+// hide every later line.
+void ShowNulAsSpace(std::string& text) {
+    std::replace(text.begin(), text.end(), '\0', ' ');
+}
 
 // Calls emit(line) for every line of the entry.
 template <typename Emit>
@@ -30,7 +38,8 @@ std::vector<std::string> PreviewEntriesToLines(const PreviewLines& entries) {
     std::vector<std::string> lines;
     lines.reserve(entries.size());
     for (const std::string& entry : entries) {
-        ForEachLine(entry, [&](std::string_view line) { lines.emplace_back(line); });
+        ForEachLine(entry,
+                    [&](std::string_view line) { ShowNulAsSpace(lines.emplace_back(line)); });
     }
     return lines;
 }
@@ -46,6 +55,7 @@ std::string PreviewEntriesToText(const PreviewLines& entries, std::string_view l
             text.append(entry);
             text.append(kCrLf);
         }
+        ShowNulAsSpace(text);
         return text;
     }
     size_t size = 0;
@@ -59,6 +69,7 @@ std::string PreviewEntriesToText(const PreviewLines& entries, std::string_view l
             text.append(line_end);
         });
     }
+    ShowNulAsSpace(text);
     return text;
 }
 

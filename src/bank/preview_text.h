@@ -1,7 +1,7 @@
 #pragma once
 // How preview entries become preview lines: an entry is split at each CR LF,
 // so an entry ending in CR LF is followed by one empty line and an empty
-// entry is one empty line.
+// entry is one empty line. A NUL byte shows as a space.
 
 #include <string>
 #include <string_view>
