@@ -3,7 +3,7 @@ zerkon_install_deps() {
     local packages=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
         g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xauth imagemagick x11-apps libxml2-utils
         locales
-        clang-format nsis)
+        clang-format nsis clang libclang-rt-dev)
     local missing=()
     local p
     for p in "${packages[@]}"; do

@@ -41,13 +41,13 @@ Amount HalereField(std::string_view field, const RegionalSettings& regional) {
     int digits = 0;
     for (const char c : field) {
         if (c >= '0' && c <= '9') {
+            if (++digits > 15) return TextToHundredths(field, regional);  // before it overflows
             halere = halere * 10 + (c - '0');
-            ++digits;
         } else if (c != ' ' && c != '\xA0') {
             return TextToHundredths(field, regional);  // blanks are all it drops
         }
     }
-    if (digits == 0 || digits > 15 || halere > kLargest) return TextToHundredths(field, regional);
+    if (digits == 0 || halere > kLargest) return TextToHundredths(field, regional);
     return halere * 100;
 }
 

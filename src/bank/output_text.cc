@@ -33,12 +33,25 @@ void OutputText::AppendNumber(long long value) {
 // A streamed text grows too rather than hand on part of a record: blocks end
 // at whole lines.
 void OutputText::MakeRoom(std::size_t count) {
-    const std::size_t step = sink_ ? kBlockSize : kStep;
+    // A short text takes little; a long one grows a step at a time.
+    const std::size_t step =
+        sink_ ? kBlockSize : std::clamp<std::size_t>(buffer_.size(), 4096, kStep);
     buffer_.resize(std::max(buffer_.size() + step, size_ + count));
     room_ = buffer_.size() - size_;
 }
 
+// A NUL byte of a file becomes a space: whoever reads the text (the memo, the
+// print engine, a terminal) would end it there and lose every later line.
+void OutputText::ShowNulAsSpace(std::size_t from) {
+    char* at = buffer_.data() + from;
+    char* const end = buffer_.data() + size_;
+    while ((at = static_cast<char*>(std::memchr(at, '\0', static_cast<std::size_t>(end - at))))) {
+        *at++ = ' ';
+    }
+}
+
 void OutputText::Flush() {
+    ShowNulAsSpace(0);
     sink_(View());
     room_ += size_;
     size_ = 0;
@@ -49,6 +62,8 @@ void OutputText::Finish() {
         if (size_ > 0) Flush();
         return;
     }
+    ShowNulAsSpace(checked_);
+    checked_ = size_;
     buffer_.resize(size_);
     room_ = 0;
 }
@@ -58,6 +73,7 @@ std::string OutputText::Take() {
     std::string text = std::move(buffer_);
     buffer_.clear();
     size_ = 0;
+    checked_ = 0;
     room_ = 0;
     return text;
 }

@@ -4,7 +4,7 @@
 // it); the command line hands it on in blocks, so that an output of any length
 // is never held. A decoder first says how much it will write at most: a held
 // text takes room for that once, and refuses it beyond its limits before
-// anything is made.
+// anything is made. A NUL byte leaves as a space.
 
 #include <cstddef>
 #include <cstring>
@@ -53,6 +53,7 @@ class OutputText {
     void Expect(OutputSize size);
 
     void Append(std::string_view text) {
+        if (text.empty()) return;  // its data() may be null, which memcpy must not get
         if (text.size() > room_) MakeRoom(text.size());
         std::memcpy(buffer_.data() + size_, text.data(), text.size());
         Advance(text.size());
@@ -89,6 +90,7 @@ class OutputText {
     }
     void MakeRoom(std::size_t count);
     void Flush();
+    void ShowNulAsSpace(std::size_t from);
 
     bool wanted_ = true;
     OutputLimits limits_;
@@ -96,6 +98,7 @@ class OutputText {
     std::string buffer_;  // the text is its first size_ bytes
     std::size_t size_ = 0;
     std::size_t room_ = 0;  // buffer_.size() - size_
+    std::size_t checked_ = 0;  // held text before this has no NUL
 };
 
 }  // namespace zerkon

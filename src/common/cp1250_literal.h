@@ -8,19 +8,12 @@
 #include <array>
 #include <cstddef>
 #include <string_view>
+#include <utility>
 
 #include "common/cp1250.h"
 
 namespace zerkon {
 namespace cp1250_detail {
-
-template <std::size_t N>
-struct Utf8Literal {
-    char bytes[N]{};
-    consteval Utf8Literal(const char (&text)[N]) {
-        for (std::size_t i = 0; i < N; ++i) bytes[i] = text[i];
-    }
-};
 
 // Length of the UTF-8 sequence at text[i], or 0 when the bytes there are no UTF-8.
 constexpr std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
@@ -36,30 +29,58 @@ constexpr std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
     return length;
 }
 
-template <Utf8Literal Source>
-inline constexpr auto kCp1250Literal = [] {
-    std::array<char, sizeof(Source.bytes)> out{};
-    const std::string_view utf8(Source.bytes, sizeof(Source.bytes) - 1);
+template <std::size_t N>
+struct Cp1250Bytes {
+    std::array<char, N> bytes{};
     std::size_t length = 0;
+};
+
+template <char... Utf8>
+constexpr auto ConvertUtf8() {
+    constexpr char source[] = {Utf8..., '\0'};
+    const std::string_view utf8(source, sizeof...(Utf8));
+    Cp1250Bytes<sizeof...(Utf8) + 1> out;
     for (std::size_t i = 0; i < utf8.size();) {
         if (Utf8SequenceLength(utf8, i) == 0) {
             // A byte written as an escape ("\x87") is Windows-1250 already.
-            out[length++] = utf8[i++];
+            out.bytes[out.length++] = utf8[i++];
             continue;
         }
         const char32_t code_point = NextUtf8(utf8, i);
         const char byte = UnicodeToCp1250(code_point);
         if (byte == '?' && code_point != U'?') throw "not a Windows-1250 character";
-        out[length++] = byte;
+        out.bytes[out.length++] = byte;
     }
-    return out;  // the unused tail stays zero: the text is zero-terminated
-}();
+    return out;
+}
+
+template <char... Bytes>
+struct Cp1250Text {
+    static constexpr char value[] = {Bytes..., '\0'};
+};
+
+template <char... Utf8, std::size_t... I>
+consteval const char* Cp1250TextOf(std::index_sequence<I...>) {
+    constexpr auto converted = ConvertUtf8<Utf8...>();
+    return Cp1250Text<converted.bytes[I]...>::value;
+}
 
 }  // namespace cp1250_detail
 
-template <cp1250_detail::Utf8Literal Source>
+// The literal's characters come as a pack (a GNU extension that g++ and clang share): clang 14
+// crashes while describing a literal operator whose parameter is a class holding the text.
+#if defined(__clang__)
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wgnu-string-literal-operator-template"
+#endif
+template <typename Char, Char... Utf8>
 consteval const char* operator""_cz() {
-    return cp1250_detail::kCp1250Literal<Source>.data();
+    static_assert(sizeof(Char) == 1, "\"...\"_cz takes a narrow literal");
+    constexpr std::size_t length = cp1250_detail::ConvertUtf8<Utf8...>().length;
+    return cp1250_detail::Cp1250TextOf<Utf8...>(std::make_index_sequence<length>());
 }
+#if defined(__clang__)
+#pragma clang diagnostic pop
+#endif
 
 }  // namespace zerkon

@@ -28,13 +28,24 @@ void EditBehavior::SetCaret(int pos) {
     state_.sel_length = 0;
 }
 
+void EditBehavior::SetText(std::string text, int sel_start, int sel_length) {
+    state_.text = std::move(text);
+    const int size = static_cast<int>(state_.text.size());
+    state_.sel_start = std::clamp(sel_start, 0, size);
+    state_.sel_length = std::clamp(sel_length, 0, size - state_.sel_start);
+}
+
+void EditBehavior::SetText(std::string text) {
+    SetText(std::move(text), state_.sel_start, state_.sel_length);
+}
+
 void EditBehavior::Loaded(const EditEnvironment& env) {
     state_.normal_colour = state_.colour;
     if (!state_.enabled) state_.colour = settings_.color_on_disabled;
     if (settings_.edit_type == TypeEdit::teComboBox) {
         settings_.button_visible = true;
         state_.read_only = true;
-        state_.text = ComboTextOnLoad(settings_.combo_box);
+        SetText(ComboTextOnLoad(settings_.combo_box));
     }
     if (NumberType()) {
         TNumberEdit& number = settings_.number;
@@ -44,15 +55,15 @@ void EditBehavior::Loaded(const EditEnvironment& env) {
         number.decimal_show = std::max(number.decimal_show, number.decimal);
         if (number.value_max < number.value_min) number.valid = false;
         state_.number_allowed = NumberAllowedChars(settings_.edit_type, number);
-        state_.text = LoadNumberText(settings_.edit_type, number, state_.text,
-                                     env.decimal_separator, state_.number_allowed);
+        SetText(LoadNumberText(settings_.edit_type, number, state_.text, env.decimal_separator,
+                               state_.number_allowed));
     }
     SetCaret(state_.sel_start);
 }
 
 void EditBehavior::WriteVersion() {
     if (settings_.edit_type == TypeEdit::teMask) {
-        state_.text = FitTextToMask(state_.text, settings_.mask_edit.Mask);
+        SetText(FitTextToMask(state_.text, settings_.mask_edit.Mask));
         SetCaret(state_.sel_start);
     }
 }
@@ -61,8 +72,8 @@ void EditBehavior::SetValue(Amount value, const EditEnvironment& env) {
     if (state_.loading) return;
     state_.value = ClampValue(settings_.number, value);
     if (NumberType()) {
-        state_.text = NumberTextFromValue(settings_.edit_type, settings_.number, state_.value,
-                                          env.decimal_separator);
+        SetText(NumberTextFromValue(settings_.edit_type, settings_.number, state_.value,
+                                    env.decimal_separator));
         SetCaret(state_.sel_start);
     }
 }
@@ -121,18 +132,13 @@ KeyResult EditBehavior::KeyDown(int key, ShiftState shift, const EditEnvironment
         MaskEditText edit{state_.text, state_.sel_start, state_.sel_length};
         MaskKeyDownResult r = MaskKeyDown(settings_.mask_edit, edit, key, shift.shift);
         if (r.discard) {
-            state_.text = r.edit.text;
-            state_.sel_start = r.edit.sel_start;
-            state_.sel_length = r.edit.sel_length;
+            SetText(std::move(r.edit.text), r.edit.sel_start, r.edit.sel_length);
             result.key = 0;
         }
     } else if (settings_.edit_type == TypeEdit::teComboBox) {
         ComboKeyDownResult r = ComboKeyDown(settings_.combo_box, key, shift.shift);
         if (r.handled) {
-            if (r.clear_text) {
-                state_.text.clear();
-                SetCaret(0);
-            }
+            if (r.clear_text) SetText({}, 0, 0);
             result.key = 0;
             return result;
         }
@@ -227,15 +233,11 @@ CharResult EditBehavior::KeyPress(char ch, const EditEnvironment& env) {
             if (settings_.string_edit.filtr_use) ch = FilterStringChar(state_.filter_set, true, ch);
             MaskEditText edit{state_.text, state_.sel_start, state_.sel_length};
             MaskTypeResult r = MaskTypeCharacter(settings_.mask_edit, edit, ch);
-            if (r.accepted) {
-                state_.text = r.edit.text;
-                state_.sel_start = r.edit.sel_start;
-                state_.sel_length = r.edit.sel_length;
-            }
+            if (r.accepted) SetText(std::move(r.edit.text), r.edit.sel_start, r.edit.sel_length);
             return result;
         }
         case TypeEdit::teComboBox:
-            state_.text = ComboKeyPress(settings_.combo_box, state_.text, ch);
+            SetText(ComboKeyPress(settings_.combo_box, state_.text, ch));
             break;
         default:
             if (!NumberKeyPressAllowed(ch)) return result;
@@ -279,7 +281,7 @@ void EditBehavior::Enter(bool by_mouse, const EditEnvironment& env) {
         if (text == state_.text) return;
         bool all =
             state_.sel_start == 0 && state_.sel_length == static_cast<int>(state_.text.size());
-        state_.text = std::move(text);
+        SetText(std::move(text));
         if (all) {
             SelectAll();
         } else {
@@ -327,9 +329,8 @@ std::optional<std::string> EditBehavior::NumberExit(const EditEnvironment& env) 
         if (c == '.') c = sep;
     }
     auto restore_undo = [&] {
-        state_.text = state_.undo_text;
+        SetText(state_.undo_text, state_.saved_caret, 0);
         state_.value = state_.undo_value;
-        SetCaret(state_.saved_caret);
     };
     auto normalized = NormalizeNumberText(s, sep, integer ? 0 : number.decimal,
                                           integer ? 0 : number.decimal_show);
@@ -340,7 +341,7 @@ std::optional<std::string> EditBehavior::NumberExit(const EditEnvironment& env) 
         restore_undo();
         return message;
     }
-    state_.text = *normalized;
+    SetText(std::move(*normalized));
     if (number.number_text_to_value) {
         if (state_.text.empty()) {
             state_.value = 0;
@@ -377,14 +378,14 @@ ExitResult EditBehavior::Exit(const EditEnvironment& env) {
         state_.saved_caret = state_.sel_start;
     }
     if (NumberType()) {
-        if (state_.text == "-") state_.text.clear();
-        if (settings_.number.number_none_do_zero && state_.text.empty()) state_.text = "0";
+        if (state_.text == "-") SetText({});
+        if (settings_.number.number_none_do_zero && state_.text.empty()) SetText("0");
     } else if (settings_.edit_type == TypeEdit::teString) {
-        state_.text = PadWithAlignChar(state_.text, settings_.string_edit.align_left_char,
-                                       settings_.max_length);
+        SetText(PadWithAlignChar(state_.text, settings_.string_edit.align_left_char,
+                                 settings_.max_length));
     } else if (settings_.edit_type == TypeEdit::teMask) {
-        state_.text =
-            MaskTextOnExit(state_.text, settings_.mask_edit, env.now, &state_.date_time_formats);
+        SetText(
+            MaskTextOnExit(state_.text, settings_.mask_edit, env.now, &state_.date_time_formats));
     }
     SetCaret(state_.sel_start);
     if (settings_.color_on_focus_active) state_.colour = state_.normal_colour;
@@ -423,8 +424,7 @@ ButtonClickStart EditBehavior::BeginButtonClick() {
 
 void EditBehavior::PickListClosed(bool accepted, const std::string& value) {
     if (accepted) {
-        state_.text = value;
-        SetCaret(0);
+        SetText(value, 0, 0);
     }
     state_.colour = settings_.color_on_focus;
 }

@@ -188,6 +188,11 @@ class EditBehavior {
     std::optional<std::string> NumberExit(const EditEnvironment& env);
     void SelectAll();
     void SetCaret(int pos);
+    // Every change of the text goes through these: the selection stays within
+    // the new text, which may be shorter than the old one (a number field's
+    // exit rewrites "000000009" as "9,00").
+    void SetText(std::string text, int sel_start, int sel_length);
+    void SetText(std::string text);
 
     EditSettings settings_;
     EditState state_;

@@ -259,8 +259,12 @@ std::optional<std::string> ValidateNumberText(const TNumberEdit& number, std::st
                                               const CharSet& allowed, char decimal_separator,
                                               char thousands_separator) {
     // The minus stays even where it may not be typed: a pasted negative
-    // amount must fail the sign check, not pass as its absolute value.
-    std::string reduced = KeepAllowed(text, allowed);
+    // amount must fail the sign check, not pass as its absolute value. So does
+    // the separator that shown decimals add where none may be typed: 5,00 is
+    // checked as 5, not as 500.
+    CharSet kept = allowed;
+    kept.set(static_cast<unsigned char>(decimal_separator));
+    std::string reduced = KeepAllowed(text, kept);
     if (!text.empty() && text[0] == '-' && (reduced.empty() || reduced[0] != '-')) {
         reduced.insert(reduced.begin(), '-');
     }

@@ -49,11 +49,20 @@ void EscapeInto(std::string& out, char c) {
         case '"':
             out += "&quot;";
             break;
+        // A parser reads a tab or line break written as such in an attribute
+        // as a space; a character reference keeps it.
+        case '\t':
+            out += "&#9;";
+            break;
+        case '\n':
+            out += "&#10;";
+            break;
+        case '\r':
+            out += "&#13;";
+            break;
         default:
-            // XML 1.0 holds no C0 control character but tab, LF and CR.
-            if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') {
-                return;
-            }
+            // XML 1.0 holds no other C0 control character.
+            if (static_cast<unsigned char>(c) < 0x20) return;
             out += c;
     }
 }

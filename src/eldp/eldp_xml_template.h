@@ -55,7 +55,8 @@ using AttributeValues = std::vector<std::pair<std::string, std::string>>;
 
 // The value as it goes into an attribute: Windows-1250 converted to UTF-8,
 // spaces trimmed at both ends, the characters that XML reserves written as
-// entities, control characters that XML cannot hold dropped.
+// entities, tabs and line breaks as character references, the other control
+// characters, which XML cannot hold, dropped.
 std::string AttributeText(std::string_view value);
 
 // Fills name="" attributes pair by pair in the given order: each pair fills

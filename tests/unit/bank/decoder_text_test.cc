@@ -28,7 +28,7 @@ TEST(HalereField, AgreesWithTextToHundredths) {
                               "1\xA0"
                               "234",
                               "", "   ", "1.5", "12a", "-12", "922337203685477", "922337203685478",
-                              "0000000000000001", "999999999999999"}) {
+                              "0000000000000001", "999999999999999", "42001999000000000000"}) {
         EXPECT_EQ(HalereField(field, czech), TextToHundredths(field, czech)) << field;
     }
     EXPECT_EQ(HalereField("  1234 56   ", czech), 12345600);

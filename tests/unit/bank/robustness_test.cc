@@ -1,5 +1,5 @@
-// Bad input never stops a decoder: garbage, NUL bytes, huge lines, every
-// prefix of a real record.
+// Bad input never stops a decoder nor breaks its preview: garbage, NUL bytes,
+// huge lines, every prefix of a real record.
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,30 @@ namespace {
 
 const RegionalSettings kCzech = RegionalSettings::Czech();
 
-// Decodes the bytes in all three formats; returns the total size written.
+// A CR or LF that is not part of a CR LF pair.
+bool HasLoneLineBreak(std::string_view text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool pair = text.substr(i, 2) == "\r\n";
+        if (pair) ++i;
+        if (!pair && (text[i] == '\r' || text[i] == '\n')) return true;
+    }
+    return false;
+}
+
+// What the memo gets from any file: whole lines without a NUL (the memo's text
+// would end there), the file's name first and the closing stars last.
+void ExpectSoundPreview(const std::string& text, std::string_view format) {
+    SCOPED_TRACE(format);
+    EXPECT_FALSE(HasLoneLineBreak(text));
+    EXPECT_EQ(text.find('\0'), std::string::npos);
+    const std::vector<std::string> lines = testing::Lines(text);
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(lines.front(), "Soubor:  x");
+    EXPECT_EQ(lines.back().find_first_not_of('*'), std::string::npos);
+}
+
+// Decodes the bytes in all three formats and checks every preview; returns
+// the total size written.
 size_t DecodeAll(std::string_view bytes) {
     const BankSource source{bytes, "x", {}};
     OutputText kpc;
@@ -26,7 +49,13 @@ size_t DecodeAll(std::string_view bytes) {
     DecodeKpc(source, kCzech, kpc);
     DecodeGpc(source, kCzech, gpc, records);
     DecodeGeminy(source, kCzech, geminy);
-    return kpc.Take().size() + gpc.Take().size() + records.Take().size() + geminy.Take().size();
+    const std::string texts[] = {kpc.Take(), gpc.Take(), geminy.Take()};
+    ExpectSoundPreview(texts[0], "KPC");
+    ExpectSoundPreview(texts[1], "GPC");
+    ExpectSoundPreview(texts[2], "Geminy");
+    const std::string record_text = records.Take();
+    EXPECT_EQ(record_text.find('\0'), std::string::npos);
+    return texts[0].size() + texts[1].size() + texts[2].size() + record_text.size();
 }
 
 TEST(DecoderRobustness, RandomBytesAndNulBytes) {
@@ -35,20 +64,29 @@ TEST(DecoderRobustness, RandomBytesAndNulBytes) {
     for (int round = 0; round < 200; ++round) {
         std::string garbage(static_cast<size_t>(round * 7), '\0');
         for (char& c : garbage) c = static_cast<char>(byte(random));
-        EXPECT_GT(DecodeAll(garbage), 0u);
+        DecodeAll(garbage);
     }
-    const std::string nuls("074\0\0\0075\0\r\n075\0\0\n2 \0 \0\n\0", 21);
-    EXPECT_GT(DecodeAll(nuls), 0u);
+    DecodeAll(std::string("074\0\0\0075\0\r\n075\0\0\n2 \0 \0\n\0", 21));
+}
+
+TEST(DecoderRobustness, NulByteShowsAsASpaceAndHidesNothing) {
+    const std::string file = std::string("h\nh\nh\n1 100 7 01000308 0 ab") + '\0' + "cd\n";
+    const std::string text = testing::Held(
+        [&](OutputText& out) { DecodeKpc(BankSource{file, "x", {}}, kCzech, out); });
+    EXPECT_NE(text.find("Zpráva pro příjemce:  ab cd\r\n"_cz), std::string::npos);
+    EXPECT_NE(text.find("Celkový počet řádků:  1\r\n"_cz), std::string::npos);
 }
 
 TEST(DecoderRobustness, EveryPrefixOfRealRecords) {
     for (const char* name : {"real/shopeca_bank_fio.gpc", "real/pyabo_fio_3items.kpc",
                              "real/ciki_gemini_v104_3items.gem", "gpc_statement.gpc"}) {
+        SCOPED_TRACE(name);
         const std::string bytes = testing::ReadBankData(name);
-        ASSERT_FALSE(bytes.empty()) << name;
+        ASSERT_FALSE(bytes.empty());
         const std::string_view first_lines = std::string_view(bytes).substr(0, 700);
-        for (size_t length = 0; length <= first_lines.size(); ++length) {
+        for (size_t length = 0; length <= first_lines.size(); length += 3) {
             DecodeAll(first_lines.substr(0, length));
+            if (::testing::Test::HasFailure()) return;
         }
     }
 }
@@ -57,7 +95,7 @@ TEST(DecoderRobustness, TenMegabyteSingleLine) {
     std::string line(10 * 1024 * 1024, '7');
     line.replace(0, 3, "075");
     for (size_t i = 100; i < line.size(); i += 9) line[i] = ' ';
-    EXPECT_GT(DecodeAll(line), 0u);
+    DecodeAll(line);
     // As a KPC item the whole line after the fifth space is the message.
     const std::string file = "h\nh\nh\n" + line;
     const std::vector<std::string> lines = testing::Lines(testing::Held([&](OutputText& out) {

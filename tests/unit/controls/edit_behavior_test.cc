@@ -361,6 +361,37 @@ TEST(EditNumberExit, ValidationErrorRestoresTheUndoCopy) {
     EXPECT_EQ(e.state().sel_length, 0);
 }
 
+TEST(EditNumberExit, RewrittenTextKeepsTheCaretInside) {
+    // Without conversion to the value the normalised text is what stays.
+    for (bool to_value : {true, false}) {
+        EditSettings s = OfType(TypeEdit::teCurrency);
+        s.number.number_text_to_value = to_value;
+        EditBehavior e = Loaded(s);
+        e.Enter(false, Czech());
+        Type(e, "000000009", Czech());
+        EXPECT_EQ(e.state().sel_start, 9);
+        e.Exit(Czech());
+        EXPECT_EQ(e.state().text, to_value ? "9" : "9,00");
+        EXPECT_LE(e.state().sel_start, static_cast<int>(e.state().text.size()));
+        EXPECT_EQ(e.state().sel_length, 0);
+    }
+}
+
+TEST(EditNumberExit, ShownDecimalsAreNoDigitsOfTheCheckedValue) {
+    // Decimal 0 with two shown decimals writes 5,00: checked as 5, not 500.
+    EditSettings s = OfType(TypeEdit::teFloat);
+    s.number.decimal = 0;
+    s.number.decimal_show = 2;
+    s.number.number_text_to_value = false;
+    s.number.valid = true;
+    s.number.value_min = 100 * kAmountUnit;
+    s.number.value_max = 1000 * kAmountUnit;
+    EditBehavior e = Loaded(s);
+    e.Enter(false, Czech());
+    Type(e, "5", Czech());
+    EXPECT_EQ(e.Exit(Czech()).message, "Minimální číselná hodnota je \"100\""_cz);
+}
+
 TEST(EditNumberExit, EmptyValidatedFieldMayBeLeft) {
     EditSettings s = OfType(TypeEdit::teInteger);
     s.number.valid = true;

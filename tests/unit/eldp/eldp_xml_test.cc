@@ -87,6 +87,8 @@ TEST(FillAttributes, WritesValuesTrimmedAsUtf8WithXmlEntities) {
                                               "1"}}),
               "<x a=\"\xC2\xA0"
               "1\"/>");
+    // A tab is kept as a reference: written as such, a parser reads a space.
+    EXPECT_EQ(FillAttributes("<x a=\"\"/>", {{"a", "A\tB"}}), "<x a=\"A&#9;B\"/>");
     // Control characters that XML cannot carry are dropped.
     EXPECT_EQ(FillAttributes("<x a=\"\"/>", {{"a",
                                               "A\x01\x1F"
