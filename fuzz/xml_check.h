@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/cp1250.h"
+
 namespace zerkon::fuzz {
 
 struct XmlAttribute {
@@ -143,26 +145,6 @@ class XmlChecker {
         return std::string(doc_.substr(start, pos_ - start));
     }
 
-    static std::string Utf8(char32_t c) {
-        std::string out;
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-        return out;
-    }
-
     // Resolves the references of `text` into `out` (when given).
     static std::string CheckReferences(std::string_view text, std::string* out) {
         for (std::size_t i = 0; i < text.size(); ++i) {
@@ -198,7 +180,8 @@ class XmlChecker {
                     c = c * (hex ? 16 : 10) + static_cast<char32_t>(v);
                 }
                 if (!IsXmlChar(c)) return "reference to a character XML does not allow";
-                resolved = Utf8(c);
+                resolved.clear();
+                AppendUtf8(resolved, c);
             } else {
                 return "unknown entity &" + std::string(ref) + ";";
             }

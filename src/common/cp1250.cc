@@ -1,7 +1,6 @@
 #include "common/cp1250.h"
 
 namespace zerkon {
-namespace {
 
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -20,8 +19,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
-
-}  // namespace
 
 std::string Cp1250ToUtf8(std::string_view text) {
     std::string out;

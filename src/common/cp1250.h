@@ -72,6 +72,8 @@ constexpr char UnicodeToCp1250(char32_t code_point) {
     return '?';
 }
 
+// One code point as UTF-8.
+void AppendUtf8(std::string& out, char32_t code_point);
 std::string Cp1250ToUtf8(std::string_view text);
 // Invalid UTF-8 sequences become '?'.
 std::string Utf8ToCp1250(std::string_view utf8);
