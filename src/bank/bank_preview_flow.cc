@@ -48,6 +48,10 @@ std::string BankPreviewTooLargeMessage(const std::filesystem::path& file) {
            "\" je příliš velký: jeho náhled se nevejde do paměti."_cz;
 }
 
+std::string BankJobLostMessage() {
+    return "Data výpisu pro tisk se ztratila. Otevřete výpis znovu."_cz;
+}
+
 BankPreviewFlow::BankPreviewFlow(int mode, FileOpenDialog& dialog, BankDecoders& decoders,
                                  BankJobHandOff& hand_off, BankPreviewView& view,
                                  OutputLimits limits)
@@ -67,11 +71,11 @@ void BankPreviewFlow::OpenFile() {
     if (!file) return;  // the preview stays hidden; print and job keep their state
 
     try {
-        BankTextLines job;
+        Job job;
         std::string preview = Decode(*file, job);
         view_.ShowPreview(std::move(preview), kPreviewFocusColour);
         if (mode_ == kBankModeGpc) {
-            job_lines_ = std::move(job);
+            job_ = std::move(job);
             print_enabled_ = true;  // never disabled again while the window is open
             view_.EnablePrint();
         }
@@ -84,23 +88,20 @@ void BankPreviewFlow::OpenFile() {
     }
 }
 
-std::string BankPreviewFlow::Decode(const std::filesystem::path& file, BankTextLines& job) {
+std::string BankPreviewFlow::Decode(const std::filesystem::path& file, Job& job) {
     OutputText preview(limits_);
     switch (mode_) {
         case kBankModeKpc:
             decoders_.DecodeKpc(file, preview);
             break;
-        case kBankModeGpc: {
-            hand_off_.BeginBankJob("Vypis", job);
-            OutputText records(limits_);
-            decoders_.DecodeGpc(file, preview, records);
-            // One entry of the job for all records: the job file ends every
-            // entry with CR LF, so the records' own last one goes.
-            std::string entry = records.Take();
-            if (entry.ends_with("\r\n")) entry.resize(entry.size() - 2);
-            job.push_back(std::move(entry));
+        case kBankModeGpc:
+            hand_off_.BeginBankJob("Vypis", job.head);
+            if (!DecodeGpc(file, preview, job, hand_off_.NewTemporaryFile())) {
+                // The temporary file's disk is full: the records are held after all.
+                preview = OutputText(limits_);
+                DecodeGpc(file, preview, job, {});
+            }
             break;
-        }
         case kBankModeGeminy:
             decoders_.DecodeGeminy(file, preview);
             break;
@@ -110,10 +111,34 @@ std::string BankPreviewFlow::Decode(const std::filesystem::path& file, BankTextL
     return preview.Take();
 }
 
+bool BankPreviewFlow::DecodeGpc(const std::filesystem::path& file, OutputText& preview, Job& job,
+                                std::filesystem::path records_file) {
+    job.records = std::make_unique<SpilledText>(std::move(records_file), limits_);
+    decoders_.DecodeGpc(file, preview, job.records->output());
+    return job.records->Finish();
+}
+
+std::optional<BankTextLines> BankPreviewFlow::JobLines() const {
+    BankTextLines lines = job_.head;
+    if (!job_.records) return lines;
+    std::optional<std::string> entry = job_.records->Read();
+    if (!entry) return std::nullopt;
+    // One entry of the job for all records: the job file ends every entry
+    // with CR LF, so the records' own last one goes.
+    if (entry->ends_with("\r\n")) entry->resize(entry->size() - 2);
+    lines.push_back(std::move(*entry));
+    return lines;
+}
+
 void BankPreviewFlow::Print() {
     if (!print_enabled_) return;
     try {
-        hand_off_.PrintBankJob(job_lines_);
+        const std::optional<BankTextLines> job = JobLines();
+        if (!job) {
+            view_.ShowError(BankJobLostMessage());
+            return;
+        }
+        hand_off_.PrintBankJob(*job);
     } catch (const std::exception& error) {
         view_.ShowError(error.what());
     }

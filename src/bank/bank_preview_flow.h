@@ -6,11 +6,14 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "bank/output_text.h"
+#include "bank/spilled_text.h"
 #include "platform/file_dialog.h"
 
 namespace zerkon {
@@ -29,6 +32,8 @@ std::string BankOpenButtonCaption(int mode);
 std::string BankDialogFilter(int mode);
 // A file whose preview cannot be held.
 std::string BankPreviewTooLargeMessage(const std::filesystem::path& file);
+// The print data of the statement shown has gone from its temporary file.
+std::string BankJobLostMessage();
 
 using BankTextLines = std::vector<std::string>;
 
@@ -49,6 +54,9 @@ class BankJobHandOff {
     virtual ~BankJobHandOff() = default;
     virtual void BeginBankJob(std::string_view section, BankTextLines& job_lines) = 0;
     virtual void PrintBankJob(const BankTextLines& job_lines) = 0;
+    // A new empty file of this program's for the print data waiting to be
+    // printed; an empty path when none can be made (the data is then held).
+    virtual std::filesystem::path NewTemporaryFile() = 0;
 };
 
 // The window's controls and its error dialog.
@@ -73,7 +81,9 @@ class BankPreviewFlow {
 
     int mode() const { return mode_; }
     bool print_enabled() const { return print_enabled_; }
-    const BankTextLines& job_lines() const { return job_lines_; }
+    // The job that "Tisk" hands on; its records are read back from their
+    // temporary file (nothing when that file is gone).
+    std::optional<BankTextLines> JobLines() const;
 
     // "Soubor ...": choose a file, decode it and show it.
     void OpenFile();
@@ -81,8 +91,19 @@ class BankPreviewFlow {
     void Print();
 
   private:
+    // A statement's print job: the head from the template, then one entry
+    // with every record.
+    struct Job {
+        BankTextLines head;
+        std::unique_ptr<SpilledText> records;
+    };
+
     // The preview text; in mode 2 also the new job in `job`.
-    std::string Decode(const std::filesystem::path& file, BankTextLines& job);
+    std::string Decode(const std::filesystem::path& file, Job& job);
+    // The statement's preview and print records, the records in `file` (or
+    // held when it is empty); false when they could not all be written there.
+    bool DecodeGpc(const std::filesystem::path& file, OutputText& preview, Job& job,
+                   std::filesystem::path records_file);
 
     int mode_;
     FileOpenDialog& dialog_;
@@ -90,7 +111,7 @@ class BankPreviewFlow {
     BankJobHandOff& hand_off_;
     BankPreviewView& view_;
     OutputLimits limits_;
-    BankTextLines job_lines_;
+    Job job_;
     bool print_enabled_ = false;
 };
 

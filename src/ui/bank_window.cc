@@ -22,6 +22,7 @@
 #include "platform/ui_feedback.h"
 #include "platform/win32/file_dialog_win32.h"
 #include "platform/win32/message_boxes_win32.h"
+#include "platform/win32/temporary_file.h"
 #include "platform/win32/user_regional_settings.h"
 #include "platform/win32/wide_text.h"
 #include "platform/window_messenger.h"
@@ -106,6 +107,7 @@ class ProgramHandOff : public BankJobHandOff {
     void PrintBankJob(const BankTextLines& job_lines) override {
         ProgramPrintEngine(main_window_, boxes_, context_).PrintBankJob(job_lines);
     }
+    std::filesystem::path NewTemporaryFile() override { return zerkon::NewTemporaryFile(); }
 
   private:
     HWND main_window_;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <fstream>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -78,6 +79,15 @@ class FakeHandOff : public BankJobHandOff {
         printed.push_back(job);
         if (print_fails) throw std::runtime_error("Přístup byl odepřen."_cz);
     }
+    // Files in the test's own folder, as Windows makes them: new and empty.
+    fs::path NewTemporaryFile() override {
+        if (temporary_folder.empty()) return {};
+        const fs::path file = temporary_folder / ("zk" + std::to_string(++files_made) + ".tmp");
+        std::ofstream{file};
+        return file;
+    }
+    fs::path temporary_folder;  // empty: no temporary file can be made
+    int files_made = 0;
     bool template_missing = false;
     bool print_fails = false;
     std::vector<Lines> printed;
@@ -115,9 +125,27 @@ class FakeView : public BankPreviewView {
     Journal& journal_;
 };
 
+// A folder of the test's own for the temporary files, gone afterwards.
+struct TemporaryFolder {
+    TemporaryFolder() {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        path = fs::temp_directory_path() / ("zerkon-flow-" + std::string(test->name()));
+        fs::remove_all(path);
+        fs::create_directories(path);
+    }
+    ~TemporaryFolder() { fs::remove_all(path); }
+    // The files in it.
+    size_t Count() const {
+        return static_cast<size_t>(std::distance(fs::directory_iterator(path), {}));
+    }
+    fs::path path;
+};
+
 struct Window {
-    explicit Window(int mode)
-        : flow(mode, dialog, decoders, hand_off, view, OutputLimits{.bytes = 1000, .lines = 100}) {}
+    explicit Window(int mode, fs::path temporary_folder = {})
+        : flow(mode, dialog, decoders, hand_off, view, OutputLimits{.bytes = 1000, .lines = 100}) {
+        hand_off.temporary_folder = std::move(temporary_folder);
+    }
     // Runs "Soubor" with the dialog answering `file` (nothing = cancel).
     void Open(std::optional<fs::path> file) {
         dialog.answers.push_back(std::move(file));
@@ -153,27 +181,58 @@ TEST(BankPreviewOpen, KpcAndGeminyDecodeAndShowWithoutPrint) {
                                            kind + " x.f", "show 15780518"}));
         EXPECT_EQ(window.view.text, "x.f\r\na\r\nb\r\nc\r\n\r\n\r\n");
         EXPECT_FALSE(window.view.print_enabled);
-        EXPECT_TRUE(window.flow.job_lines().empty());
+        EXPECT_TRUE(window.flow.JobLines()->empty());
         window.flow.Print();  // a disabled button never prints
         EXPECT_TRUE(window.hand_off.printed.empty());
     }
 }
 
+// The print records wait in a temporary file, or in memory when there is
+// none: the job is the same.
 TEST(BankPreviewOpen, GpcStartsTheJobThenDecodesAndEnablesPrint) {
-    Window window(kBankModeGpc);
-    window.Open("a.gpc");
-    EXPECT_EQ(window.journal,
-              (Journal{"hide", "dialog GPC soubory (*.gpc)|*.gpc", "begin Vypis on 0 lines",
-                       "gpc a.gpc", "show 15780518", "enable print"}));
-    EXPECT_EQ(window.flow.job_lines(), (Lines{"[ExtProgram]Zerkon", "record a.gpc\r\nhead a.gpc"}));
+    const TemporaryFolder folder;
+    for (const fs::path& temporary_folder : {folder.path, fs::path(), folder.path / "gone"}) {
+        SCOPED_TRACE(temporary_folder);
+        Window window(kBankModeGpc, temporary_folder);
+        window.Open("a.gpc");
+        EXPECT_EQ(window.journal,
+                  (Journal{"hide", "dialog GPC soubory (*.gpc)|*.gpc", "begin Vypis on 0 lines",
+                           "gpc a.gpc", "show 15780518", "enable print"}));
+        EXPECT_EQ(window.flow.JobLines(),
+                  (Lines{"[ExtProgram]Zerkon", "record a.gpc\r\nhead a.gpc"}));
 
-    // A second statement starts a fresh job, not one appended to the first.
-    window.Open("b.gpc");
-    EXPECT_EQ(window.journal[2], "begin Vypis on 0 lines");
-    EXPECT_EQ(window.flow.job_lines(), (Lines{"[ExtProgram]Zerkon", "record b.gpc\r\nhead b.gpc"}));
-    window.flow.Print();
-    ASSERT_EQ(window.hand_off.printed.size(), 1u);
-    EXPECT_EQ(window.hand_off.printed[0], window.flow.job_lines());
+        // A second statement starts a fresh job, not one appended to the first.
+        window.Open("b.gpc");
+        EXPECT_EQ(window.journal[2], "begin Vypis on 0 lines");
+        EXPECT_EQ(window.flow.JobLines(),
+                  (Lines{"[ExtProgram]Zerkon", "record b.gpc\r\nhead b.gpc"}));
+        window.flow.Print();
+        ASSERT_EQ(window.hand_off.printed.size(), 1u);
+        EXPECT_EQ(window.hand_off.printed[0], window.flow.JobLines());
+    }
+}
+
+// One temporary file, the shown statement's, while the window is open;
+// none once it is closed. One that went missing is reported at "Tisk".
+TEST(BankPreviewOpen, TemporaryFilesLastAsLongAsTheirStatement) {
+    const TemporaryFolder folder;
+    {
+        Window window(kBankModeGpc, folder.path);
+        for (const char* file : {"a.gpc", "b.gpc", "bad.gpc", "big.gpc", "huge.gpc"}) {
+            window.Open(file);
+            EXPECT_EQ(folder.Count(), 1u) << file;
+        }
+        EXPECT_EQ(window.flow.JobLines()->back(), "record b.gpc\r\nhead b.gpc");
+        fs::remove_all(folder.path);
+        fs::create_directories(folder.path);
+        window.journal.clear();
+        window.flow.Print();
+        EXPECT_EQ(window.journal, Journal{"error " + BankJobLostMessage()});
+        EXPECT_TRUE(window.hand_off.printed.empty());
+        window.Open("c.gpc");
+        EXPECT_EQ(folder.Count(), 1u);
+    }
+    EXPECT_EQ(folder.Count(), 0u);
 }
 
 TEST(BankPreviewOpen, CancelHidesTheEarlierPreviewAndKeepsItPrintable) {
@@ -193,7 +252,7 @@ TEST(BankPreviewOpen, CancelFirstLeavesEverythingAsOpened) {
     window.Open(std::nullopt);
     EXPECT_FALSE(window.view.shown);
     EXPECT_FALSE(window.flow.print_enabled());
-    EXPECT_TRUE(window.flow.job_lines().empty());
+    EXPECT_TRUE(window.flow.JobLines()->empty());
 }
 
 TEST(BankPreviewOpen, UnreadableFileShowsTheMessageAndStaysHidden) {
@@ -210,13 +269,13 @@ TEST(BankPreviewOpen, UnreadableFileShowsTheMessageAndStaysHidden) {
 TEST(BankPreviewOpen, FailedGpcReadKeepsTheEarlierStatementPrintable) {
     Window window(kBankModeGpc);
     window.Open("a.gpc");
-    const Lines earlier = window.flow.job_lines();
+    const std::optional<Lines> earlier = window.flow.JobLines();
     window.Open("bad.gpc");
     EXPECT_FALSE(window.view.shown);
     EXPECT_TRUE(window.flow.print_enabled());
-    EXPECT_EQ(window.flow.job_lines(), earlier);  // not a half-built job
+    EXPECT_EQ(window.flow.JobLines(), earlier);  // not a half-built job
     window.flow.Print();
-    EXPECT_EQ(window.hand_off.printed.at(0), earlier);
+    EXPECT_EQ(window.hand_off.printed.at(0), *earlier);
 }
 
 TEST(BankPreviewOpen, MissingTemplateIsReportedBeforeDecoding) {
@@ -244,19 +303,19 @@ TEST(BankPreviewOpen, PreviewThatCannotBeHeldIsReportedAndTheWindowGoesOn) {
               "Soubor \"big.gpc\" je příliš velký: jeho náhled se nevejde do paměti."_cz);
     Window window(kBankModeGpc);
     window.Open("a.gpc");
-    const Lines earlier = window.flow.job_lines();
+    const std::optional<Lines> earlier = window.flow.JobLines();
     for (const char* file : {"big.gpc", "huge.gpc", "full.gpc"}) {
         window.view.memo_full = std::string(file) == "full.gpc";
         window.Open(file);
         EXPECT_EQ(window.journal.back(), "error " + BankPreviewTooLargeMessage(file)) << file;
         EXPECT_FALSE(window.view.shown) << file;
-        EXPECT_EQ(window.flow.job_lines(), earlier) << file;
+        EXPECT_EQ(window.flow.JobLines(), earlier) << file;
         EXPECT_TRUE(window.flow.print_enabled());
     }
     window.view.memo_full = false;
     window.Open("b.gpc");
     EXPECT_TRUE(window.view.shown);
-    EXPECT_EQ(window.flow.job_lines().back(), "record b.gpc\r\nhead b.gpc");
+    EXPECT_EQ(window.flow.JobLines()->back(), "record b.gpc\r\nhead b.gpc");
 }
 
 TEST(BankPreviewPrint, FailureIsShownAndPrintStaysEnabled) {
