@@ -97,7 +97,7 @@ class OutputText {
     Sink sink_;
     std::string buffer_;  // the text is its first size_ bytes
     std::size_t size_ = 0;
-    std::size_t room_ = 0;  // buffer_.size() - size_
+    std::size_t room_ = 0;     // buffer_.size() - size_
     std::size_t checked_ = 0;  // held text before this has no NUL
 };
 

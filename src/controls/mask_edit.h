@@ -17,8 +17,8 @@
 #include <string>
 #include <string_view>
 
-#include "controls/virtual_keys.h"
 #include "common/date_time.h"
+#include "controls/virtual_keys.h"
 
 namespace zerkon {
 

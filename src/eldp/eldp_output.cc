@@ -3,8 +3,8 @@
 #include "common/date_helpers.h"
 #include "common/file_helpers.h"
 #include "eldp/eldp_print_data.h"
-#include "print/job_file.h"
 #include "files/data_file_lookup.h"
+#include "print/job_file.h"
 
 namespace zerkon {
 namespace {

@@ -6,7 +6,7 @@
 namespace zerkon {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual LocalDateTime Now() const = 0;
 };

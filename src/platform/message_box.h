@@ -10,7 +10,7 @@ enum class MessageButtons { Ok, OkCancel, YesNo };
 enum class MessageResult { Ok, Cancel, Yes, No };
 
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     virtual MessageResult Show(std::string_view text, std::string_view caption, MessageIcon icon,
                                MessageButtons buttons) = 0;

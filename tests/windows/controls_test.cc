@@ -255,7 +255,7 @@ TEST_F(ControlsTest, AMouseClickOnTheSideButtonDoesNotLeaveTheField) {
     Settle();
     EXPECT_EQ(Text(kButtonField), L"klik");
     EXPECT_EQ(FocusedId(), kButtonField);
-    EXPECT_EQ(Text(kEvents), events);  // not left
+    EXPECT_EQ(Text(kEvents), events);                   // not left
     EXPECT_EQ(Text(kEntries), L"109 entered 1 times");  // nor entered again
 }
 

@@ -71,8 +71,9 @@ TEST(DecoderRobustness, RandomBytesAndNulBytes) {
 
 TEST(DecoderRobustness, NulByteShowsAsASpaceAndHidesNothing) {
     const std::string file = std::string("h\nh\nh\n1 100 7 01000308 0 ab") + '\0' + "cd\n";
-    const std::string text = testing::Held(
-        [&](OutputText& out) { DecodeKpc(BankSource{file, "x", {}}, kCzech, out); });
+    const std::string text = testing::Held([&](OutputText& out) {
+        DecodeKpc(BankSource{file, "x", {}}, kCzech, out);
+    });
     EXPECT_NE(text.find("Zpráva pro příjemce:  ab cd\r\n"_cz), std::string::npos);
     EXPECT_NE(text.find("Celkový počet řádků:  1\r\n"_cz), std::string::npos);
 }
