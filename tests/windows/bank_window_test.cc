@@ -169,28 +169,6 @@ TEST_F(BankWindowTest, PaymentOrdersNeverEnablePrint) {
     }
 }
 
-// The error box of an unreadable file: its text, then OK.
-std::wstring DismissErrorBox(HWND owner_window, DWORD pid) {
-    HWND box = nullptr;
-    e2e::WaitUntil([&] {
-        for (HWND candidate : e2e::FindTopLevelWindows(L"#32770")) {
-            DWORD owner_pid = 0;
-            GetWindowThreadProcessId(candidate, &owner_pid);
-            if (owner_pid == pid && IsWindowVisible(candidate)) box = candidate;
-        }
-        return box != nullptr;
-    });
-    if (!box) return L"";
-    std::wstring text;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (e2e::GetClassName(child) == L"Static") text += e2e::GetText(child);
-    }
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    e2e::WaitForWindowGone(box);
-    (void)owner_window;
-    return text;
-}
-
 TEST_F(BankWindowTest, UnreadableFileShowsTheSystemMessageAndLeavesThePreviewHidden) {
     StartProgram();
     const fs::path good = PlaceSample("gpc_statement.gpc", L"vypis.gpc", "");
@@ -203,7 +181,7 @@ TEST_F(BankWindowTest, UnreadableFileShowsTheSystemMessageAndLeavesThePreviewHid
 
     e2e::Click(open_);
     ASSERT_TRUE(e2e::ChooseFileInDialog(missing, program_.id()));
-    const std::wstring message = DismissErrorBox(window_, program_.id());
+    const std::wstring message = e2e::AnswerMessageBox(program_.id());
     std::printf("unreadable file: %s\n", zerkon::Cp1250ToUtf8(Narrow(message)).c_str());
     EXPECT_NE(message.find(SystemText(ERROR_FILE_NOT_FOUND)), std::wstring::npos)
         << Narrow(message);
@@ -308,7 +286,7 @@ TEST_F(BankWindowTest, MissingBankTemplateIsAnErrorNotACrash) {
     const fs::path file = PlaceSample("gpc_statement.gpc", L"vypis.gpc", "");
     OpenPreview(L"GPC");
     OpenFile(file);
-    const std::wstring message = DismissErrorBox(window_, program_.id());
+    const std::wstring message = e2e::AnswerMessageBox(program_.id());
     std::printf("missing template: %s\n", zerkon::Cp1250ToUtf8(Narrow(message)).c_str());
     EXPECT_NE(message.find(SystemText(ERROR_PATH_NOT_FOUND)), std::wstring::npos)
         << Narrow(message);

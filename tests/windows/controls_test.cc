@@ -83,12 +83,7 @@ class ControlsTest : public ControlsHostTest {
     std::wstring WarningText(HWND* box_out) {
         HWND box = e2e::WaitForWindow(L"#32770", process_.id(), std::chrono::seconds(5));
         if (box_out) *box_out = box;
-        if (!box) return L"";
-        std::wstring text;
-        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            if (e2e::GetClassName(child) == L"Static") text += e2e::GetText(child);
-        }
-        return text;
+        return box ? e2e::MessageBoxText(box) : L"";
     }
 
     void CloseWarning(HWND box) {

@@ -156,14 +156,7 @@ class EldpFormTest : public ::testing::Test {
     // The next message box of the program: its text, then closed with Enter and the form in
     // front again (without a window manager the focus may fall to the root window).
     std::wstring AnswerMessageBox() {
-        HWND box = e2e::WaitForWindow(L"#32770", zerkon_.id(), 10s);
-        if (!box) return L"";
-        std::wstring text;
-        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            if (e2e::GetClassName(child) == L"Static") text += e2e::GetText(child);
-        }
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-        e2e::WaitForWindowGone(box);
+        std::wstring text = e2e::AnswerMessageBox(zerkon_.id(), 10s);
         if (form_ && IsWindowVisible(form_)) SetForegroundWindow(form_);
         e2e::Sync(form_);
         return text;

@@ -328,6 +328,23 @@ HWND FileNameField(HWND dialog) {
 
 }  // namespace
 
+std::wstring MessageBoxText(HWND box) {
+    std::wstring text;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetClassName(child) == L"Static") text += GetText(child);
+    }
+    return text;
+}
+
+std::wstring AnswerMessageBox(DWORD pid, std::chrono::milliseconds timeout) {
+    HWND box = WaitForWindow(L"#32770", pid, timeout);
+    if (!box) return L"";
+    std::wstring text = MessageBoxText(box);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    WaitForWindowGone(box);
+    return text;
+}
+
 bool ChooseFileInDialog(const fs::path& file, DWORD pid, std::chrono::milliseconds timeout) {
     HWND dialog = WaitForWindow(L"#32770", pid, timeout);
     if (dialog == nullptr) return false;

@@ -142,6 +142,12 @@ void Focus(HWND window);
 // Waits until all messages posted so far to the window's thread are handled.
 void Sync(HWND window);
 
+// The text of a message box: its static texts.
+std::wstring MessageBoxText(HWND box);
+// Waits for a message box of process `pid`, answers it with OK and returns its text; "" when
+// none opens.
+std::wstring AnswerMessageBox(DWORD pid, std::chrono::milliseconds timeout = kDefaultTimeout);
+
 // Drives the common file-open dialog of process `pid` (nullptr-safe): waits for it, types the
 // path into its file-name field and presses Enter ("Open"). True when the dialog was found and
 // closed afterwards.

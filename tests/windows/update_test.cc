@@ -101,8 +101,7 @@ TEST_F(UpdateTest, RunningUpdateProgramIsLeftToTheProgramItServes) {
     ASSERT_NE(box, nullptr);
     std::u16string caption = Cp1250ToUtf16("Program pro komunikaci s webem nelze použít"_cz);
     EXPECT_EQ(e2e::GetText(box), std::wstring(caption.begin(), caption.end()));
-    std::wstring text(512, L'\0');
-    text.resize(GetDlgItemTextW(box, 0xFFFF, text.data(), static_cast<int>(text.size())));
+    const std::wstring text = e2e::MessageBoxText(box);
     EXPECT_NE(text.find(L"využívá program RALwin,a proto"), std::wstring::npos) << text;
     e2e::SaveScreenshot(L"update-zuta-serves-payroll", box);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
