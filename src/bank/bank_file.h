@@ -68,6 +68,18 @@ class BankLines {
 // The path as Windows-1250 program text.
 std::string PathToProgramText(const std::filesystem::path& path);
 
+// A bank file opened for reading: its lines, and the path and date that the
+// previews name. Throws BankFileError when it cannot be read.
+struct OpenedBankFile {
+    explicit OpenedBankFile(const std::filesystem::path& file)
+        : lines(BankLines::FromFile(file)),
+          path(PathToProgramText(file)),
+          modified(lines.modified()) {}
+    BankLines lines;
+    std::string path;
+    CalendarDate modified;
+};
+
 // d.m.yyyy: day and month without leading zeros (7.3.2009).
 std::string FormatFileDate(const CalendarDate& date);
 

@@ -174,9 +174,8 @@ void DecodeGeminy(const BankSource& source, const RegionalSettings& regional, Ou
 
 void DecodeGeminy(const std::filesystem::path& path, const RegionalSettings& regional,
                   OutputText& preview) {
-    BankLines lines = BankLines::FromFile(path);
-    const std::string path_text = PathToProgramText(path);
-    GeminyDecoder(lines, path_text, lines.modified(), regional, preview).Decode();
+    OpenedBankFile file(path);
+    GeminyDecoder(file.lines, file.path, file.modified, regional, preview).Decode();
 }
 
 }  // namespace zerkon

@@ -309,9 +309,8 @@ void DecodeGpc(const BankSource& source, const RegionalSettings& regional, Outpu
 
 void DecodeGpc(const std::filesystem::path& path, const RegionalSettings& regional,
                OutputText& preview, OutputText& records) {
-    BankLines lines = BankLines::FromFile(path);
-    const std::string path_text = PathToProgramText(path);
-    GpcDecoder(lines, path_text, regional, preview, records).Decode();
+    OpenedBankFile file(path);
+    GpcDecoder(file.lines, file.path, regional, preview, records).Decode();
 }
 
 }  // namespace zerkon

@@ -177,9 +177,8 @@ void DecodeKpc(const BankSource& source, const RegionalSettings& regional, Outpu
 
 void DecodeKpc(const std::filesystem::path& path, const RegionalSettings& regional,
                OutputText& preview) {
-    BankLines lines = BankLines::FromFile(path);
-    const std::string path_text = PathToProgramText(path);
-    KpcDecoder(lines, path_text, lines.modified(), regional, preview).Decode();
+    OpenedBankFile file(path);
+    KpcDecoder(file.lines, file.path, file.modified, regional, preview).Decode();
 }
 
 }  // namespace zerkon
