@@ -42,6 +42,18 @@ class UpdateTest : public ::testing::Test {
         e2e::DeleteRegistryTree(HKEY_CURRENT_USER, kZutaKey);
         for (HWND zuta : e2e::FindTopLevelWindows(L"TFormZuta")) PostMessageW(zuta, WM_CLOSE, 0, 0);
     }
+    // Starts the program and presses its upgrade button; the box it answers
+    // with when `box_caption` is given (nullptr when none opens or the caption differs).
+    HWND PressUpgrade(e2e::Process& zerkon, std::string_view box_caption = {}) {
+        zerkon = e2e::Process::Start(prog_ / L"zerkon.exe");
+        HWND window = e2e::WaitForWindow(kMainWindowClass, zerkon.id());
+        if (!window || !e2e::Click(e2e::FindChild(window, kMainUpgradeId))) return nullptr;
+        if (box_caption.empty()) return window;
+        HWND box = e2e::WaitForWindow(L"#32770", zerkon.id());
+        const std::u16string caption = Cp1250ToUtf16(box_caption);
+        EXPECT_EQ(e2e::GetText(box), std::wstring(caption.begin(), caption.end()));
+        return box;
+    }
     fs::path prog_, zuta_;
 };
 
@@ -52,10 +64,9 @@ TEST_F(UpdateTest, RequestReachesTheStartedUpdateProgram) {
     ASSERT_TRUE(
         e2e::SetRegistryString(HKEY_CURRENT_USER, kZutaKey, L"InstallPath", zuta_.wstring()));
 
-    e2e::Process zerkon = e2e::Process::Start(prog_ / L"zerkon.exe");
-    HWND window = e2e::WaitForWindow(kMainWindowClass, zerkon.id());
+    e2e::Process zerkon;
+    HWND window = PressUpgrade(zerkon);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(e2e::Click(e2e::FindChild(window, kMainUpgradeId)));
 
     HWND zuta = e2e::WaitForWindow(L"TFormZuta");
     ASSERT_NE(zuta, nullptr);
@@ -93,14 +104,9 @@ TEST_F(UpdateTest, RunningUpdateProgramIsLeftToTheProgramItServes) {
     e2e::Process payroll = e2e::Process::StartRaw(e2e::PeerExe(L"host_standin"), L"TFormRalWin");
     ASSERT_NE(e2e::WaitForWindow(L"TFormRalWin", payroll.id()), nullptr);
 
-    e2e::Process zerkon = e2e::Process::Start(prog_ / L"zerkon.exe");
-    HWND window = e2e::WaitForWindow(kMainWindowClass, zerkon.id());
-    ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(e2e::Click(e2e::FindChild(window, kMainUpgradeId)));
-    HWND box = e2e::WaitForWindow(L"#32770", zerkon.id());
+    e2e::Process zerkon;
+    HWND box = PressUpgrade(zerkon, "Program pro komunikaci s webem nelze použít"_cz);
     ASSERT_NE(box, nullptr);
-    std::u16string caption = Cp1250ToUtf16("Program pro komunikaci s webem nelze použít"_cz);
-    EXPECT_EQ(e2e::GetText(box), std::wstring(caption.begin(), caption.end()));
     const std::wstring text = e2e::MessageBoxText(box);
     EXPECT_NE(text.find(L"využívá program RALwin,a proto"), std::wstring::npos) << text;
     e2e::SaveScreenshot(L"update-zuta-serves-payroll", box);
@@ -114,14 +120,9 @@ TEST_F(UpdateTest, RunningUpdateProgramIsLeftToTheProgramItServes) {
 
 TEST_F(UpdateTest, NotInstalledUpdateProgramIsReported) {
     e2e::DeleteRegistryTree(HKEY_CURRENT_USER, kZutaKey);
-    e2e::Process zerkon = e2e::Process::Start(prog_ / L"zerkon.exe");
-    HWND window = e2e::WaitForWindow(kMainWindowClass, zerkon.id());
-    ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(e2e::Click(e2e::FindChild(window, kMainUpgradeId)));
-    HWND box = e2e::WaitForWindow(L"#32770", zerkon.id());
+    e2e::Process zerkon;
+    HWND box = PressUpgrade(zerkon, "Spojení s internetem?"_cz);
     ASSERT_NE(box, nullptr);
-    std::u16string caption = Cp1250ToUtf16("Spojení s internetem?"_cz);
-    EXPECT_EQ(e2e::GetText(box), std::wstring(caption.begin(), caption.end()));
     e2e::SaveScreenshot(L"update-not-installed", box);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(e2e::WaitForWindowGone(box));
