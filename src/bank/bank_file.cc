@@ -56,10 +56,23 @@ BankLines::BankLines(const std::filesystem::path& file, std::size_t block_size) 
     at_end_ = false;
 }
 
+// Where the next `c` is in the unread bytes, or their end. The place found is
+// kept until it is read past, so that a file of CRs alone (or LFs alone) is
+// not searched to the end of the block for the other one at every line.
+std::size_t BankLines::Find(char c, const char*& found) {
+    const char* const begin = data_.data();
+    const char* const end = begin + data_.size();
+    if (found == nullptr || found < begin || found > end) {
+        found = static_cast<const char*>(std::memchr(begin, c, data_.size()));
+        if (found == nullptr) found = end;
+    }
+    return found == end ? std::string_view::npos : static_cast<std::size_t>(found - begin);
+}
+
 bool BankLines::Next(std::string_view& line) {
     for (;;) {
-        const std::size_t lf = data_.find('\n');
-        const std::size_t cr = data_.substr(0, lf).find('\r');
+        const std::size_t lf = Find('\n', next_lf_);
+        const std::size_t cr = Find('\r', next_cr_);
         std::size_t stop = std::min(lf, cr);
         // No whole line in what was read, or a CR whose LF may come next.
         if (stop == std::string_view::npos || (stop == cr && cr + 1 == data_.size())) {
@@ -84,6 +97,7 @@ bool BankLines::Next(std::string_view& line) {
 bool BankLines::ReadMore() {
     if (at_end_) return false;
     const std::size_t kept = data_.size();
+    next_cr_ = next_lf_ = nullptr;  // the bytes move
     if (kept > 0 && data_.data() != block_.data()) std::memmove(block_.data(), data_.data(), kept);
     if (kept == block_.size()) block_.resize(block_.size() * 2);
     stream_.read(block_.data() + kept, static_cast<std::streamsize>(block_.size() - kept));
@@ -97,8 +111,10 @@ bool BankLines::ReadMore() {
 void BankLines::Rewind() {
     if (!stream_.is_open()) {
         data_ = bytes_;
+        next_cr_ = next_lf_ = nullptr;
         return;
     }
+    next_cr_ = next_lf_ = nullptr;
     stream_.clear();
     stream_.seekg(0);
     if (!stream_) Fail(std::make_error_code(std::errc::io_error).message());

@@ -54,14 +54,17 @@ class BankLines {
     BankLines(const std::filesystem::path& file, std::size_t block_size);
     // Reads on when the unread data holds no whole line; false at the end.
     bool ReadMore();
+    std::size_t Find(char c, const char*& found);
     [[noreturn]] void Fail(const std::string& system_message) const;
 
     std::string_view bytes_;  // in memory
     std::filesystem::path file_;
     std::ifstream stream_;
-    std::string block_;      // a file's bytes read so far and not yet handed out
-    std::string_view data_;  // the unread bytes
-    bool at_end_ = true;     // nothing left to read beyond data_
+    std::string block_;              // a file's bytes read so far and not yet handed out
+    std::string_view data_;          // the unread bytes
+    bool at_end_ = true;             // nothing left to read beyond data_
+    const char* next_cr_ = nullptr;  // the next CR in data_ or its end; nullptr: not looked for
+    const char* next_lf_ = nullptr;
     CalendarDate modified_;
 };
 

@@ -29,6 +29,7 @@ TEST(BankLines, CrLfCrAndLfEndLines) {
              {"a\r\nb\rc\nd", {"a", "b", "c", "d"}},
              {"\n\n", {"", ""}},
              {"a\r\r\nb\n\r", {"a", "", "b", ""}},
+             {"a\rb\rc\nd\r\ne\r", {"a", "b", "c", "d", "e"}},
              {std::string("a\0b\nc", 5), {std::string("a\0b", 3), "c"}},
          }) {
         BankLines lines{std::string_view(bytes)};
