@@ -60,6 +60,7 @@ BankLines::BankLines(const std::filesystem::path& file, std::size_t block_size) 
 // kept until it is read past, so that a file of CRs alone (or LFs alone) is
 // not searched to the end of the block for the other one at every line.
 std::size_t BankLines::Find(char c, const char*& found) {
+    if (data_.empty()) return std::string_view::npos;  // its data() may be null
     const char* const begin = data_.data();
     const char* const end = begin + data_.size();
     if (found == nullptr || found < begin || found > end) {
