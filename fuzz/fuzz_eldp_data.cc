@@ -37,16 +37,36 @@ class Attributes {
   public:
     explicit Attributes(std::vector<fuzz::XmlAttribute> all) : all_(std::move(all)) {}
 
-    // The n-th attribute `name` of the n-th element `element` carries `value`.
-    void Expect(std::string_view element, std::string_view name, std::string_view value,
-                int occurrence = 0) {
+    // The first attribute `name` of an element `element` carries `value`.
+    void Expect(std::string_view element, std::string_view name, std::string_view value) {
         for (const fuzz::XmlAttribute& a : all_) {
-            if (a.element != element || a.name != name || occurrence-- > 0) continue;
+            if (a.element != element || a.name != name) continue;
             Check(a.value == ReadBack(value), "the XML carries every value as loaded",
                   std::string(element) + " " + std::string(name) + "=" + a.value);
             return;
         }
         Fail(std::string(element) + " " + std::string(name) + " is written");
+    }
+    // The attribute `name` of the element `element` whose attribute row is `row` carries
+    // `value`; a value that reads back empty may be left out.
+    void ExpectInRow(std::string_view element, int row, std::string_view name,
+                     std::string_view value) {
+        bool in_row = false;
+        for (const fuzz::XmlAttribute& a : all_) {
+            if (a.element != element) continue;
+            if (a.name == "row") {
+                if (in_row) break;
+                in_row = a.value == std::to_string(row);
+            } else if (in_row && a.name == name) {
+                Check(a.value == ReadBack(value), "the XML carries every value as loaded",
+                      std::string(element) + " " + std::string(name) + "=" + a.value);
+                return;
+            }
+        }
+        if (!ReadBack(value).empty()) {
+            Fail(std::string(element) + " " + std::to_string(row) + " " + std::string(name) +
+                 " is written");
+        }
     }
     int CountOf(std::string_view element) const {
         int n = 0;
@@ -95,8 +115,8 @@ void CheckXml(EldpRecord record) {
     int used = 0;
     for (const EldpRow& row : record.rows) {
         if (!row.IsUsed()) continue;
-        if (!ReadBack(row.code).empty()) xml.Expect("t1", "cod", row.code, used);
         ++used;
+        xml.ExpectInRow("t1", used, "cod", row.code);
     }
     xml.Expect("items", "coun", std::to_string(used));
     Check(xml.CountOf("t1") == used, "one row line per used row");
