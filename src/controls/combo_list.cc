@@ -4,6 +4,7 @@
 
 #include "common/cp1250.h"
 #include "common/cp1250_literal.h"
+#include "common/dpi_scale.h"
 
 namespace zerkon {
 
@@ -107,18 +108,23 @@ PickListRows BuildPickListRows(std::string_view items, bool sorted, std::string_
     return result;
 }
 
+int PickListRowHeight(int font_points, int dpi) {
+    return ScaleToDpi(font_points + 5, dpi);
+}
+
 PickListRect PickListGeometry(const PickListGeometryInput& in) {
+    const auto scaled = [&in](int pixels) { return ScaleToDpi(pixels, in.dpi); };
     PickListRect rect;
-    rect.left = in.field_client_left - 2;
-    rect.top = in.field_client_top + in.field_height - 3;
+    rect.left = in.field_client_left - scaled(2);
+    rect.top = in.field_client_top + in.field_height - scaled(3);
     rect.width = in.field_width;
     if (in.widest_text > rect.width) {
-        rect.left -= in.widest_text - rect.width + 11;
-        rect.width = in.widest_text + 16;
+        rect.left -= in.widest_text - rect.width + scaled(11);
+        rect.width = in.widest_text + scaled(16);
     }
-    if (rect.left < 0) rect.left = 2;
+    if (rect.left < 0) rect.left = scaled(2);
     int rows = std::min(in.drop_down_count, in.row_count);
-    rect.height = rows * (in.font_points + 5) + 10;
+    rect.height = rows * PickListRowHeight(in.font_points, in.dpi) + scaled(10);
     if (rect.top + rect.height > in.work_area_bottom) {
         rect.top = rect.top - rect.height - in.field_height;
     }

@@ -35,6 +35,7 @@ struct PickListGeometryInput {
     int drop_down_count = 8;   // already normalised (NormalizeDropDownCount)
     int font_points = 8;       // the list font's size in points
     int work_area_bottom = 0;  // bottom of the desktop work area (SPI_GETWORKAREA)
+    int dpi = 96;              // the field's DPI: the fixed pixel amounts below scale with it
 };
 
 struct PickListRect {
@@ -50,7 +51,13 @@ struct PickListRect {
 // (widest - width + 11) and widens to widest + 16; a negative left becomes 2.
 // Height = min(rows, drop_down_count) * (font points + 5) + 10. When the
 // bottom would pass the work area, above: top = top - height - field height.
+// The fixed amounts (2, 3, 11, 16, the row height and 10) are 96-DPI pixels,
+// scaled to the field's DPI (common/dpi_scale.h); the field's place, size and
+// the text width are measured and taken as they are.
 PickListRect PickListGeometry(const PickListGeometryInput& in);
+
+// A row of the pop-up's list: the font's size in points + 5 pixels at 96 DPI.
+int PickListRowHeight(int font_points, int dpi);
 
 // What happens in the pop-up's list.
 enum class PickListEvent {

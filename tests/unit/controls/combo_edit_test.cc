@@ -143,6 +143,21 @@ TEST(PickListGeometry, UnderTheFieldOrAboveNearTheBottom) {
     EXPECT_EQ(PickListGeometry(in), (PickListRect{57, 218 - 88 - 21, 166, 88}));
     in.work_area_bottom = 306;
     EXPECT_EQ(PickListGeometry(in).top, 218);
+
+    // At 144 DPI the same field (measured at that DPI) and font: the fixed pixels scale, the
+    // rows are 13 * 1.5 = 19.5 -> 20 high.
+    in = {.field_client_left = 150,
+          .field_client_top = 300,
+          .field_width = 180,
+          .field_height = 32,
+          .widest_text = 225,
+          .row_count = 3,
+          .drop_down_count = 8,
+          .font_points = 8,
+          .work_area_bottom = 1000,
+          .dpi = 144};
+    EXPECT_EQ(PickListRowHeight(8, 144), 20);
+    EXPECT_EQ(PickListGeometry(in), (PickListRect{147 - 62, 327, 249, 3 * 20 + 15}));
 }
 
 TEST(PickListState, AcceptCancelAndMouseLeave) {

@@ -32,6 +32,11 @@ TEST(PlaceWindowTest, TooTallWindowShrinksToTheWorkAreaAndWidens) {
     EXPECT_EQ(p.width, 507);
     // Exactly the work area's height still fits.
     EXPECT_FALSE(PlaceWindow(487, 450, 0, 0, {0, 0, 800, 450}, 450, true).resizable);
+    // At 144 DPI the fixed amounts are 150, 41 and 30 pixels.
+    p = PlaceWindow(731, 783, 0, 0, {0, 0, 1200, 675}, 675, true, 144);
+    EXPECT_EQ(p.height, 525);
+    EXPECT_EQ(p.width, 772);
+    EXPECT_EQ(PlaceWindow(731, 783, 0, 0, {0, 0, 1200, 675}, 675, false, 144).width, 761);
 }
 
 TEST(PlaceWindowTest, NeverStartsAboveTheScreen) {
