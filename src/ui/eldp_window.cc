@@ -40,17 +40,14 @@ const EldpLook& Look() {
         EldpLook l;
         l.background = CreateSolidBrush(kEldpBackground);
         l.accent = CreateSolidBrush(kEldpAccent);
-        l.title = CreateFontW(-19, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                              DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+        l.title = UiFont({.height = -19, .bold = true}, kDesignDpi);
         return l;
     }();
     return look;
 }
 
 HICON Glyph(int id) {
-    return static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, 0));
+    return LoadGlyph(id);
 }
 
 class TFormELDP : public WindowBase, public EldpFormView {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/win32/wide_text.h"
+#include "ui/display_dpi.h"
 
 namespace zerkon {
 namespace {
@@ -30,7 +31,7 @@ void SetHint(HWND parent, HWND control, std::string_view text) {
                               parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!tooltip) return;
     // Long texts (a data file's path) wrap instead of running off the screen.
-    SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, 600);
+    SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, ScaledForWindow(parent, 600));
     SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     SetPropW(control, kTooltipProperty, tooltip);
 }

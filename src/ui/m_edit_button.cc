@@ -6,7 +6,10 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "platform/win32/wide_text.h"
+#include "ui/display_dpi.h"
 #include "ui/m_edit.h"
 
 namespace zerkon {
@@ -142,7 +145,6 @@ void TMEdit::SetButtonWidth(int width) {
     GetWindowRect(hwnd_, &r);
     int w = edit::ClampButtonWidth(width, r.right - r.left);
     behavior_.settings().button_width = w;
-    Standard(EM_SETMARGINS, EC_RIGHTMARGIN, MAKELONG(0, w + 2));
     LayoutButton();
 }
 
@@ -168,15 +170,23 @@ void TMEdit::LayoutButton() {
     GetWindowRect(hwnd_, &r);
     const int width = r.right - r.left;
     const int height = r.bottom - r.top;
-    const int button_width = button_ ? behavior_.settings().button_width : 0;
+    // ButtonWidth is in 96-DPI pixels, as the layout; never wider than the edit.
+    const int button_width =
+        button_ ? std::min(ScaledForWindow(hwnd_, behavior_.settings().button_width), width) : 0;
     const edit::SideButtonLayout layout = edit::LayoutSideButton(width, height, button_width, true);
     if (button_) {
         const edit::EditRect& b = layout.button;
         MoveWindow(button_, b.left, b.top, b.right - b.left, b.bottom - b.top, TRUE);
+        // The button's font, whichever it is, at the edit's DPI.
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(button_, WM_GETFONT, 0, 0));
+        const HFONT scaled = FontAtDpi(font, WindowDpi(hwnd_));
+        if (scaled != font)
+            SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(scaled), TRUE);
     }
     // A single-line EDIT may ignore the formatting rectangle; the margin keeps
     // the text from under the button all the same.
-    Standard(EM_SETMARGINS, EC_RIGHTMARGIN, MAKELONG(0, button_ ? button_width + 2 : 0));
+    Standard(EM_SETMARGINS, EC_RIGHTMARGIN,
+             MAKELONG(0, button_ ? button_width + ScaledForWindow(hwnd_, 2) : 0));
     RECT format{layout.format.left, layout.format.top, layout.format.right, layout.format.bottom};
     Standard(EM_SETRECT, 0, reinterpret_cast<LPARAM>(&format));
 }

@@ -1,6 +1,7 @@
 #include "ui/m_labeled_edit.h"
 
 #include "platform/win32/wide_text.h"
+#include "ui/display_dpi.h"
 
 namespace zerkon {
 
@@ -51,6 +52,8 @@ HWND TMLabeledEdit::CreateLabel(HWND parent, const LabeledEditOptions& options) 
     HFONT font = options.edit.font ? options.edit.font
                                    : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    // The caption goes where its edit is, whatever scales the edit.
+    MarkPlacedByOwner(label);
     return label;
 }
 
@@ -93,7 +96,7 @@ void TMLabeledEdit::PositionChanged() {
     GetWindowRect(hwnd(), &r);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     SIZE size = LabelSize(label_);
-    POINT origin = LabelOrigin(r, size, position_, spacing_);
+    POINT origin = LabelOrigin(r, size, position_, ScaledForWindow(hwnd(), spacing_));
     SetWindowPos(label_, nullptr, origin.x, origin.y, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     const bool visible = (GetWindowLongW(hwnd(), GWL_STYLE) & WS_VISIBLE) != 0;

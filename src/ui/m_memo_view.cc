@@ -9,12 +9,12 @@
 
 #include "common/cp1250.h"
 #include "controls/memo_text_view.h"
+#include "ui/display_dpi.h"
 
 namespace zerkon {
 
 namespace {
 
-constexpr int kLeftMargin = 2;
 // lParam: a std::string* whose text the view takes; answers TRUE or FALSE.
 constexpr UINT kTakeProgramText = WM_USER + 0x301;
 
@@ -62,6 +62,7 @@ class MemoView {
     MemoTextView view_;
     HFONT font_ = nullptr;
     int line_height_ = 13;
+    int left_margin_ = 2;  // 2 pixels at 96 DPI
     RowWidths widths_;
     std::wstring line_;  // the line being drawn, in UTF-16
     bool all_selected_ = false;
@@ -238,7 +239,7 @@ void MemoView::OnPaint() {
             FillRect(dc, &band, GetSysColorBrush(COLOR_HIGHLIGHT));
             SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
         }
-        TextOutW(dc, kLeftMargin, y, line_.data(), static_cast<int>(line_.size()));
+        TextOutW(dc, left_margin_, y, line_.data(), static_cast<int>(line_.size()));
         SetTextColor(dc, text_colour);
     }
     SelectObject(dc, old);
@@ -357,8 +358,9 @@ void MemoView::CopyAll() {
     CloseClipboard();
 }
 
-// The line height and the width of every character, for the rows.
+// The line height and the width of every character, for the rows; the margin at the DPI.
 void MemoView::MeasureFont() {
+    left_margin_ = ScaledForWindow(hwnd_, 2);
     HDC dc = GetDC(hwnd_);
     HGDIOBJ old = SelectObject(dc, Font());
     TEXTMETRICW metrics{};
@@ -387,7 +389,7 @@ void MemoView::LayOut() {
 void MemoView::UpdateRowWidth() {
     RECT client{};
     GetClientRect(hwnd_, &client);
-    widths_.width = std::max(1, static_cast<int>(client.right) - 2 * kLeftMargin);
+    widths_.width = std::max(1, static_cast<int>(client.right) - 2 * left_margin_);
 }
 
 void MemoView::UpdatePage() {
@@ -408,7 +410,7 @@ void MemoView::UpdateScrollBar() {
 
 void MemoView::PlaceCaret() {
     if (has_focus_) {
-        SetCaretPos(kLeftMargin, (view_.caret_line() - view_.top_line()) * line_height_);
+        SetCaretPos(left_margin_, (view_.caret_line() - view_.top_line()) * line_height_);
     }
 }
 

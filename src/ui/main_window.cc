@@ -42,8 +42,7 @@ TFormZerkon::TFormZerkon() : XFileVersion1(OwnProgramVersionResource()) {}
 
 bool TFormZerkon::Create() {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    exit_glyph_ = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDI_EXIT_GLYPH), IMAGE_ICON, 16, 16, 0));
+    exit_glyph_ = LoadGlyph(IDI_EXIT_GLYPH);
     CreateOptions options;
     options.class_name = kMainWindowClass;
     options.caption = "Zerkon ";

@@ -18,7 +18,7 @@ constexpr COLORREF kCream = RGB(255, 251, 240);
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
-HFONT FontFor(const MemoWindowSettings& settings) {
+HFONT FontFor(const MemoWindowSettings& settings, int dpi) {
     if (settings.font_name.empty() && settings.font_size <= -1) return nullptr;
     LOGFONTW font{};
     GetObjectW(Fonts().normal, sizeof font, &font);
@@ -26,11 +26,7 @@ HFONT FontFor(const MemoWindowSettings& settings) {
         const std::wstring name = Wide(settings.font_name).substr(0, LF_FACESIZE - 1);
         wcsncpy(font.lfFaceName, name.c_str(), LF_FACESIZE);
     }
-    if (settings.font_size > -1) {
-        HDC screen = GetDC(nullptr);
-        font.lfHeight = -MulDiv(settings.font_size, GetDeviceCaps(screen, LOGPIXELSY), 72);
-        ReleaseDC(nullptr, screen);
-    }
+    if (settings.font_size > -1) font.lfHeight = -MulDiv(settings.font_size, dpi, 72);
     return CreateFontIndirectW(&font);
 }
 
@@ -63,12 +59,13 @@ bool TFormMemoRead::Create(HWND owner, std::string_view caption) {
 }
 
 void TFormMemoRead::CreateControls() {
-    font_ = FontFor(NextMemoWindowSettings());
+    font_ = FontFor(NextMemoWindowSettings(), dpi());
     Memo1 = CreateChild(hwnd_, L"EDIT", kMemoReadMemoId, "",
                         WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY |
                             ES_AUTOVSCROLL | ES_AUTOHSCROLL,
                         0, 0, kClientWidth, kClientHeight - kPanelHeight, WS_EX_CLIENTEDGE);
     if (font_) SendMessageW(Memo1, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+
     escape_ = std::make_unique<EscapeKey>(Memo1, [this] { sbCancelClick(); });
     // RichEdit1 exists only for other callers; a text window never shows it.
     sbTisk = CreateSpeedButton(hwnd_, {.id = kMemoReadPrintId,
@@ -79,6 +76,8 @@ void TFormMemoRead::CreateControls() {
                                          .caption = "Zpět"_cz,
                                          .place = {kClientWidth - kPanel2Width + 10,
                                                    kClientHeight - kPanelHeight + 2, 80, 22}});
+    // The memo and the panel's buttons follow the client area (Layout), at any DPI.
+    for (HWND control : {Memo1, sbTisk, sbCancel}) MarkPlacedByOwner(control);
 }
 
 void TFormMemoRead::SetText(std::string_view text) {
@@ -98,7 +97,7 @@ void TFormMemoRead::Place(HWND owner, int x, int y) {
     if (owner) GetWindowRect(owner, &owner_rect);
     const WindowPlacement placement = PlaceWindow(
         width, height, x, y, {owner_rect.left, owner_rect.top, owner_rect.right, owner_rect.bottom},
-        WorkAreaHeight(), IsWindowsMajor6(RunningWindowsVersion()));
+        WorkAreaHeight(), IsWindowsMajor6(RunningWindowsVersion()), dpi());
     if (placement.resizable) {
         SetWindowLongPtrW(hwnd_, GWL_STYLE, GetWindowLongPtrW(hwnd_, GWL_STYLE) | WS_THICKFRAME);
     }
@@ -107,13 +106,18 @@ void TFormMemoRead::Place(HWND owner, int x, int y) {
     Layout();
 }
 
+// The memo above the bottom panel; "Tisk" at the panel's left, "Zpět" in the panel's right part.
 void TFormMemoRead::Layout() {
     RECT client{};
     GetClientRect(hwnd_, &client);
-    const int panel_top = client.bottom - kPanelHeight;
+    const int panel_top = client.bottom - ScaleToDpi(kPanelHeight, dpi());
     MoveWindow(Memo1, 0, 0, client.right, panel_top, TRUE);
-    MoveWindow(sbTisk, 4, panel_top + 2, 80, 22, TRUE);
-    MoveWindow(sbCancel, client.right - kPanel2Width + 10, panel_top + 2, 80, 22, TRUE);
+    const auto place = [this, panel_top](HWND button, int panel_left, LayoutRect in_panel) {
+        const LayoutRect r = ScaleRectToDpi(in_panel, dpi());
+        MoveWindow(button, panel_left + r.left, panel_top + r.top, r.width, r.height, TRUE);
+    };
+    place(sbTisk, 0, {4, 2, 80, 22});
+    place(sbCancel, client.right - ScaleToDpi(kPanel2Width, dpi()), {10, 2, 80, 22});
 }
 
 LRESULT TFormMemoRead::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -52,6 +52,7 @@ class TFormMemoRead : public WindowBase {
   private:
     void CreateControls();
     void Layout();
+    void LayOutOwnControls() override { Layout(); }
     void sbCancelClick();
     // Escape in the memo closes the window, as "Zpět" does.
     class EscapeKey : public SubclassedControl {

@@ -5,6 +5,7 @@
 #include "common/cp1250.h"
 #include "controls/combo_edit.h"
 #include "controls/combo_list.h"
+#include "ui/display_dpi.h"
 #include "ui/m_listbox.h"
 #include "ui/m_memo.h"
 
@@ -101,12 +102,13 @@ PickListRect PickListPopup::Place(HFONT font) {
     }
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
-    int dpi = GetDeviceCaps(dc, LOGPIXELSY);
     SelectObject(dc, old);
     ReleaseDC(popup_, dc);
 
-    in.font_points = MulDiv(metrics.tmHeight - metrics.tmInternalLeading, 72, dpi > 0 ? dpi : 96);
-    row_height_ = in.font_points + 5;
+    // The list follows its field's DPI, whatever the pop-up's own.
+    in.dpi = WindowDpi(request_.field);
+    in.font_points = MulDiv(metrics.tmHeight - metrics.tmInternalLeading, 72, in.dpi);
+    row_height_ = PickListRowHeight(in.font_points, in.dpi);
     in.row_count = static_cast<int>(rows_.rows.size());
     in.drop_down_count = NormalizedDropDownCount(request_.drop_down_count);
     RECT work{};

@@ -2,8 +2,11 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "controls/check_box_keys.h"
 #include "platform/win32/wide_text.h"
+#include "ui/display_dpi.h"
 #include "ui/hint.h"
 #include "ui/window_base.h"
 
@@ -13,6 +16,40 @@ namespace {
 const wchar_t kGlyphProperty[] = L"Zerkon.SpeedButton.Glyph";
 const wchar_t kOldProcProperty[] = L"Zerkon.SpeedButton.Proc";
 const wchar_t kHotProperty[] = L"Zerkon.SpeedButton.Hot";
+
+constexpr int kGlyphSize = 16;
+
+struct LoadedGlyph {
+    int resource_id;
+    int size;
+    HICON icon;
+};
+
+std::vector<LoadedGlyph>& LoadedGlyphs() {
+    static std::vector<LoadedGlyph> glyphs;
+    return glyphs;
+}
+
+HICON GlyphOfSize(int resource_id, int size) {
+    for (const LoadedGlyph& glyph : LoadedGlyphs()) {
+        if (glyph.resource_id == resource_id && glyph.size == size) return glyph.icon;
+    }
+    auto icon =
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource_id),
+                                      IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    if (icon) LoadedGlyphs().push_back({resource_id, size, icon});
+    return icon;
+}
+
+// The glyph's icon for a size: the same resource's, or the glyph itself to be stretched.
+HICON GlyphForSize(HICON glyph, int size) {
+    for (const LoadedGlyph& loaded : LoadedGlyphs()) {
+        if (loaded.icon != glyph) continue;
+        if (HICON sized = GlyphOfSize(loaded.resource_id, size)) return sized;
+        break;
+    }
+    return glyph;
+}
 
 bool IsSpeedButton(HWND window) {
     return GetPropW(window, kOldProcProperty) != nullptr;
@@ -100,6 +137,10 @@ HWND CreateSpeedButton(HWND parent, const SpeedButtonOptions& options) {
     return button;
 }
 
+HICON LoadGlyph(int resource_id) {
+    return GlyphOfSize(resource_id, kGlyphSize);
+}
+
 bool DrawSpeedButton(const DRAWITEMSTRUCT& item) {
     if (item.CtlType != ODT_BUTTON || !IsSpeedButton(item.hwndItem)) return false;
     HDC dc = item.hDC;
@@ -127,9 +168,11 @@ bool DrawSpeedButton(const DRAWITEMSTRUCT& item) {
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
     SIZE text_size{};
     GetTextExtentPoint32W(dc, text.c_str(), length, &text_size);
-    auto glyph = static_cast<HICON>(GetPropW(item.hwndItem, kGlyphProperty));
-    const int glyph_size = 16;
-    const int spacing = glyph != nullptr && length > 0 ? 4 : 0;
+    const int dpi = WindowDpi(item.hwndItem);
+    const int glyph_size = ScaleToDpi(kGlyphSize, dpi);
+    HICON glyph = static_cast<HICON>(GetPropW(item.hwndItem, kGlyphProperty));
+    if (glyph) glyph = GlyphForSize(glyph, glyph_size);
+    const int spacing = glyph != nullptr && length > 0 ? ScaleToDpi(4, dpi) : 0;
     int content_width = text_size.cx + (glyph != nullptr ? glyph_size + spacing : 0);
     int offset = pressed ? 1 : 0;
     int x = rect.left + (rect.right - rect.left - content_width) / 2 + offset;
@@ -161,7 +204,7 @@ bool DrawSpeedButton(const DRAWITEMSTRUCT& item) {
     SelectObject(dc, old_font);
     if (item.itemState & ODS_FOCUS) {
         RECT focus = item.rcItem;
-        InflateRect(&focus, -3, -3);
+        InflateRect(&focus, -ScaleToDpi(3, dpi), -ScaleToDpi(3, dpi));
         DrawFocusRect(dc, &focus);
     }
     return true;

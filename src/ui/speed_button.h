@@ -27,7 +27,7 @@ struct SpeedButtonOptions {
     int id = 0;
     std::string_view caption = {};  // Windows-1250
     ControlPlace place;
-    HICON glyph = nullptr;       // drawn 16 x 16 left of the caption; not owned
+    HICON glyph = nullptr;       // drawn 16 x 16 (at 96 DPI) left of the caption; not owned
     std::string_view hint = {};  // tooltip text; empty for none
     bool visible = true;
     bool enabled = true;
@@ -35,6 +35,10 @@ struct SpeedButtonOptions {
 };
 
 HWND CreateSpeedButton(HWND parent, const SpeedButtonOptions& options);
+// A glyph of the program's resources for SpeedButtonOptions::glyph, alive for the whole run.
+// It is the resource's 16 x 16 icon; a button drawn at a higher DPI draws the same resource's
+// icon of the scaled size (an icon not loaded here is stretched).
+HICON LoadGlyph(int resource_id);
 bool DrawSpeedButton(const DRAWITEMSTRUCT& item);
 
 }  // namespace zerkon

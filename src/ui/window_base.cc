@@ -15,6 +15,33 @@ WindowBase::~WindowBase() {
     }
 }
 
+namespace {
+
+// The control's rectangle in its parent's client area.
+RECT PlaceInParent(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// The size of a control's text in its font.
+SIZE TextSize(HWND control) {
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    GetWindowTextW(control, text.data(), length + 1);
+    HDC dc = GetDC(control);
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), length, &size);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return size;
+}
+
+}  // namespace
+
 bool WindowBase::Create(const CreateOptions& options) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW existing{};
@@ -32,20 +59,118 @@ bool WindowBase::Create(const CreateOptions& options) {
         window_class.hIconSm = options.icon;
         if (!RegisterClassExW(&window_class)) return false;
     }
-    RECT rect{0, 0, options.client_width, options.client_height};
-    AdjustWindowRectEx(&rect, options.style, FALSE, options.ex_style);
-    int width = rect.right - rect.left;
-    int height = rect.bottom - rect.top;
+    dpi_ = options.owner ? WindowDpi(options.owner) : SystemDpi();
+    design_client_ = {options.client_width, options.client_height};
+    style_ = options.style;
+    ex_style_ = options.ex_style;
+    SIZE size = OuterSize(dpi_);
     int left = CW_USEDEFAULT;
     int top = CW_USEDEFAULT;
     if (options.centre_on_screen) {
-        left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-        top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+        left = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
+        top = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
     }
     CreateWindowExW(options.ex_style, options.class_name, Wide(options.caption).c_str(),
-                    options.style, left, top, width, height, options.owner, nullptr, instance,
+                    options.style, left, top, size.cx, size.cy, options.owner, nullptr, instance,
                     this);
-    return hwnd_ != nullptr;
+    if (hwnd_ == nullptr) return false;
+    // A window of a per-monitor aware program takes the DPI of the monitor it lands on.
+    const int monitor_dpi = MonitorDpi(hwnd_);
+    if (monitor_dpi != dpi_) {
+        RECT frame{};
+        GetWindowRect(hwnd_, &frame);
+        dpi_ = monitor_dpi;
+        size = OuterSize(dpi_);
+        SetWindowPos(hwnd_, nullptr, (frame.left + frame.right - size.cx) / 2,
+                     (frame.top + frame.bottom - size.cy) / 2, size.cx, size.cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SetWindowLayoutDpi(hwnd_, dpi_);
+    FitClientArea();
+    return true;
+}
+
+SIZE WindowBase::ClientSize(int dpi) const {
+    return {ScaleToDpi(design_client_.cx, dpi), ScaleToDpi(design_client_.cy, dpi)};
+}
+
+// Where the frame drawn differs from what Windows computed for the DPI (Wine draws every frame at
+// the system DPI), the window grows or shrinks by the difference.
+void WindowBase::FitClientArea() {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const SIZE wanted = ClientSize(dpi_);
+    if (client.right == wanted.cx && client.bottom == wanted.cy) return;
+    RECT frame{};
+    GetWindowRect(hwnd_, &frame);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left + wanted.cx - client.right,
+                 frame.bottom - frame.top + wanted.cy - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE WindowBase::OuterSize(int dpi) const {
+    const SIZE client = ClientSize(dpi);
+    RECT rect{0, 0, client.cx, client.cy};
+    AdjustWindowRectForDpi(rect, style_, ex_style_, dpi);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The one scaling step: every control from its place in the table (recorded the first time,
+// before anything was scaled) and its font, to the window's DPI.
+void WindowBase::ScaleLayout() {
+    bool changed = false;
+    // Fonts first: a label sized to its text, and a labelled edit's caption, measure in them.
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));
+        const HFONT scaled = FontAtDpi(font, dpi_);
+        if (scaled == font) continue;
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(scaled), FALSE);
+        changed = true;
+    }
+    if (!laid_out_) {
+        laid_out_ = true;
+        for (HWND child = GetWindow(hwnd_, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            if (IsPlacedByOwner(child)) continue;
+            const RECT r = PlaceInParent(child);
+            design_places_.push_back(
+                {child, {r.left, r.top, r.right - r.left, r.bottom - r.top}, IsSizedToText(child)});
+        }
+    }
+    for (const DesignPlace& design : design_places_) {
+        if (!IsWindow(design.control)) continue;
+        LayoutRect place = ScaleRectToDpi(design.place, dpi_);
+        if (design.sized_to_text) {
+            const SIZE size = TextSize(design.control);
+            place.width = size.cx;
+            place.height = size.cy;
+        }
+        const RECT now = PlaceInParent(design.control);
+        if (now.left == place.left && now.top == place.top && now.right - now.left == place.width &&
+            now.bottom - now.top == place.height) {
+            continue;
+        }
+        SetWindowPos(design.control, nullptr, place.left, place.top, place.width, place.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        changed = true;
+    }
+    LayOutOwnControls();
+    if (changed)
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+// The window keeps its place (Windows suggests one on the new display) and takes the size of
+// its table at the new DPI; a window that the user may size keeps the suggested size.
+void WindowBase::OnDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = UsableDpi(dpi);
+    SetWindowLayoutDpi(hwnd_, dpi_);
+    const bool sizable = (GetWindowLongW(hwnd_, GWL_STYLE) & WS_THICKFRAME) != 0;
+    SIZE size{suggested.right - suggested.left, suggested.bottom - suggested.top};
+    if (!sizable) size = OuterSize(dpi_);
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!sizable) FitClientArea();
+    ScaleLayout();
 }
 
 LRESULT WindowBase::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -66,6 +191,16 @@ LRESULT WindowBase::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
                 return GetClassLongPtrW(hwnd_, GCLP_HBRBACKGROUND);
             }
             break;
+        case WM_SHOWWINDOW:
+            if (wparam && !laid_out_) ScaleLayout();
+            break;
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+            return 0;
+        case WM_GETDPISCALEDSIZE:
+            if (GetWindowLongW(hwnd_, GWL_STYLE) & WS_THICKFRAME) break;
+            *reinterpret_cast<SIZE*>(lparam) = OuterSize(static_cast<int>(wparam));
+            return TRUE;
         default:
             break;
     }
@@ -147,14 +282,8 @@ void RunModal(HWND window, HWND owner) {
 }
 
 const UiFonts& Fonts() {
-    static const UiFonts fonts = [] {
-        auto make = [](int weight) {
-            return CreateFontW(-11, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
-        };
-        return UiFonts{make(FW_NORMAL), make(FW_BOLD)};
-    }();
+    static const UiFonts fonts{UiFont({.height = -11, .bold = false}, kDesignDpi),
+                               UiFont({.height = -11, .bold = true}, kDesignDpi)};
     return fonts;
 }
 
@@ -169,16 +298,13 @@ HWND CreateChild(HWND parent, const wchar_t* class_name, int id, std::string_vie
 }
 
 HWND CreateLabel(HWND parent, int id, std::string_view text, int left, int top, HFONT font) {
-    std::wstring wide = Wide(text);
-    HDC dc = GetDC(parent);
-    HGDIOBJ old = SelectObject(dc, font);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(parent, dc);
     HWND label = CreateChild(parent, L"STATIC", id, text, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, left,
-                             top, size.cx, size.cy);
+                             top, 0, 0);
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    const SIZE size = TextSize(label);
+    SetWindowPos(label, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MarkSizedToText(label);
     return label;
 }
 

@@ -7,14 +7,23 @@
 //   window layouts are given, and can centre the window on the screen.
 // - RunModal: shows a window modally over its owner (owner disabled, own message loop) until the
 //   window is hidden or destroyed, then re-enables and re-activates the owner.
-// - UiFonts: the program's dialog font ("MS Sans Serif", 8 pt, height -11) and its bold variant,
-//   created once and alive for the whole run.
+// - DPI: a window and its controls are made from their tables in 96-DPI pixels; when the window
+//   is first shown, one step scales them to the window's DPI (common/dpi_scale.h): every
+//   control's place, and its font when the font is one of the program's (ui/display_dpi.h).
+//   WM_DPICHANGED (the window moved to a display of another scaling) runs the step again from
+//   the same places. At 96 DPI nothing moves.
+// - UiFonts: the program's dialog font ("MS Sans Serif", 8 pt, height -11) and its bold variant
+//   at 96 DPI, created once and alive for the whole run; the scaling step gives the controls
+//   the same fonts at the window's DPI.
 // - CreateLabel / CreateChild: child controls with the program's font, from program text
 //   (Windows-1250).
 
 #include <windows.h>
 
 #include <string_view>
+#include <vector>
+
+#include "ui/display_dpi.h"
 
 namespace zerkon {
 
@@ -40,6 +49,8 @@ class WindowBase {
         HICON icon = nullptr;
         HBRUSH background = nullptr;  // COLOR_BTNFACE when null; kept for the whole run
     };
+    // The client size is in 96-DPI pixels; the window is made at its DPI (its owner's, or the
+    // system's, then that of the monitor it lands on).
     bool Create(const CreateOptions& options);
 
     // Default: speed buttons are drawn and the program's own controls get their colours; the
@@ -51,11 +62,36 @@ class WindowBase {
     // Centres the window over `owner` (the screen when null), kept on the work area.
     void CentreOver(HWND owner);
 
+    // The DPI the window is laid out for.
+    int dpi() const { return dpi_; }
+    // Places the controls that the window lays out itself (MarkPlacedByOwner); runs after every
+    // scaling step.
+    virtual void LayOutOwnControls() {}
+
     HWND hwnd_ = nullptr;
     HWND last_focus_ = nullptr;
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+    // A control's place in the window's table, and whether its size is its text's.
+    struct DesignPlace {
+        HWND control;
+        LayoutRect place;
+        bool sized_to_text;
+    };
+    SIZE ClientSize(int dpi) const;
+    SIZE OuterSize(int dpi) const;
+    void FitClientArea();
+    void ScaleLayout();
+    void OnDpiChanged(int dpi, const RECT& suggested);
+
+    int dpi_ = kDesignDpi;
+    SIZE design_client_{};
+    DWORD style_ = 0;
+    DWORD ex_style_ = 0;
+    bool laid_out_ = false;
+    std::vector<DesignPlace> design_places_;
 };
 
 // Returns once `window` is hidden or destroyed (or the program quits; the WM_QUIT is re-posted).
@@ -68,7 +104,8 @@ struct UiFonts {
 };
 const UiFonts& Fonts();
 
-// A label sized to its text (as an auto-sized label), at client position left, top.
+// A label sized to its text (as an auto-sized label), at client position left, top; at another
+// DPI it takes the size of its text in the scaled font.
 HWND CreateLabel(HWND parent, int id, std::string_view text, int left, int top, HFONT font);
 // Any child control of a standard class.
 HWND CreateChild(HWND parent, const wchar_t* class_name, int id, std::string_view text, DWORD style,
