@@ -24,6 +24,8 @@ class WineLook : public ::testing::Environment {
                            sizeof(value));
             RegCloseKey(key);
         }
+        // The tests start at 96 DPI, whatever a DPI test cut short left behind.
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels");
     }
 };
 [[maybe_unused]] auto* const wine_look = ::testing::AddGlobalTestEnvironment(new WineLook);
