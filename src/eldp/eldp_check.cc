@@ -91,7 +91,7 @@ std::string LabelOf(const EldpField& field) {
 
 // The fields whose value the XML must carry.
 bool IsRequired(const EldpField& field) {
-    static const char* const kRequired[] = {"leRok",           "leKodELDP", "leRC",
+    static const char* const kRequired[] = {"leRok",           "leTypELDP", "leKodELDP", "leRC",
                                             "leVymZaklCelkem", "leICO",     "leVS"};
     if (field.row >= 0) return field.row_text == &EldpRow::days || field.row_text == &EldpRow::base;
     return std::find(std::begin(kRequired), std::end(kRequired), field.name) != std::end(kRequired);
@@ -104,6 +104,8 @@ bool WrittenWithoutBlanks(const EldpField& field) {
 }
 
 std::string WrittenValue(const EldpField& field, std::string_view text) {
+    // An empty type is written as "01" (a blank one is not).
+    if (field.record_text == &EldpRecord::type && text.empty()) return "01";
     return WrittenWithoutBlanks(field) ? RemoveBlanks(text) : TrimLeftSpaces(TrimRightSpaces(text));
 }
 
