@@ -53,6 +53,11 @@ std::string DottedDate(const chr::year_month_day& date) {
            "." + std::to_string(static_cast<int>(date.year()));
 }
 
+// "5 znaků", "2 znaky", "1 znak".
+std::string Count(long long n, const char* one, const char* few, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : n >= 2 && n <= 4 ? few : many);
+}
+
 bool IsUntouchedDate(std::string_view text) {
     return text.empty() || text == kEmptyFullDate || text == kEmptyDayMonth;
 }
@@ -172,11 +177,12 @@ class RecordCheck {
                 Add(field.name, "smí obsahovat jen číslice"_cz);
                 continue;
             }
-            // The export cuts the office name to its field itself.
-            if (field.max_length > 0 && value.size() > static_cast<std::size_t>(field.max_length) &&
-                field.record_text != &EldpRecord::office_name) {
+            // Codes and numbers have their widths on the sheet; names and addresses are
+            // whatever length the payroll program keeps.
+            if (field.editing != EldpEditing::kText && field.max_length > 0 &&
+                value.size() > static_cast<std::size_t>(field.max_length)) {
                 Add(field.name,
-                    "je delší než "_cz + std::to_string(field.max_length) + " znaků"_cz);
+                    "je delší než "_cz + Count(field.max_length, "znak", "znaky", "znaků"_cz));
             }
         }
     }
@@ -300,7 +306,7 @@ class RecordCheck {
             const auto span = (chr::sys_days(*to) - chr::sys_days(*from)).count() + 1;
             if (days && Number(*days) > static_cast<std::uint64_t>(span)) {
                 Add("leDny" + digit,
-                    "je víc než "_cz + std::to_string(span) + " dnů období Od až Do"_cz);
+                    "je víc než "_cz + Count(span, "den", "dny", "dnů"_cz) + " období Od až Do"_cz);
             }
         }
         if (used == 0) Add("leKod1", "vyplňte alespoň jeden řádek průběhu pojištění"_cz);
@@ -375,6 +381,11 @@ std::string EldpProblemLines(const std::vector<EldpProblem>& problems, std::size
                 std::to_string(problems.size() - limit) + "\n";
     }
     return text;
+}
+
+std::string EldpCheckQuestion(const std::vector<EldpProblem>& problems) {
+    return "Kontrola listu ELDP našla chyby:\n\n"_cz +
+           EldpProblemLines(problems, kEldpProblemsShown) + "\nPřesto uložit eldp09.xml?"_cz;
 }
 
 }  // namespace zerkon

@@ -28,4 +28,8 @@ std::string EldpProblemLines(const std::vector<EldpProblem>& problems, std::size
 // How many problems a message box lists.
 inline constexpr std::size_t kEldpProblemsShown = 15;
 
+// The question before a sheet with problems is saved: the first problems, then whether to save
+// anyway.
+std::string EldpCheckQuestion(const std::vector<EldpProblem>& problems);
+
 }  // namespace zerkon
