@@ -42,7 +42,8 @@ std::string UnreadableDataFileMessage(const std::string& data_file);
 std::string EldpBatchQuestion(const EldpBatch& batch);
 bool HasProblems(const EldpBatch& batch);
 
-// Caption of the check's messages, for one sheet and for a batch.
+// Captions: the check's question, and the batch's refusals.
 inline constexpr char kEldpCheckCaption[] = "Kontrola ELDP";
+inline constexpr char kEldpBatchCaption[] = "Dávka XML";
 
 }  // namespace zerkon

@@ -234,6 +234,9 @@ class SheetGenerator {
     int year_ = 2009;
 };
 
+// xmllint is a Linux program: the check runs in the native build.
+#ifndef _WIN32
+
 // xmllint's verdict on each file: true when it validates against the schema.
 std::map<std::string, bool> SchemaVerdicts(const std::vector<std::string>& files) {
     std::string command =
@@ -256,9 +259,6 @@ std::map<std::string, bool> SchemaVerdicts(const std::vector<std::string>& files
 }
 
 TEST(EldpSchemaProperty, SheetsThatPassTheCheckAreValidAndEveryRejectedSheetIsNamed) {
-#ifdef _WIN32
-    GTEST_SKIP() << "xmllint runs on the Linux side";
-#else
     ASSERT_EQ(std::system("xmllint --version >/dev/null 2>&1"), 0) << "xmllint is needed";
     const unsigned seed = std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(seed));
@@ -319,8 +319,9 @@ TEST(EldpSchemaProperty, SheetsThatPassTheCheckAreValidAndEveryRejectedSheetIsNa
     }
     // The mistakes put in do reach the schema.
     EXPECT_GT(rejected, 60);
-#endif
 }
+
+#endif
 
 }  // namespace
 }  // namespace zerkon

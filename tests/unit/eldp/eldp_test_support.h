@@ -26,9 +26,12 @@ class RecordingBoxes : public MessageBoxes {
     MessageResult Show(std::string_view text, std::string_view caption, MessageIcon icon,
                        MessageButtons buttons) override {
         shown.push_back({std::string(text), std::string(caption), icon, buttons});
-        return MessageResult::Ok;
+        return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoDefaultNo
+                   ? yes_no_answer
+                   : MessageResult::Ok;
     }
     std::vector<Shown> shown;
+    MessageResult yes_no_answer = MessageResult::Yes;
 };
 
 inline std::filesystem::path TestData() {
