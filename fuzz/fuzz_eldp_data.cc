@@ -1,11 +1,16 @@
 // The payroll program's ELDP data file, loaded into the record and written
 // out: the XML from the shipped templates is well-formed and carries every
-// value as loaded, and the print data is made of whole tag lines.
+// value as loaded, the print data is made of whole tag lines, and the check
+// before filing names fields of the form.
+
+#include <algorithm>
 
 #include "common/cp1250.h"
 #include "common/date_helpers.h"
 #include "common/text_helpers.h"
+#include "eldp/eldp_check.h"
 #include "eldp/eldp_data_file.h"
+#include "eldp/eldp_form_layout.h"
 #include "eldp/eldp_print_data.h"
 #include "eldp/eldp_xml.h"
 #include "files/data_file_lookup.h"
@@ -179,5 +184,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "a value runs to the next double quote", record.surname);
     CheckXml(record);
     CheckPrintData(record);
+    for (const EldpProblem& problem : CheckEldpRecord(record)) {
+        Check(std::any_of(EldpFormFields().begin(), EldpFormFields().end(),
+                          [&](const EldpField& f) { return f.name == problem.field; }) &&
+                  !problem.label.empty() && !problem.message.empty(),
+              "every problem names a field of the form and says what is wrong", problem.field);
+    }
     return 0;
 }

@@ -27,7 +27,9 @@ int RunPreview(const std::vector<std::string>& args, std::ostream& out, std::ost
 int RunGpcData(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // eldp_commands.cc
-// eldp-xml DATAFILE: the XML export of an ELDP data file.
+// eldp-check DATAFILE...: the problems of each sheet before filing; 1 when there are any.
+int RunEldpCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// eldp-xml DATAFILE...: the XML export of ELDP data files, one sheet each, in one submission.
 int RunEldpXml(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // eldp-print-data DATAFILE: the ELDP data record of the print job.
 int RunEldpPrintData(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

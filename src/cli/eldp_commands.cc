@@ -1,5 +1,6 @@
-// zerkon-cli commands for ELDP data files: the XML export "eldp09.xml" as the
-// form's XML button writes it, and the ELDP data record of the print job.
+// zerkon-cli commands for ELDP data files: the check before filing, the XML
+// export "eldp09.xml" as the form's XML buttons write it (one sheet or a whole
+// submission), and the ELDP data record of the print job.
 
 #include <filesystem>
 #include <optional>
@@ -11,6 +12,8 @@
 #include "common/date_helpers.h"
 #include "common/file_helpers.h"
 #include "common/file_system.h"
+#include "eldp/eldp_batch.h"
+#include "eldp/eldp_check.h"
 #include "eldp/eldp_data_file.h"
 #include "eldp/eldp_export.h"
 #include "eldp/eldp_folders.h"
@@ -29,7 +32,8 @@ namespace zerkon::cli {
 namespace {
 
 constexpr std::string_view kEldpXmlUsage =
-    "usage: zerkon-cli eldp-xml DATAFILE [--payroll-dir FOLDER]";
+    "usage: zerkon-cli eldp-xml DATAFILE... [--payroll-dir FOLDER]";
+constexpr std::string_view kEldpCheckUsage = "usage: zerkon-cli eldp-check DATAFILE...";
 constexpr std::string_view kEldpPrintDataUsage =
     "usage: zerkon-cli eldp-print-data DATAFILE [--raw] [--regional cs|en]";
 
@@ -73,6 +77,18 @@ std::optional<std::string> DataFileText(const std::string& argument, std::ostrea
     return TextFromPath(path);
 }
 
+// Every data file as program text, or nothing (with a message) when one cannot be read.
+std::optional<std::vector<std::string>> DataFileTexts(const std::vector<std::string>& arguments,
+                                                      std::ostream& err) {
+    std::vector<std::string> texts;
+    for (const std::string& argument : arguments) {
+        auto text = DataFileText(argument, err);
+        if (!text) return std::nullopt;
+        texts.push_back(std::move(*text));
+    }
+    return texts;
+}
+
 #ifdef _WIN32
 std::string ExecutableFolder() {
     return FolderOf(TextFromPath(std::filesystem::path(OwnProgramPath())));
@@ -111,18 +127,27 @@ int RunEldpXml(const std::vector<std::string>& arguments, std::ostream& out, std
         out << kEldpXmlUsage << kTerminalLineEnd;
         return 0;
     }
-    if (options->operands.size() != 1) {
+    if (options->operands.empty()) {
         err << kEldpXmlUsage << kTerminalLineEnd;
         return 2;
     }
+    if (options->operands.size() > kEldpSheetsPerSubmission) {
+        WriteError(std::to_string(options->operands.size()) +
+                       " data files: one submission holds at most " +
+                       std::to_string(kEldpSheetsPerSubmission) + " ELDP sheets; nothing written",
+                   err);
+        return 1;
+    }
     EldpFolders folders;
     if (!PayrollFolders(payroll_dir, folders, err)) return 2;
-    const auto data_file = DataFileText(options->operands[0], err);
-    if (!data_file) return 1;
-
-    EldpRecord record;
-    IniEldp(*data_file, record);
-    EldpExportList list{MakeEldpExportRecord(record)};
+    const auto data_files = DataFileTexts(options->operands, err);
+    if (!data_files) return 1;
+    EldpBatch batch = LoadEldpBatch(*data_files, RealFileSystem());
+    if (!batch.unreadable.empty()) {
+        WriteError("cannot read the ELDP data file " + batch.unreadable, err);
+        return 1;
+    }
+    EldpExportList list = EldpBatchExportList(batch);
     CollectedMessages messages;
     const EldpXmlResult result =
         WriteEldpXml(list, folders.source_folder, folders.xml_output_folder, messages);
@@ -149,6 +174,36 @@ int RunEldpXml(const std::vector<std::string>& arguments, std::ostream& out, std
             return 1;
     }
     return 1;
+}
+
+int RunEldpCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const auto options = ParseCommonOptions(args, err);
+    if (!options) return 2;
+    if (options->help) {
+        out << kEldpCheckUsage << kTerminalLineEnd;
+        return 0;
+    }
+    if (options->operands.empty()) {
+        err << kEldpCheckUsage << kTerminalLineEnd;
+        return 2;
+    }
+    const auto data_files = DataFileTexts(options->operands, err);
+    if (!data_files) return 1;
+    const EldpBatch batch = LoadEldpBatch(*data_files, RealFileSystem());
+    if (!batch.unreadable.empty()) {
+        WriteError("cannot read the ELDP data file " + batch.unreadable, err);
+        return 1;
+    }
+    bool any = false;
+    for (std::size_t i = 0; i < batch.sheets.size(); ++i) {
+        for (const EldpProblem& problem : batch.sheets[i].problems) {
+            out << options->operands[i] << ": " << Cp1250ToUtf8(problem.label) << ": "
+                << Cp1250ToUtf8(problem.message) << kTerminalLineEnd;
+            any = true;
+        }
+    }
+    out.flush();
+    return any ? 1 : 0;
 }
 
 int RunEldpPrintData(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

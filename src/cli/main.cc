@@ -25,8 +25,10 @@ constexpr Command kCommands[] = {
     {"preview", "kpc|gpc|geminy FILE", "the preview text of a bank file", RunPreview},
     {"gpc-data", "FILE", "the print-data records of a GPC statement", RunGpcData},
     // ELDP data files.
-    {"eldp-xml", "DATAFILE [--payroll-dir FOLDER]", "the XML export of an ELDP data file",
-     RunEldpXml},
+    {"eldp-check", "DATAFILE...", "the problems of ELDP sheets before filing (exit 1: some)",
+     RunEldpCheck},
+    {"eldp-xml", "DATAFILE... [--payroll-dir FOLDER]",
+     "the XML export of ELDP data files: one submission, a sheet each", RunEldpXml},
     {"eldp-print-data", "DATAFILE", "the ELDP data record of the print job", RunEldpPrintData},
 };
 

@@ -3,9 +3,11 @@
 // Windows-1250 text whose lines, joined with nothing between them, carry each
 // field as key="value" with a space in front of the key.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "common/file_system.h"
 #include "eldp/eldp_record.h"
 
 namespace zerkon {
@@ -23,8 +25,12 @@ std::string GetAttrValue(std::string_view joined_text, std::string_view key);
 // they hold.
 void ApplyEldpData(std::string_view joined_text, EldpRecord& record);
 
-// Loads the data file (program text path) into the record: its lines are
-// joined with nothing between them; a missing file empties every text field.
+// The data file's lines (program text path), joined with nothing between
+// them; nothing when it cannot be read.
+std::optional<std::string> ReadEldpDataFile(FileSystem& files, std::string_view data_file);
+
+// Loads the data file into the record; a missing file empties every text
+// field.
 void IniEldp(std::string_view data_file, EldpRecord& record);
 
 }  // namespace zerkon

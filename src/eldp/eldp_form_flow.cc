@@ -1,10 +1,25 @@
 #include "eldp/eldp_form_flow.h"
 
+#include <algorithm>
+
+#include "common/cp1250.h"
 #include "common/cp1250_literal.h"
+#include "eldp/eldp_batch.h"
+#include "eldp/eldp_check.h"
 #include "eldp/eldp_data_file.h"
 #include "platform/message_box.h"
 
 namespace zerkon {
+
+namespace {
+
+EldpOutcome NotConfirmed() {
+    EldpOutcome outcome;
+    outcome.status = EldpOutputStatus::kNotConfirmed;
+    return outcome;
+}
+
+}  // namespace
 
 std::string EldpFormCaption(std::string_view file_version) {
     return " Evidenční list důchodového pojištění "_cz + std::string(file_version);
@@ -30,10 +45,51 @@ void EldpFormFlow::Reload() {
 EldpOutcome EldpFormFlow::Output(int tag) {
     view_.FocusYear();
     EldpRecord record = view_.ReadRecord();
+    // A draft may be printed; only what is filed is checked.
+    if (tag == kEldpXmlTag) {
+        const std::vector<EldpProblem> problems = CheckEldpRecord(record);
+        if (!problems.empty() && !SaveAnyway(EldpCheckQuestion(problems))) {
+            view_.FocusField(problems.front().field);
+            return NotConfirmed();
+        }
+    }
     EldpOutcome outcome = RunEldpOutput(tag, record, services_);
     view_.ShowRecord(record);  // the sheet type "01" an output put into an empty field
     ReportOutcome(outcome);
     return outcome;
+}
+
+EldpOutcome EldpFormFlow::Batch() {
+    const EldpFolders folders = UsePayrollFolders(services_);
+    std::vector<std::string> data_files = services_.choose_data_files(folders.payroll_base);
+    if (data_files.empty()) return NotConfirmed();
+    // The dialog's order is no order a clerk chose: the sheets go by file name.
+    std::sort(data_files.begin(), data_files.end(), [](const std::string& a, const std::string& b) {
+        return UpperCase1250(a) < UpperCase1250(b);
+    });
+    std::string refusal;
+    EldpBatch batch;
+    if (data_files.size() > kEldpSheetsPerSubmission) {
+        refusal = TooManySheetsMessage(data_files.size());
+    } else {
+        batch = LoadEldpBatch(data_files, services_.files);
+        if (!batch.unreadable.empty()) refusal = UnreadableDataFileMessage(batch.unreadable);
+    }
+    if (!refusal.empty()) {
+        services_.boxes.Show(refusal, kEldpBatchCaption, MessageIcon::Warning, MessageButtons::Ok);
+        return NotConfirmed();
+    }
+    if (HasProblems(batch) && !SaveAnyway(EldpBatchQuestion(batch))) {
+        return NotConfirmed();
+    }
+    EldpOutcome outcome = WriteEldpSubmission(EldpBatchExportList(batch), folders, services_);
+    ReportOutcome(outcome);
+    return outcome;
+}
+
+bool EldpFormFlow::SaveAnyway(const std::string& question) {
+    return services_.boxes.Show(question, kEldpCheckCaption, MessageIcon::Warning,
+                                MessageButtons::YesNoDefaultNo) == MessageResult::Yes;
 }
 
 void EldpFormFlow::Back() {

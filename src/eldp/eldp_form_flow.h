@@ -30,6 +30,8 @@ class EldpFormView {
     virtual void ShowDataFileHint(std::string_view path) = 0;
     // "Opětovné načtení dat" becomes visible.
     virtual void ShowReloadButton() = 0;
+    // Puts the caret into the field of that name (leRC, leDny2).
+    virtual void FocusField(std::string_view name) = 0;
 };
 
 class EldpFormFlow {
@@ -43,13 +45,19 @@ class EldpFormFlow {
     // sbReloadClick: the data file is read again. Typed texts are overwritten (emptied when
     // their key is missing); month boxes keep their marks.
     void Reload();
-    // sbTiskClick for the button with this Tag (28150, 29150 print, 22150 XML).
+    // sbTiskClick for the button with this Tag (28150, 29150 print, 22150 XML). The XML is
+    // checked first: with problems the user is asked whether to save anyway, and "Ne" puts the
+    // caret into the first field named.
     EldpOutcome Output(int tag);
+    // "Dávka XML…": the chosen data files, each loaded and checked, written as one submission.
+    // With problems the user is asked as for one sheet; the form's fields stay as they are.
+    EldpOutcome Batch();
     // sbExitClick: in ELDP mode the whole program ends once the form has closed. The caller
     // closes the form afterwards.
     void Back();
 
   private:
+    bool SaveAnyway(const std::string& question);
     void ReportOutcome(const EldpOutcome& outcome);
 
     EldpFormView& view_;

@@ -156,6 +156,16 @@ const std::vector<EldpField>& EldpFormFields() {
     return fields;
 }
 
+std::size_t FieldAfterByKey(std::size_t index, bool forward) {
+    const std::vector<EldpField>& fields = EldpFormFields();
+    const std::size_t count = fields.size();
+    for (std::size_t step = 1; step < count; ++step) {
+        const std::size_t next = forward ? (index + step) % count : (index + count - step) % count;
+        if (fields[next].enabled) return next;
+    }
+    return index;
+}
+
 std::string* FieldText(const EldpField& field, EldpRecord& record) {
     if (field.record_text) return &(record.*field.record_text);
     if (field.row_text) return &(record.rows[field.row].*field.row_text);

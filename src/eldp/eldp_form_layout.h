@@ -59,6 +59,11 @@ struct EldpField {
 // the employer.
 const std::vector<EldpField>& EldpFormFields();
 
+// Enter and the arrows move among the fields and month boxes only, never onto a button, where one
+// more Enter would print or end the program: the index of the next (or previous) field that
+// takes the focus, from the last round to the first. Tab still walks on to the buttons.
+std::size_t FieldAfterByKey(std::size_t index, bool forward);
+
 // The field's text in the record (nullptr for a month box), and its mark (nullptr otherwise).
 std::string* FieldText(const EldpField& field, EldpRecord& record);
 bool* FieldMark(const EldpField& field, EldpRecord& record);

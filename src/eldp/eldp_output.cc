@@ -34,11 +34,22 @@ EldpOutcome RunPrint(EldpRecord& record, EldpOutcome outcome, EldpOutputServices
     return outcome;
 }
 
-EldpOutcome RunXml(EldpRecord& record, EldpOutcome outcome, EldpOutputServices& services) {
-    services.export_list.clear();
-    services.export_list.push_back(MakeEldpExportRecord(record));
-    outcome.xml = WriteEldpXml(services.export_list, outcome.folders.source_folder,
-                               outcome.folders.xml_output_folder, services.boxes);
+}  // namespace
+
+EldpFolders UsePayrollFolders(EldpOutputServices& services) {
+    EldpFolders folders =
+        ResolveEldpFolders(services.read_payroll_folder(), services.context.program_folder);
+    services.context.UsePayrollTemplates(folders.source_folder);
+    return folders;
+}
+
+EldpOutcome WriteEldpSubmission(EldpExportList list, const EldpFolders& folders,
+                                EldpOutputServices& services) {
+    EldpOutcome outcome;
+    outcome.folders = folders;
+    services.export_list = std::move(list);
+    outcome.xml = WriteEldpXml(services.export_list, folders.source_folder,
+                               folders.xml_output_folder, services.boxes);
     outcome.status = outcome.xml.status == EldpXmlStatus::kTemplateMissing ||
                              outcome.xml.status == EldpXmlStatus::kWriteFailed
                          ? EldpOutputStatus::kError
@@ -46,8 +57,6 @@ EldpOutcome RunXml(EldpRecord& record, EldpOutcome outcome, EldpOutputServices& 
     outcome.error = outcome.xml.error;
     return outcome;
 }
-
-}  // namespace
 
 std::string LookUpPrintDocument(const std::string& source_folder, int tag, MessageBoxes& boxes) {
     return FindNumberedLine(kPrintDocumentSection, tag, false,
@@ -57,9 +66,7 @@ std::string LookUpPrintDocument(const std::string& source_folder, int tag, Messa
 EldpOutcome RunEldpOutput(int tag, EldpRecord& record, EldpOutputServices& services) {
     const bool xml = tag == kEldpXmlTag;
     EldpOutcome outcome;
-    outcome.folders =
-        ResolveEldpFolders(services.read_payroll_folder(), services.context.program_folder);
-    services.context.UsePayrollTemplates(outcome.folders.source_folder);
+    outcome.folders = UsePayrollFolders(services);
     try {
         outcome.print_document =
             LookUpPrintDocument(outcome.folders.source_folder, tag, services.boxes);
@@ -76,8 +83,13 @@ EldpOutcome RunEldpOutput(int tag, EldpRecord& record, EldpOutputServices& servi
         outcome.status = EldpOutputStatus::kNoPrintDocument;
         return outcome;
     }
-    return xml ? RunXml(record, std::move(outcome), services)
-               : RunPrint(record, std::move(outcome), services);
+    if (xml) {
+        EldpOutcome written =
+            WriteEldpSubmission({MakeEldpExportRecord(record)}, outcome.folders, services);
+        written.print_document = std::move(outcome.print_document);
+        return written;
+    }
+    return RunPrint(record, std::move(outcome), services);
 }
 
 }  // namespace zerkon

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/file_system.h"
 #include "common/regional.h"
 #include "eldp/eldp_export.h"
 #include "eldp/eldp_folders.h"
@@ -43,9 +44,14 @@ struct EldpOutputServices {
     EldpExportList& export_list;
     // Saves the finished print job and hands it to the print engine.
     std::function<void(const std::vector<std::string>& job_lines)> print_eldp_job;
+    // The data files the user chooses in a file dialog that opens in the folder (program text);
+    // none when cancelled.
+    std::function<std::vector<std::string>(const std::string& folder)> choose_data_files;
+    FileSystem& files;
 };
 
 enum class EldpOutputStatus {
+    kNotConfirmed,     // the check found problems and the user did not save anyway
     kPrinted,          // the job went to the print engine
     kNoPrintDocument,  // print without a document entry: nothing happened
     kJobNotBegun,      // print document without a job entry: nothing saved
@@ -67,5 +73,13 @@ struct EldpOutcome {
 // filled date that is no real date stops the output with the date error and
 // nothing is written; in the XML it becomes an empty value.
 EldpOutcome RunEldpOutput(int tag, EldpRecord& record, EldpOutputServices& services);
+
+// The folders of an output, worked out anew; the template folder becomes the payroll program's.
+EldpFolders UsePayrollFolders(EldpOutputServices& services);
+
+// Writes the list as the XML export (eldp09.xml in the folders' XML folder); it becomes the
+// program's export list.
+EldpOutcome WriteEldpSubmission(EldpExportList list, const EldpFolders& folders,
+                                EldpOutputServices& services);
 
 }  // namespace zerkon

@@ -12,6 +12,13 @@
 namespace zerkon {
 namespace {
 
+// The office's schema requires every attribute of a row line, empty or not; only attributes a
+// payroll program's template adds beyond these go when they are empty.
+constexpr std::string_view kRequiredRowAttributes[] = {
+    "row", "cod", "sre", "fro", "to",  "din", "m1",  "m2",  "m3",  "m4",  "m5",
+    "m6",  "m7",  "m8",  "m9",  "m10", "m11", "m12", "m13", "inc", "dex", "dar",
+};
+
 void AddLine(std::vector<std::string>& out, const std::vector<std::string>& template_lines,
              const std::string& marker) {
     out.push_back(TemplateBlock(template_lines, marker));
@@ -86,7 +93,8 @@ void AddRecord(std::vector<std::string>& out, const EldpExportRecord& record, in
     for (const EldpExportRow& row : record.rows) {
         if (!row.used) continue;
         out.push_back(RemoveEmptyAttributes(
-            Line(template_lines, markers.data_items_t1, RowValues(row, ++row_number))));
+            Line(template_lines, markers.data_items_t1, RowValues(row, ++row_number)),
+            kRequiredRowAttributes));
     }
     AddLine(out, template_lines, markers.data_items_end);
 

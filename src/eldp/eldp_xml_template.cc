@@ -1,5 +1,7 @@
 #include "eldp/eldp_xml_template.h"
 
+#include <algorithm>
+
 #include "common/cp1250.h"
 #include "common/text_helpers.h"
 
@@ -147,13 +149,20 @@ std::vector<std::string> FillAttributes(std::vector<std::string> lines,
     return lines;
 }
 
-std::string RemoveEmptyAttributes(std::string text) {
+std::string RemoveEmptyAttributes(std::string text, std::span<const std::string_view> keep) {
+    std::size_t from = 0;
     for (;;) {
-        const std::size_t equals = text.find("=\"\"");
+        const std::size_t equals = text.find("=\"\"", from);
         if (equals == std::string::npos) break;
         const std::size_t space = text.rfind(' ', equals);
         if (space == std::string::npos) break;
+        const std::string_view name(text.data() + space + 1, equals - space - 1);
+        if (std::find(keep.begin(), keep.end(), name) != keep.end()) {
+            from = equals + 3;
+            continue;
+        }
         text.erase(space, equals + 3 - space);
+        from = space;
     }
     return text;
 }

@@ -3,6 +3,7 @@
 // template text: the marker file, the selection of template lines by marker,
 // and the filling of attributes written as name="" in the template.
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -69,7 +70,7 @@ std::vector<std::string> FillAttributes(std::vector<std::string> lines,
                                         const AttributeValues& values);
 
 // Removes every attribute whose value is empty (name="", with the space in
-// front of it).
-std::string RemoveEmptyAttributes(std::string text);
+// front of it), except those named in `keep`.
+std::string RemoveEmptyAttributes(std::string text, std::span<const std::string_view> keep = {});
 
 }  // namespace zerkon

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace zerkon {
 
@@ -15,6 +16,9 @@ class FileOpenDialog {
     // folder. Returns the chosen file (a typed name need not exist), or nothing
     // when cancelled.
     virtual std::optional<std::filesystem::path> Choose(std::string_view filter) = 0;
+    // Several existing files at once, in a dialog that opens in `folder`; none when cancelled.
+    virtual std::vector<std::filesystem::path> ChooseMany(std::string_view filter,
+                                                          const std::filesystem::path& folder) = 0;
 };
 
 }  // namespace zerkon

@@ -6,7 +6,7 @@
 namespace zerkon {
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
-enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoDefaultNo };
 enum class MessageResult { Ok, Cancel, Yes, No };
 
 class MessageBoxes {

@@ -5,10 +5,13 @@
 #include <vector>
 
 #include "common/cp1250_literal.h"
+#include "common/file_helpers.h"
+#include "common/file_system.h"
 #include "eldp/eldp_form_flow.h"
 #include "eldp/eldp_form_layout.h"
 #include "platform/close_window.h"
 #include "platform/registry.h"
+#include "platform/win32/file_dialog_win32.h"
 #include "platform/win32/message_boxes_win32.h"
 #include "platform/win32/user_regional_settings.h"
 #include "shell/maker_settings.h"
@@ -61,18 +64,22 @@ class TFormELDP : public WindowBase, public EldpFormView {
     void FocusYear() override;
     void ShowDataFileHint(std::string_view path) override { SetHint(hwnd_, title_, path); }
     void ShowReloadButton() override { ShowWindow(reload_, SW_SHOW); }
+    void FocusField(std::string_view name) override;
 
   private:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     void CreateFrame();
     void CreateFields();
     void CreateButtons();
+    void LinkFieldsForKeys();
+    std::vector<std::string> ChooseDataFiles(const std::string& folder);
     void OnCommand(int id);
     LRESULT OnControlColour(HDC dc, HWND control);
 
     void FormActivate();
     void sbTiskClick(int tag) { flow_.Output(tag); }
     void sbReloadClick() { flow_.Reload(); }
+    void BatchClick() { flow_.Batch(); }
     void sbExitClick();
 
     HWND owner_;
@@ -113,6 +120,9 @@ TFormELDP::TFormELDP(HWND owner, ProgramContext& context, const TXFileVersion& v
               [this](const std::vector<std::string>& job_lines) {
                   ProgramPrintEngine(owner_, boxes_, context_).PrintEldpJob(job_lines);
               },
+          .choose_data_files =
+              [this](const std::string& folder) { return ChooseDataFiles(folder); },
+          .files = RealFileSystem(),
       },
       flow_(*this, services_, [] { CloseWindowByClass("TFormZerkon"); }) {}
 
@@ -132,6 +142,7 @@ bool TFormELDP::Create() {
     CreateFrame();
     CreateFields();
     CreateButtons();
+    LinkFieldsForKeys();
     CentreOver(owner_);
     // Typing starts in the first field that takes it.
     last_focus_ = year_->hwnd();
@@ -221,6 +232,11 @@ void TFormELDP::CreateButtons() {
          .place = {248, 504, 229, 22},
          .glyph = xml_glyph_,
          .tab_stop = true},
+        {.id = kEldpBatchId,
+         .caption = "Dávka XML…"_cz,
+         .place = {484, 504, 165, 22},
+         .glyph = xml_glyph_,
+         .tab_stop = true},
         {.id = kEldpReloadId,
          .caption = "Opětovné načtení dat"_cz,
          .place = {484, 480, 165, 22},
@@ -236,6 +252,42 @@ void TFormELDP::CreateButtons() {
     for (const SpeedButtonOptions& options : buttons) {
         HWND button = CreateSpeedButton(hwnd_, options);
         if (options.id == kEldpReloadId) reload_ = button;
+    }
+}
+
+// Enter and the arrows go round the fields (FieldAfterByKey); Tab reaches the buttons.
+void TFormELDP::LinkFieldsForKeys() {
+    const auto control = [this](std::size_t i) {
+        return edit_of_field_[i] ? edit_of_field_[i]->hwnd() : box_of_field_[i]->hwnd();
+    };
+    for (std::size_t i = 0; i < edit_of_field_.size(); ++i) {
+        HWND next = control(FieldAfterByKey(i, true));
+        HWND previous = control(FieldAfterByKey(i, false));
+        if (TMEdit* edit = edit_of_field_[i]) {
+            edit->key_next = next;
+            edit->key_previous = previous;
+        } else {
+            box_of_field_[i]->key_next = next;
+            box_of_field_[i]->key_previous = previous;
+        }
+    }
+}
+
+std::vector<std::string> TFormELDP::ChooseDataFiles(const std::string& folder) {
+    std::vector<std::string> chosen;
+    for (const auto& path : Win32FileOpenDialog(hwnd_).ChooseMany(
+             "Všechny soubory (*.*)|*.*|Textové soubory (*.txt)|*.txt"_cz, PathFromText(folder))) {
+        chosen.push_back(TextFromPath(path));
+    }
+    return chosen;
+}
+
+void TFormELDP::FocusField(std::string_view name) {
+    const std::vector<EldpField>& fields = EldpFormFields();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].name != name) continue;
+        SetFocus(edit_of_field_[i] ? edit_of_field_[i]->hwnd() : box_of_field_[i]->hwnd());
+        return;
     }
 }
 
@@ -292,6 +344,9 @@ void TFormELDP::OnCommand(int id) {
             break;
         case kEldpReloadId:
             if (IsWindowVisible(reload_)) sbReloadClick();
+            break;
+        case kEldpBatchId:
+            BatchClick();
             break;
         case kEldpExitId:
             sbExitClick();

@@ -22,6 +22,7 @@ enum EldpWindowControl : int {
     kEldpXmlId = 2003,              // sbTiskXML
     kEldpReloadId = 2004,           // sbReload
     kEldpExitId = 2005,             // sbExit
+    kEldpBatchId = 2006,            // "Dávka XML…"
     kEldpTitleId = 3000,            // LabelELDP
     kEldpFirstSectionBarId = 3001,  // Panel1 .. Panel3
     kEldpFirstColumnHeadId = 3101,  // the month column heads "1" .. "12", "1-12"

@@ -38,8 +38,9 @@ LRESULT TMCheckBox::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_KEYDOWN: {
             const edit::FocusMove move = CheckBoxKeyMove(static_cast<int>(wparam));
             if (move == edit::FocusMove::None) break;
-            HWND next = GetNextDlgTabItem(GetParent(hwnd_), hwnd_,
-                                          move == edit::FocusMove::Previous ? TRUE : FALSE);
+            const bool previous = move == edit::FocusMove::Previous;
+            HWND next = previous ? key_previous : key_next;
+            if (!next) next = GetNextDlgTabItem(GetParent(hwnd_), hwnd_, previous ? TRUE : FALSE);
             if (next) SetFocus(next);
             return 0;
         }

@@ -23,6 +23,10 @@ class TMCheckBox : public ColouredControl {
     void SetChecked(bool checked);
     ControlColour Background() const override;
 
+    // Where Enter and the arrows move instead of the tab order, when set.
+    HWND key_next = nullptr;
+    HWND key_previous = nullptr;
+
   private:
     LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam) override;
 

@@ -244,7 +244,11 @@ void TMEdit::MoveFocus(edit::FocusMove move) {
             return;
         case edit::FocusMove::Next:
         case edit::FocusMove::Previous:
-            target = GetNextDlgTabItem(TabRoot(hwnd_), hwnd_, move == edit::FocusMove::Previous);
+            target = move == edit::FocusMove::Next ? key_next : key_previous;
+            if (!target) {
+                target =
+                    GetNextDlgTabItem(TabRoot(hwnd_), hwnd_, move == edit::FocusMove::Previous);
+            }
             break;
         case edit::FocusMove::Down:
             target = focus_control.down;

@@ -93,6 +93,9 @@ class TMEdit : public ColouredControl {
     void Focus();
 
     TFocusControl focus_control;
+    // Where Enter and the arrows that move like Tab go instead of the tab order, when set.
+    HWND key_next = nullptr;
+    HWND key_previous = nullptr;
     std::function<void(TMEdit&, const std::string&)> on_error;
     std::function<void(TMEdit&)> on_click_button;
     std::function<void(TMEdit&)> on_change;

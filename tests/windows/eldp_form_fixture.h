@@ -12,6 +12,7 @@
 #include <string>
 
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "eldp/eldp_form_layout.h"
 #include "harness.h"
 #include "ui/eldp_window.h"
@@ -21,6 +22,7 @@ namespace eldp_form {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
+using zerkon::operator""_cz;
 
 inline const fs::path kFormData = fs::path(ZERKON_TEST_DATA) / "eldp" / "form";
 inline const fs::path kDemoPayroll =
@@ -155,11 +157,19 @@ class EldpFormTest : public ::testing::Test {
 
     // The next message box of the program: its text, then closed with Enter and the form in
     // front again (without a window manager the focus may fall to the root window).
-    std::wstring AnswerMessageBox() {
-        std::wstring text = e2e::AnswerMessageBox(zerkon_.id(), 10s);
+    std::wstring AnswerMessageBox(int button = IDOK) {
+        std::wstring text = e2e::AnswerMessageBox(zerkon_.id(), 10s, button);
         if (form_ && IsWindowVisible(form_)) SetForegroundWindow(form_);
         e2e::Sync(form_);
         return text;
+    }
+
+    // The XML button on a sheet that the check finds wrong (an empty one, say), saved anyway:
+    // the question is answered "Ano"; returns the text of the message that follows.
+    std::wstring SaveXmlDespiteTheCheck() {
+        e2e::Click(Control(zerkon::kEldpXmlId));
+        EXPECT_NE(AnswerMessageBox(IDYES).find(W("Přesto uložit"_cz)), std::wstring::npos);
+        return AnswerMessageBox();
     }
 
     fs::path XmlFile() const { return payroll_ / L"xml-manualne" / L"eldp09.xml"; }

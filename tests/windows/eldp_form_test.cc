@@ -112,7 +112,8 @@ class EldpFormWindowTest : public EldpFormTest {
                ScreenPixel(form_, POINT{700, 112}) == kAccent;
     }
 
-    // From the year field, Shift+Tab walks back over the buttons: Zpět, XML, original, worksheet.
+    // From the year field, Shift+Tab walks back over the buttons: Zpět, batch, XML, original,
+    // worksheet.
     void PressButtonFromYear(int steps_back, WORD key) {
         ASSERT_TRUE(WaitForFocusOn("leRok"));
         for (int i = 0; i < steps_back; ++i) Key(VK_TAB, /*shift=*/true);
@@ -195,6 +196,7 @@ TEST_F(EldpFormWindowTest, OpensModallyPaintedQuicklyLaidOutAsDesigned) {
          {248, 480, 477, 502},
          true},
         {zerkon::kEldpXmlId, "ELDP ve formátu XML - elektronicky"_cz, {248, 504, 477, 526}, true},
+        {zerkon::kEldpBatchId, "Dávka XML…"_cz, {484, 504, 649, 526}, true},
         {zerkon::kEldpReloadId, "Opětovné načtení dat"_cz, {484, 480, 649, 502}, false},
         {zerkon::kEldpExitId, "Zpět"_cz, {652, 505, 745, 527}, true},
         {zerkon::kEldpFirstSectionBarId,
@@ -249,17 +251,23 @@ TEST_F(EldpFormWindowTest, TabWalksTheFieldsInReadingOrderThenTheButtons) {
     }
     EXPECT_TRUE(walked.empty()) << walked.front();
     for (int id : {zerkon::kEldpPrintId, zerkon::kEldpPrintOriginalId, zerkon::kEldpXmlId,
-                   zerkon::kEldpExitId}) {
+                   zerkon::kEldpBatchId, zerkon::kEldpExitId}) {
         EXPECT_EQ(Focused(), Control(id)) << id;
         Key(VK_TAB);
     }
     EXPECT_EQ(Focused(), Field("leRok"));
-    // Up goes back like Shift+Tab, from a field and from a month box.
+    // Up goes back and Enter on, from a field and from a month box, round the fields only: no
+    // key but Tab lands on a button, where one more Enter would print or end the program.
     Key(VK_UP);
-    EXPECT_EQ(Focused(), Control(zerkon::kEldpExitId));
+    EXPECT_EQ(Focused(), Field("leDatumELDP"));
+    Key(VK_RETURN);
+    EXPECT_EQ(Focused(), Field("leRok"));
     e2e::Focus(Field("cb105"));
     Key(VK_UP);
     EXPECT_EQ(Focused(), Field("cb104"));
+    e2e::Focus(Field("cb313"));
+    Key(VK_RETURN);
+    EXPECT_EQ(Focused(), Field("leVylDoby3"));
 }
 
 TEST_F(EldpFormWindowTest, AClerksSessionWithTheKeyboardWritesTheXmlAndBothPrints) {
@@ -274,7 +282,7 @@ TEST_F(EldpFormWindowTest, AClerksSessionWithTheKeyboardWritesTheXmlAndBothPrint
     Fill(L"Marie");
     Fill(L"Ing.");
     Fill(L"05031975");  // a date with its leading zeros
-    Fill(L"7553051234");
+    Fill(L"7553051231");
     Fill(L"Na Okraji");
     Fill(L"12");
     Fill(W("Nováková"_cz));
@@ -302,7 +310,7 @@ TEST_F(EldpFormWindowTest, AClerksSessionWithTheKeyboardWritesTheXmlAndBothPrint
     Fill(L"250000");
     Fill(L"0");
     Fill(W("Stavby Novák s.r.o."_cz));
-    Fill(L"12345678");
+    Fill(L"12345679");
     Fill(L"1234567890");
     // Dates without leading zeros: a digit, then Right over the blank.
     Type(L"1");
@@ -330,13 +338,13 @@ TEST_F(EldpFormWindowTest, AClerksSessionWithTheKeyboardWritesTheXmlAndBothPrint
     e2e::SaveScreenshot(L"eldp_form_clerk_session", form_);
 
     // Both prints by the keyboard: the worksheet with Enter, the original sheet with Space.
-    PressButtonFromYear(4, VK_RETURN);
+    PressButtonFromYear(5, VK_RETURN);
     ASSERT_TRUE(WaitForReceived(L"job-1.vrex"));
     EXPECT_EQ(ReadBytes(Received(L"job-1.vrex")), ReadBytes(kFormData / "clerk_worksheet.vrex"));
     CheckRequest(L"request-1.bin");
     // The engine's window came to the front; the clerk clicks the form's title to go on.
     e2e::MouseClick(form_, POINT{600, 10});
-    PressButtonFromYear(3, VK_SPACE);
+    PressButtonFromYear(4, VK_SPACE);
     ASSERT_TRUE(WaitForReceived(L"job-2.vrex"));
     EXPECT_EQ(ReadBytes(Received(L"job-2.vrex")), ReadBytes(kFormData / "clerk_original.vrex"));
     CheckRequest(L"request-2.bin");
@@ -349,8 +357,7 @@ TEST_F(EldpFormWindowTest, WithoutTheMenuFileOrItsEntryPrintsDoNothingButTheXmlW
     e2e::Sync(form_);
     EXPECT_EQ(e2e::WaitForWindow(L"#32770", zerkon_.id(), 1s), nullptr);
     EXPECT_EQ(Text("leTypELDP"), L"");  // nothing was read for a print that did not start
-    e2e::Click(Control(zerkon::kEldpXmlId));
-    EXPECT_NE(AnswerMessageBox().find(L"eldp09.xml"), std::wstring::npos);
+    EXPECT_NE(SaveXmlDespiteTheCheck().find(L"eldp09.xml"), std::wstring::npos);
     EXPECT_EQ(Text("leTypELDP"), L"01");
 
     std::ofstream(payroll_ / L"SOURCERAL" / L"menucall.src", std::ios::binary)
@@ -369,8 +376,7 @@ TEST_F(EldpFormWindowTest, WithoutARegisteredPayrollProgramTheProgramsOwnFolderI
         fs::copy_file(entry.path(), program_ / L"SOURCERAL" / entry.path().filename());
     }
     ASSERT_NE(OpenFromButton(), nullptr);
-    e2e::Click(Control(zerkon::kEldpXmlId));
-    EXPECT_NE(AnswerMessageBox().find(L"xml-manualne"), std::wstring::npos);
+    EXPECT_NE(SaveXmlDespiteTheCheck().find(L"xml-manualne"), std::wstring::npos);
     EXPECT_TRUE(fs::exists(program_ / L"xml-manualne" / L"eldp09.xml"));
     EXPECT_FALSE(fs::exists(XmlFile()));
 }
@@ -379,14 +385,12 @@ TEST_F(EldpFormWindowTest, AnXmlFileThatCannotBeWrittenIsToldAndNothingHalfWritt
     ASSERT_NE(OpenFromButton(), nullptr);
     // A file where the folder should be: the folder cannot be made.
     std::ofstream(payroll_ / L"xml-manualne") << "x";
-    e2e::Click(Control(zerkon::kEldpXmlId));
-    EXPECT_NE(AnswerMessageBox().find(W("nebyl uložen"_cz)), std::wstring::npos);
+    EXPECT_NE(SaveXmlDespiteTheCheck().find(W("nebyl uložen"_cz)), std::wstring::npos);
 
     // A folder where the file should be: the file cannot be written.
     fs::remove(payroll_ / L"xml-manualne");
     fs::create_directories(XmlFile());
-    e2e::Click(Control(zerkon::kEldpXmlId));
-    EXPECT_NE(AnswerMessageBox().find(L"Cannot create file"), std::wstring::npos);
+    EXPECT_NE(SaveXmlDespiteTheCheck().find(L"Cannot create file"), std::wstring::npos);
     EXPECT_TRUE(fs::is_directory(XmlFile()));
     for (const auto& entry : fs::directory_iterator(payroll_ / L"xml-manualne")) {
         if (entry.path() != XmlFile()) ADD_FAILURE() << "left behind: " << entry.path();
@@ -396,8 +400,7 @@ TEST_F(EldpFormWindowTest, AnXmlFileThatCannotBeWrittenIsToldAndNothingHalfWritt
 TEST_F(EldpFormWindowTest, AfterSwitchingProgramsDuringAnOutputTheBankWindowReadsItsOwnTemplates) {
     fs::copy(e2e::ZerkonExe().parent_path() / L"sourceZERKON", program_ / L"sourceZERKON");
     ASSERT_NE(OpenFromButton(), nullptr);
-    e2e::Click(Control(zerkon::kEldpXmlId));  // the templates are the payroll program's now
-    AnswerMessageBox();
+    SaveXmlDespiteTheCheck();  // the templates are the payroll program's now
     // Away to another program and back, as with Alt+Tab.
     e2e::Process other = e2e::Process::Start(e2e::HostExe(L"controls_host"));
     HWND other_window = e2e::WaitForWindow(L"TZerkonControlsHost", other.id());
@@ -421,6 +424,26 @@ TEST_F(EldpFormWindowTest, AfterSwitchingProgramsDuringAnOutputTheBankWindowRead
     EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(memo) != FALSE; }));
     EXPECT_EQ(e2e::WaitForWindow(L"#32770", zerkon_.id(), 1s), nullptr)
         << "the template folder was still the payroll program's";
+}
+
+TEST_F(EldpFormWindowTest, ABatchOfDataFilesIsCheckedAndSavedAsOneSubmission) {
+    const fs::path batch = fs::path(ZERKON_TEST_DATA) / "eldp" / "batch";
+    for (const char* name : {"svoboda.txt", "mala.txt"}) {
+        fs::copy_file(batch / name, payroll_ / name);
+    }
+    ASSERT_NE(OpenFromButton(), nullptr);
+    e2e::Click(Control(zerkon::kEldpBatchId));
+    // The dialog opens in the payroll program's folder: the names alone are enough.
+    ASSERT_TRUE(e2e::ChooseInFileDialog(L"\"svoboda.txt\" \"mala.txt\"", zerkon_.id()));
+    const std::wstring summary = AnswerMessageBox(IDYES);
+    EXPECT_NE(summary.find(W("Listů ELDP: 2, z toho s chybami: 1."_cz)), std::wstring::npos)
+        << summary;
+    EXPECT_NE(summary.find(W("mala.txt:\n    Rodné číslo pojištěnce: nesouhlasí kontrolní"_cz)),
+              std::wstring::npos)
+        << summary;
+    EXPECT_EQ(AnswerMessageBox(), W("Program ZERKON uložil data do "_cz) + XmlFile().wstring());
+    EXPECT_EQ(ReadBytes(XmlFile()), ReadBytes(batch / "batch.xml"));
+    EXPECT_EQ(Text("lePrijmeni"), L"");  // the form's own sheet is left as it was
 }
 
 }  // namespace

@@ -63,8 +63,7 @@ class EldpModeTest : public EldpFormTest {
     }
 
     void PressXmlAndCheckTheFile() {
-        e2e::Click(Control(zerkon::kEldpXmlId));
-        EXPECT_NE(AnswerMessageBox().find(L"eldp09.xml"), std::wstring::npos);
+        EXPECT_NE(SaveXmlDespiteTheCheck().find(L"eldp09.xml"), std::wstring::npos);
         EXPECT_TRUE(IsWellFormedXml(ReadBytes(XmlFile())));
     }
 
@@ -163,6 +162,29 @@ TEST_F(EldpModeTest, LoadsTheDataFileShowsWhereItCameFromAndZpetEndsTheProgram) 
     EXPECT_TRUE(Checked("cb107"));
     EXPECT_TRUE(Checked("cb101"));  // marks are never taken away
 
+    PressZpetAndExpectTheEnd();
+}
+
+TEST_F(EldpModeTest, TheXmlButtonAsksBeforeSavingAWrongSheetAndEnterLeavesTheCaretThere) {
+    WriteDataFile(ReadBytes(fs::path(ZERKON_TEST_DATA) / "eldp" / "novak.txt"));
+    ASSERT_NE(StartInEldpMode(), nullptr);
+    e2e::Click(Control(zerkon::kEldpXmlId));
+    HWND question = e2e::WaitForWindow(L"#32770", zerkon_.id());
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(e2e::GetText(question), L"Kontrola ELDP");
+    const std::wstring text = e2e::MessageBoxText(question);
+    EXPECT_NE(text.find(W("Rodné číslo pojištěnce: nesouhlasí kontrolní číslice"_cz)),
+              std::wstring::npos)
+        << text;
+    EXPECT_NE(text.find(W("IČ: nesouhlasí kontrolní číslice"_cz)), std::wstring::npos);
+    e2e::SaveScreenshot(L"eldp_form_check_question");
+    Key(VK_RETURN);  // "Ne" is the default
+    ASSERT_TRUE(e2e::WaitForWindowGone(question));
+    EXPECT_TRUE(WaitForFocusOn("leRC"));
+    EXPECT_FALSE(fs::exists(XmlFile()));
+
+    EXPECT_NE(SaveXmlDespiteTheCheck().find(L"eldp09.xml"), std::wstring::npos);
+    EXPECT_TRUE(fs::exists(XmlFile()));
     PressZpetAndExpectTheEnd();
 }
 

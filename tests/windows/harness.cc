@@ -338,24 +338,27 @@ std::wstring MessageBoxText(HWND box) {
     return text;
 }
 
-std::wstring AnswerMessageBox(DWORD pid, std::chrono::milliseconds timeout) {
+std::wstring AnswerMessageBox(DWORD pid, std::chrono::milliseconds timeout, int button) {
     HWND box = WaitForWindow(L"#32770", pid, timeout);
     if (!box) return L"";
     std::wstring text = MessageBoxText(box);
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    PostMessageW(box, WM_COMMAND, button, 0);
     WaitForWindowGone(box);
     return text;
 }
 
 bool ChooseFileInDialog(const fs::path& file, DWORD pid, std::chrono::milliseconds timeout) {
+    return ChooseInFileDialog(file.wstring(), pid, timeout);
+}
+
+bool ChooseInFileDialog(const std::wstring& typed, DWORD pid, std::chrono::milliseconds timeout) {
     HWND dialog = WaitForWindow(L"#32770", pid, timeout);
     if (dialog == nullptr) return false;
     HWND field = nullptr;
     if (!WaitUntil([&] { return (field = FileNameField(dialog)) != nullptr; }, timeout)) {
         return false;
     }
-    std::wstring path = file.wstring();
-    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
     // "Open" as the dialog's own command: a click posted to the button does not always reach
     // Wine's dialog.
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),

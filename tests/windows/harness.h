@@ -144,14 +144,19 @@ void Sync(HWND window);
 
 // The text of a message box: its static texts.
 std::wstring MessageBoxText(HWND box);
-// Waits for a message box of process `pid`, answers it with OK and returns its text; "" when
-// none opens.
-std::wstring AnswerMessageBox(DWORD pid, std::chrono::milliseconds timeout = kDefaultTimeout);
+// Waits for a message box of process `pid`, answers it with the button (OK unless given) and
+// returns its text; "" when none opens.
+std::wstring AnswerMessageBox(DWORD pid, std::chrono::milliseconds timeout = kDefaultTimeout,
+                              int button = IDOK);
 
 // Drives the common file-open dialog of process `pid` (nullptr-safe): waits for it, types the
 // path into its file-name field and presses Enter ("Open"). True when the dialog was found and
 // closed afterwards.
 bool ChooseFileInDialog(const std::filesystem::path& file, DWORD pid = 0,
+                        std::chrono::milliseconds timeout = kDefaultTimeout);
+// The same with the file-name field's text as typed, e.g. several quoted names:
+// "\"a.txt\" \"b.txt\"".
+bool ChooseInFileDialog(const std::wstring& typed, DWORD pid = 0,
                         std::chrono::milliseconds timeout = kDefaultTimeout);
 // Cancels the open file dialog of the process.
 bool CancelFileDialog(DWORD pid = 0, std::chrono::milliseconds timeout = kDefaultTimeout);

@@ -9,13 +9,22 @@
 
 namespace zerkon {
 
-std::optional<std::filesystem::path> Win32FileOpenDialog::Choose(std::string_view filter) {
-    // The dialog wants the pairs separated by NULs and the list ended by two.
+namespace {
+
+// The dialog wants the pairs separated by NULs and the list ended by two.
+std::u16string FilterPairs(std::string_view filter) {
     std::u16string pairs = Cp1250ToUtf16(filter);
     for (char16_t& c : pairs) {
         if (c == u'|') c = u'\0';
     }
     pairs.append(2, u'\0');
+    return pairs;
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> Win32FileOpenDialog::Choose(std::string_view filter) {
+    const std::u16string pairs = FilterPairs(filter);
 
     std::vector<wchar_t> file(32768, L'\0');  // the longest path Windows knows
     OPENFILENAMEW dialog{};
@@ -30,6 +39,33 @@ std::optional<std::filesystem::path> Win32FileOpenDialog::Choose(std::string_vie
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
     if (!GetOpenFileNameW(&dialog)) return std::nullopt;
     return std::filesystem::path(file.data());
+}
+
+std::vector<std::filesystem::path> Win32FileOpenDialog::ChooseMany(
+    std::string_view filter, const std::filesystem::path& folder) {
+    const std::u16string pairs = FilterPairs(filter);
+    // Room for the names of a whole submission (1500 sheets) and many more.
+    std::vector<wchar_t> names(1 << 21, L'\0');
+    const std::wstring initial = folder.wstring();
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner_;
+    dialog.lpstrFilter = reinterpret_cast<const wchar_t*>(pairs.c_str());
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = names.data();
+    dialog.nMaxFile = static_cast<DWORD>(names.size());
+    dialog.lpstrInitialDir = initial.empty() ? nullptr : initial.c_str();
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_ALLOWMULTISELECT |
+                   OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+    if (!GetOpenFileNameW(&dialog)) return {};
+    // One file: its full path. Several: the folder, then each name, every one ended by a NUL.
+    std::vector<std::filesystem::path> chosen;
+    const wchar_t* at = names.data();
+    const std::filesystem::path first(at);
+    at += wcslen(at) + 1;
+    if (*at == L'\0') return {first};
+    for (; *at != L'\0'; at += wcslen(at) + 1) chosen.push_back(first / at);
+    return chosen;
 }
 
 }  // namespace zerkon

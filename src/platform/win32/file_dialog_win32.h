@@ -11,6 +11,8 @@ class Win32FileOpenDialog : public FileOpenDialog {
   public:
     explicit Win32FileOpenDialog(HWND owner) : owner_(owner) {}
     std::optional<std::filesystem::path> Choose(std::string_view filter) override;
+    std::vector<std::filesystem::path> ChooseMany(std::string_view filter,
+                                                  const std::filesystem::path& folder) override;
 
   private:
     HWND owner_;

@@ -6,9 +6,10 @@ namespace zerkon {
 
 MessageResult Win32MessageBoxes::Show(std::string_view text, std::string_view caption,
                                       MessageIcon icon, MessageButtons buttons) {
-    UINT style = buttons == MessageButtons::OkCancel ? MB_OKCANCEL
-                 : buttons == MessageButtons::YesNo  ? MB_YESNO
-                                                     : MB_OK;
+    UINT style = buttons == MessageButtons::OkCancel         ? MB_OKCANCEL
+                 : buttons == MessageButtons::YesNo          ? MB_YESNO
+                 : buttons == MessageButtons::YesNoDefaultNo ? MB_YESNO | MB_DEFBUTTON2
+                                                             : MB_OK;
     switch (icon) {
         case MessageIcon::Information:
             style |= MB_ICONINFORMATION;

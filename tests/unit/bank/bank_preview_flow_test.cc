@@ -30,6 +30,7 @@ class FakeDialog : public FileOpenDialog {
         answers.pop_front();
         return answer;
     }
+    std::vector<fs::path> ChooseMany(std::string_view, const fs::path&) override { return {}; }
     std::deque<std::optional<fs::path>> answers;
 
   private:

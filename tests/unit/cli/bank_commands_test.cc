@@ -6,6 +6,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/commands.h"
+#include "cli_test_support.h"
 #include "common/cp1250.h"
 
 namespace zerkon::cli {
@@ -18,19 +19,6 @@ std::string Data(const std::string& name) {
 std::string ReadData(const std::string& name) {
     std::ifstream stream(Data(name), std::ios::binary);
     return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-}
-
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result Call(CommandFunction command, const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = command(args, out, err);
-    return {code, out.str(), err.str()};
 }
 
 // The expected preview after its first lines, which name the file and date.

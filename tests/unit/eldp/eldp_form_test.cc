@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "common/cp1250_literal.h"
+#include "eldp/eldp_batch.h"
 #include "eldp/eldp_form_flow.h"
 #include "eldp/eldp_form_layout.h"
 #include "eldp_test_support.h"
@@ -38,6 +40,20 @@ TEST(EldpFormLayout, HasEveryControlOnceInTabOrder) {
 }
 
 // The form's controls, held as a record; records what the flow asks of them.
+TEST(EldpFormLayout, EnterAndTheArrowsGoRoundTheFieldsPastTheDisabledOne) {
+    const auto& fields = EldpFormFields();
+    const auto at = [&](std::string_view name) {
+        return static_cast<std::size_t>(
+            std::find_if(fields.begin(), fields.end(),
+                         [&](const auto& f) { return f.name == name; }) -
+            fields.begin());
+    };
+    EXPECT_EQ(fields[FieldAfterByKey(at("leDatumELDP"), true)].name, "leRok");
+    EXPECT_EQ(fields[FieldAfterByKey(at("leRok"), false)].name, "leDatumELDP");
+    EXPECT_EQ(fields[FieldAfterByKey(at("leTypELDP"), false)].name, "leRok");
+    EXPECT_EQ(fields[FieldAfterByKey(at("cb113"), true)].name, "leVylDoby1");
+}
+
 class FakeForm : public EldpFormView {
   public:
     EldpRecord ReadRecord() override {
@@ -51,8 +67,10 @@ class FakeForm : public EldpFormView {
     void FocusYear() override { calls += "focus "; }
     void ShowDataFileHint(std::string_view path) override { hint = path; }
     void ShowReloadButton() override { reload_visible = true; }
+    void FocusField(std::string_view name) override { focused = name; }
 
     EldpRecord shown;
+    std::string focused;
     std::string calls;
     std::string hint;
     bool reload_visible = false;
@@ -79,7 +97,15 @@ class EldpFormFlowTest : public ::testing::Test {
         .boxes = boxes_,
         .export_list = export_list_,
         .print_eldp_job = [this](const std::vector<std::string>&) { ++printed_; },
+        .choose_data_files =
+            [this](const std::string& folder) {
+                chosen_in_ = folder;
+                return chosen_;
+            },
+        .files = RealFileSystem(),
     };
+    std::vector<std::string> chosen_;
+    std::string chosen_in_;
     FakeForm form_;
     int ended_ = 0;
     EldpFormFlow flow_{form_, services_, [this] { ++ended_; }};
@@ -116,7 +142,7 @@ TEST_F(EldpFormFlowTest, ELDPModeLoadsTheDataFileAndZpetEndsTheProgram) {
 }
 
 TEST_F(EldpFormFlowTest, AnOutputFinishesTheFocusedFieldFirstAndShowsTheTypeItWrote) {
-    StartedWith(TextFromPath(EldpData("novak.txt")));
+    StartedWith(TextFromPath(EldpData("batch/svoboda.txt")));
     form_.shown.type = "";
     form_.calls.clear();
     const EldpOutcome outcome = flow_.Output(kEldpXmlTag);
@@ -132,7 +158,7 @@ TEST_F(EldpFormFlowTest, AnOutputFinishesTheFocusedFieldFirstAndShowsTheTypeItWr
 }
 
 TEST_F(EldpFormFlowTest, FailuresAreToldToTheUser) {
-    StartedWith(TextFromPath(EldpData("novak.txt")));
+    StartedWith(TextFromPath(EldpData("batch/svoboda.txt")));
     form_.shown.birth_date = "31.02.1975";
     EXPECT_EQ(flow_.Output(kEldpOriginalTag).status, EldpOutputStatus::kError);
     ASSERT_EQ(boxes_.shown.size(), 1u);
@@ -141,10 +167,57 @@ TEST_F(EldpFormFlowTest, FailuresAreToldToTheUser) {
     EXPECT_EQ(printed_, 0);
 
     // An XML folder that cannot be made: a file stands where it should be.
+    form_.shown.birth_date = "12.07.1968";
     testing::WriteBytes(payroll_.base() / "xml-manualne", "not a folder");
     EXPECT_EQ(flow_.Output(kEldpXmlTag).xml.status, EldpXmlStatus::kOutputFolderFailed);
     ASSERT_EQ(boxes_.shown.size(), 2u);
     EXPECT_NE(boxes_.shown[1].text.find("eldp09.xml nebyl uložen"_cz), std::string::npos);
+}
+
+TEST_F(EldpFormFlowTest, TheXmlIsCheckedFirstAndNePutsTheCaretIntoTheFirstFieldNamed) {
+    StartedWith(TextFromPath(EldpData("novak.txt")));  // birth number and IČ are wrong
+    boxes_.yes_no_answer = MessageResult::No;
+    EXPECT_EQ(flow_.Output(kEldpXmlTag).status, EldpOutputStatus::kNotConfirmed);
+    ASSERT_EQ(boxes_.shown.size(), 1u);
+    EXPECT_EQ(boxes_.shown[0].text,
+              "Kontrola listu ELDP našla chyby:\n\n"
+              "Rodné číslo pojištěnce: nesouhlasí kontrolní číslice (číslo není dělitelné 11)\n"
+              "IČ: nesouhlasí kontrolní číslice\n\nPřesto uložit eldp09.xml?"_cz);
+    EXPECT_EQ(boxes_.shown[0].caption, "Kontrola ELDP");
+    EXPECT_EQ(boxes_.shown[0].buttons, MessageButtons::YesNoDefaultNo);
+    EXPECT_EQ(form_.focused, "leRC");
+    EXPECT_FALSE(std::filesystem::exists(payroll_.xml_file()));
+
+    // A draft is printed unchecked; "Ano" saves the sheet as it is.
+    EXPECT_EQ(flow_.Output(kEldpWorksheetTag).status, EldpOutputStatus::kPrinted);
+    boxes_.yes_no_answer = MessageResult::Yes;
+    EXPECT_EQ(flow_.Output(kEldpXmlTag).xml.status, EldpXmlStatus::kWritten);
+    EXPECT_EQ(boxes_.shown.size(), 3u);
+}
+
+TEST_F(EldpFormFlowTest, ABatchIsCheckedInTheOrderOfTheFileNamesAndRefusedBeyondTheLimit) {
+    StartedWith("");
+    const std::string svoboda = TextFromPath(EldpData("batch/svoboda.txt"));
+    const std::string mala = TextFromPath(EldpData("batch/mala.txt"));
+    chosen_ = {svoboda, mala};
+    boxes_.yes_no_answer = MessageResult::No;
+    EXPECT_EQ(flow_.Batch().status, EldpOutputStatus::kNotConfirmed);
+    EXPECT_EQ(chosen_in_, payroll_.base_text());
+    ASSERT_EQ(boxes_.shown.size(), 1u);
+    EXPECT_EQ(boxes_.shown[0].text,
+              "Listů ELDP: 2, z toho s chybami: 1.\n\nmala.txt:\n    Rodné číslo pojištěnce: "
+              "nesouhlasí kontrolní číslice (číslo není dělitelné 11)\n\n"
+              "Přesto uložit všechny listy do eldp09.xml?"_cz);
+    EXPECT_FALSE(std::filesystem::exists(payroll_.xml_file()));
+
+    // "Ano" writes the golden submission (end-to-end test); more than a submission holds, or a
+    // file that cannot be read, writes nothing.
+    chosen_.assign(kEldpSheetsPerSubmission + 1, svoboda);
+    EXPECT_EQ(flow_.Batch().status, EldpOutputStatus::kNotConfirmed);
+    EXPECT_NE(boxes_.shown.back().text.find("nejvýše 1500"_cz), std::string::npos);
+    chosen_ = {svoboda, svoboda + ".none"};
+    flow_.Batch();
+    EXPECT_NE(boxes_.shown.back().text.find("nelze přečíst"_cz), std::string::npos);
 }
 
 }  // namespace

@@ -48,6 +48,8 @@ class EldpOutputTest : public ::testing::Test {
               .export_list = export_list_,
               .print_eldp_job =
                   [this](const std::vector<std::string>& lines) { printed_.push_back(lines); },
+              .choose_data_files = {},
+              .files = RealFileSystem(),
           } {
         IniEldp(TextFromPath(EldpData("novak.txt")), record_);
     }

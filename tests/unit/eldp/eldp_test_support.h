@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/file_helpers.h"
+#include "eldp/eldp_record.h"
 #include "platform/message_box.h"
 
 namespace zerkon::testing {
@@ -25,9 +26,12 @@ class RecordingBoxes : public MessageBoxes {
     MessageResult Show(std::string_view text, std::string_view caption, MessageIcon icon,
                        MessageButtons buttons) override {
         shown.push_back({std::string(text), std::string(caption), icon, buttons});
-        return MessageResult::Ok;
+        return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoDefaultNo
+                   ? yes_no_answer
+                   : MessageResult::Ok;
     }
     std::vector<Shown> shown;
+    MessageResult yes_no_answer = MessageResult::Yes;
 };
 
 inline std::filesystem::path TestData() {
@@ -90,5 +94,31 @@ class PayrollInstallation {
   private:
     ScratchFolder scratch_;
 };
+
+// A whole-year sheet that passes every check before filing.
+inline EldpRecord FilingReadyRecord() {
+    EldpRecord record;
+    record.year = "2009";
+    record.office_code = "105";
+    record.office_name = "OSSZ Praha 5";
+    record.surname = "Nováková";
+    record.first_name = "Jana";
+    record.birth_date = "05.03.1975";
+    record.birth_number = "7553051231";
+    record.municipality = "Praha 5";
+    record.postcode = "15000";
+    EldpRow& row = record.rows[0];
+    row.code = "1";
+    row.from = "01.01.";
+    row.to = "31.12.";
+    row.days = "365";
+    row.base = "250000";
+    record.total_base = "250000";
+    record.employer_name = "Stavby s.r.o.";
+    record.employer_id = "12345679";
+    record.variable_symbol = "1234567890";
+    record.made_out = "15.01.2010";
+    return record;
+}
 
 }  // namespace zerkon::testing

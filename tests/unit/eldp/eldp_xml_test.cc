@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 
 #include "common/cp1250_literal.h"
 #include "eldp/eldp_data_file.h"
@@ -102,6 +103,24 @@ TEST(RemoveEmptyAttributes, DropsEmptyAttributesWithTheSpaceBeforeThem) {
     // No space before the first empty attribute: it stops there, the later
     // one stays too.
     EXPECT_EQ(RemoveEmptyAttributes("a=\"\" b=\"\""), "a=\"\" b=\"\"");
+    // Named attributes stay, empty or not.
+    const std::string_view keep[] = {"m2", "row"};
+    EXPECT_EQ(RemoveEmptyAttributes("<t1 row=\"\" a=\"\" m2=\"\" b=\"\"/>", keep),
+              "<t1 row=\"\" m2=\"\"/>");
+}
+
+// A row line of the demo template: every attribute the schema requires, in the template's
+// order, the given ones filled.
+std::string RowLine(const std::map<std::string, std::string>& values) {
+    std::string line = "      <t1";
+    std::vector<std::string> names = {"row", "cod", "sre", "fro", "to", "din"};
+    for (int m = 1; m <= 13; ++m) names.push_back("m" + std::to_string(m));
+    for (const char* name : {"inc", "dex", "dar"}) names.push_back(name);
+    for (const std::string& name : names) {
+        const auto value = values.find(name);
+        line += " " + name + "=\"" + (value == values.end() ? "" : value->second) + "\"";
+    }
+    return line + "/>";
 }
 
 // Loads a data file and exports it as the XML button does.
@@ -163,7 +182,7 @@ TEST_F(EldpXmlExport, NumbersOnlyTheUsedRows) {
     std::vector<std::string> lines = ExportLines(record);
     ASSERT_EQ(lines.size(), 14u);
     EXPECT_EQ(lines[8], "    <items coun=\"1\" sdex=\"\" sinc=\"\" sdar=\"\">");
-    EXPECT_EQ(lines[9], "      <t1 row=\"1\" cod=\"7\" din=\"5\"/>");
+    EXPECT_EQ(lines[9], RowLine({{"row", "1"}, {"cod", "7"}, {"din", "5"}}));
 
     record.rows[1].code = "";
     lines = ExportLines(record);
@@ -181,9 +200,9 @@ TEST_F(EldpXmlExport, GivesPeriodDatesOnlyForAYearAbove2000) {
         record.year = year;
         const std::string row = ExportLines(record)[9];
         if (year == "2001") {
-            EXPECT_EQ(row, "      <t1 row=\"1\" cod=\"1\" fro=\"2001-03-05\"/>");
+            EXPECT_EQ(row, RowLine({{"row", "1"}, {"cod", "1"}, {"fro", "2001-03-05"}}));
         } else {
-            EXPECT_EQ(row, "      <t1 row=\"1\" cod=\"1\"/>") << year;
+            EXPECT_EQ(row, RowLine({{"row", "1"}, {"cod", "1"}})) << year;
         }
     }
 }
@@ -200,7 +219,7 @@ TEST_F(EldpXmlExport, WritesAnImpossibleOrUnfinishedDateAsAnEmptyValue) {
     const std::vector<std::string> lines = ExportLines(record);
     EXPECT_NE(lines[2].find(" dre=\"2008-02-29\" "), std::string::npos);
     EXPECT_EQ(lines[6], "      <birth dat=\"\" nam=\"\" cit=\"\"/>");
-    EXPECT_EQ(lines[9], "      <t1 row=\"1\" cod=\"1\"/>");
+    EXPECT_EQ(lines[9], RowLine({{"row", "1"}, {"cod", "1"}}));
     EXPECT_EQ(lines[11], "    <comp nam=\"\" id=\"\" vs=\"\" cre=\"\" fro=\"\"/>");
 }
 
@@ -236,7 +255,7 @@ TEST_F(EldpXmlExport, CutsTheOfficeNameAndCleansTheNumbers) {
     EXPECT_NE(lines[2].find(" nam=\"123456789012345678901234567\">"), std::string::npos);
     EXPECT_NE(lines[5].find(" pnu=\"11000\" "), std::string::npos);
     EXPECT_EQ(lines[8], "    <items coun=\"1\" sdex=\"12\" sinc=\"12345\" sdar=\"\">");
-    EXPECT_EQ(lines[9], "      <t1 row=\"1\" cod=\"1\" din=\"3\" inc=\"1000\"/>");
+    EXPECT_EQ(lines[9], RowLine({{"row", "1"}, {"cod", "1"}, {"din", "3"}, {"inc", "1000"}}));
 }
 
 TEST_F(EldpXmlExport, SetsAnEmptyTypeTo01InTheRecordToo) {
@@ -303,8 +322,8 @@ TEST_F(EldpXmlExport, WritesAnEmptyLineForAPartWithoutMarker) {
     // items end, employer, sheet end, root end.
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines[0], "<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
-    EXPECT_EQ(lines[4], "      <t1 row=\"1\" cod=\"1\"/>");
-    EXPECT_EQ(lines[5], "      <t1 row=\"2\" cod=\"3\"/>");
+    EXPECT_EQ(lines[4], RowLine({{"row", "1"}, {"cod", "1"}}));
+    EXPECT_EQ(lines[5], RowLine({{"row", "2"}, {"cod", "3"}}));
     for (int i : {1, 2, 3, 6, 7, 8, 9}) EXPECT_EQ(lines[i], "") << i;
 }
 

@@ -1,0 +1,126 @@
+#include "eldp/eldp_check.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "common/cp1250_literal.h"
+#include "eldp_test_support.h"
+
+namespace zerkon {
+namespace {
+
+using testing::FilingReadyRecord;
+
+struct Case {
+    const char* what;
+    std::function<void(EldpRecord&)> change;
+    const char* field;    // the first problem's field; "" for a sheet fit for filing
+    const char* message;  // part of its message
+};
+
+const Case kCases[] = {
+    {"the filing-ready sheet", [](EldpRecord&) {}, "", ""},
+    // Birth numbers.
+    {"a man's ten digits",
+     [](EldpRecord& r) { r.birth_number = "7503051237", r.birth_date = "05.03.1975"; }, "", ""},
+    {"nine digits before 1954",
+     [](EldpRecord& r) { r.birth_number = "530305123", r.birth_date = "05.03.1953"; }, "", ""},
+    {"the +20 series", [](EldpRecord& r) { r.birth_number = "7523051239"; }, "", ""},
+    {"the +70 series", [](EldpRecord& r) { r.birth_number = "7573051233"; }, "", ""},
+    {"nine digits leaving 10, last 0", [](EldpRecord& r) { r.birth_number = "7553050000"; }, "",
+     ""},
+    {"a wrong check digit", [](EldpRecord& r) { r.birth_number = "7553051234"; }, "leRC",
+     "kontrolní"},
+    {"nine digits from 1954", [](EldpRecord& r) { r.birth_number = "755305123"; }, "leRC", "1954"},
+    {"the +20 series in nine digits",
+     [](EldpRecord& r) { r.birth_number = "532305123", r.birth_date = "05.03.1953"; }, "leRC",
+     "datum narození"},
+    {"a month 13", [](EldpRecord& r) { r.birth_number = "7513051238"; }, "leRC", "datum narození"},
+    {"another birth date", [](EldpRecord& r) { r.birth_date = "06.03.1975"; }, "leRC",
+     "05.03.1975"},
+    {"eight digits", [](EldpRecord& r) { r.birth_number = "75530512"; }, "leRC", "9 nebo 10"},
+    {"a letter", [](EldpRecord& r) { r.birth_number = "75530512a1"; }, "leRC", "jen číslice"},
+    {"no birth number", [](EldpRecord& r) { r.birth_number = ""; }, "leRC", "není vyplněno"},
+    // The employer's IČ.
+    {"IČ leaving remainder 1", [](EldpRecord& r) { r.employer_id = "00000060"; }, "", ""},
+    {"IČ with a wrong check digit", [](EldpRecord& r) { r.employer_id = "12345678"; }, "leICO",
+     "kontrolní"},
+    {"IČ of seven digits", [](EldpRecord& r) { r.employer_id = "1234567"; }, "leICO", "8 číslic"},
+    // Periods and days.
+    {"a short period", [](EldpRecord& r) { r.rows[0].from = "01.06.", r.rows[0].days = "214"; }, "",
+     ""},
+    {"more days than the period", [](EldpRecord& r) { r.rows[0].days = "366"; }, "leDny1", "365"},
+    {"Od after Do", [](EldpRecord& r) { r.rows[0].from = "01.06.", r.rows[0].to = "31.05."; },
+     "leOd1", "Do"},
+    {"no 31 February", [](EldpRecord& r) { r.rows[0].to = "31.02."; }, "leDo1", "v roce 2009"},
+    {"a half-typed Od", [](EldpRecord& r) { r.rows[0].from = "01.0_."; }, "leOd1", "není úplné"},
+    {"no Do", [](EldpRecord& r) { r.rows[0].to = "__.__."; }, "leDo1", "není vyplněno"},
+    {"no days", [](EldpRecord& r) { r.rows[0].days = ""; }, "leDny1", "není vyplněno"},
+    {"no assessment base", [](EldpRecord& r) { r.rows[0].base = " "; }, "leVymZakl1",
+     "není vyplněno"},
+    // Rows and totals.
+    {"no used row", [](EldpRecord& r) { r.rows[0] = EldpRow{}; }, "leKod1", "alespoň jeden"},
+    {"a row without its code", [](EldpRecord& r) { r.rows[1].days = "5"; }, "leKod2", "bez kódu"},
+    {"totals with blanks", [](EldpRecord& r) { r.total_base = "250 000"; }, "", ""},
+    {"a total off by one", [](EldpRecord& r) { r.total_base = "250001"; }, "leVymZaklCelkem",
+     "250000"},
+    {"an empty total of filled rows", [](EldpRecord& r) { r.rows[0].excluded = "5"; },
+     "leVylDobyCelkem", "5"},
+    {"two rows summed",
+     [](EldpRecord& r) {
+         r.rows[1] = r.rows[0], r.rows[0].to = "30.06.", r.rows[0].days = "181";
+         r.rows[1].from = "01.07.", r.rows[1].days = "184", r.rows[1].base = "1 000";
+         r.total_base = "251000";
+     },
+     "", ""},
+    // Other fields.
+    {"a postcode with a space", [](EldpRecord& r) { r.postcode = "150 00"; }, "", ""},
+    {"a postcode of four digits", [](EldpRecord& r) { r.postcode = "1500"; }, "lePSC", "5 číslic"},
+    {"a two-digit year", [](EldpRecord& r) { r.year = "09"; }, "leRok", "po roce 2000"},
+    {"no variable symbol", [](EldpRecord& r) { r.variable_symbol = ""; }, "leVS", "není vyplněno"},
+    {"a long name", [](EldpRecord& r) { r.surname.assign(60, 'a'); }, "", ""},
+    {"a country of three letters", [](EldpRecord& r) { r.country = "CZE"; }, "leStat", "2 znaky"},
+    {"no 31 February of birth", [](EldpRecord& r) { r.birth_date = "31.02.1975"; }, "leDatumNar",
+     "platné datum"},
+    {"a half-typed date made out", [](EldpRecord& r) { r.made_out = "15.1_.2010"; }, "leDatumELDP",
+     "není úplné"},
+};
+
+TEST(CheckEldpRecord, NamesTheFirstFieldThatIsWrongAndSaysWhy) {
+    for (const Case& c : kCases) {
+        EldpRecord record = FilingReadyRecord();
+        c.change(record);
+        const std::vector<EldpProblem> problems = CheckEldpRecord(record);
+        const std::string field = c.field;
+        if (field.empty()) {
+            EXPECT_TRUE(problems.empty()) << c.what << ": " << EldpProblemLines(problems, 5);
+            continue;
+        }
+        ASSERT_FALSE(problems.empty()) << c.what;
+        EXPECT_EQ(problems.front().field, field) << c.what;
+        EXPECT_NE(problems.front().message.find(Utf8ToCp1250(c.message)), std::string::npos)
+            << c.what << ": " << problems.front().message;
+    }
+}
+
+TEST(CheckEldpRecord, LabelsRowsAndTotalsByTheirColumnsAndListsTheFirstFifteen) {
+    EldpRecord record = FilingReadyRecord();
+    record.rows[1].days = "5";
+    record.rows[2].code = "1";
+    record.total_excluded = "x";
+    const std::vector<EldpProblem> problems = CheckEldpRecord(record);
+    ASSERT_GE(problems.size(), 3u);
+    EXPECT_EQ(problems[0].label, "Kód (2. řádek)"_cz);
+    EXPECT_EQ(problems[1].label, "Od (3. řádek)"_cz);
+    EXPECT_EQ(problems.back().label, "Celkem (Vylouč. doby)"_cz);
+
+    std::vector<EldpProblem> many(17, {"leRC", "Rodné číslo pojištěnce"_cz, "chyba"});
+    const std::string lines = EldpProblemLines(many, kEldpProblemsShown, "  ");
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 16);
+    EXPECT_TRUE(lines.starts_with("  Rodné číslo pojištěnce: chyba\n"_cz));
+    EXPECT_TRUE(lines.ends_with("  … a další chyby: 2\n"_cz));
+}
+
+}  // namespace
+}  // namespace zerkon
