@@ -14,12 +14,13 @@ function(zerkon_version_files version folder)
 endfunction()
 
 # Builds the target's resources/zerkon.rc with the version files in `folder`. Called in the
-# target's own folder. windres reports no dependencies, so a new version would otherwise leave the
-# old one in the program.
+# target's own folder. windres reports no dependencies, so a new version (or icon) would otherwise
+# leave the old one in the program.
 function(zerkon_version_resource target folder)
     target_include_directories(${target} PRIVATE ${folder})
+    file(GLOB icons CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.ico)
     set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/zerkon.rc PROPERTIES
-        OBJECT_DEPENDS "${folder}/zerkon_version.h;${folder}/zerkon.manifest")
+        OBJECT_DEPENDS "${folder}/zerkon_version.h;${folder}/zerkon.manifest;${icons}")
 endfunction()
 
 if(NOT PROJECT_VERSION_TWEAK)
