@@ -155,8 +155,9 @@ void WindowBase::ScaleLayout() {
         changed = true;
     }
     LayOutOwnControls();
-    if (changed)
+    if (changed) {
         RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
 }
 
 // The window keeps its place (Windows suggests one on the new display) and takes the size of

@@ -231,6 +231,22 @@ TEST_P(DpiTest, TheWindowIsItsTableScaledWithNoTextCutAndFollowsADpiChange) {
     }
 }
 
+// Wine treats every program as per-monitor aware: what Windows reads is checked in the file.
+TEST(DpiAwareness, TheProgramsManifestDeclaresPerMonitorV2WithTheFallbacks) {
+    HMODULE exe = LoadLibraryExW(e2e::ZerkonExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC resource = FindResourceW(exe, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    ASSERT_NE(resource, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(exe, resource))),
+                               SizeofResource(exe, resource));
+    for (const char* setting :
+         {R"(<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true/pm<)",
+          R"(<dpiAwareness xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">)"
+          "PerMonitorV2, PerMonitor<"}) {
+        EXPECT_NE(manifest.find(setting), std::string::npos) << setting;
+    }
+    FreeLibrary(exe);
+}
+
 INSTANTIATE_TEST_SUITE_P(Windows, DpiTest,
                          testing::Values(std::tuple{"main", 144}, std::tuple{"bank", 144},
                                          std::tuple{"information", 144}, std::tuple{"eldp", 144},
