@@ -4,8 +4,10 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "common/cp1250_literal.h"
 #include "common/file_system.h"
 #include "eldp/eldp_check.h"
 #include "eldp/eldp_export.h"
@@ -43,7 +45,7 @@ std::string EldpBatchQuestion(const EldpBatch& batch);
 bool HasProblems(const EldpBatch& batch);
 
 // Captions: the check's question, and the batch's refusals.
-inline constexpr char kEldpCheckCaption[] = "Kontrola ELDP";
-inline constexpr char kEldpBatchCaption[] = "Dávka XML";
+inline constexpr std::string_view kEldpCheckCaption = "Kontrola ELDP";
+inline constexpr std::string_view kEldpBatchCaption = "Dávka XML"_cz;
 
 }  // namespace zerkon

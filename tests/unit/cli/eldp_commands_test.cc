@@ -8,6 +8,7 @@
 #include "cli/cli_options.h"
 #include "cli/commands.h"
 #include "cli_test_support.h"
+#include "common/cp1250_literal.h"
 #include "eldp/eldp_batch.h"
 
 namespace zerkon::cli {
@@ -34,8 +35,8 @@ TEST(EldpCheckCommand, NamesEachProblemWithItsFileAndExitsOneWhenThereIsAny) {
     const Result found = Call(RunEldpCheck, {good, wrong});
     EXPECT_EQ(found.code, 1);
     EXPECT_EQ(found.out, wrong +
-                             ": Rodné číslo pojištěnce: nesouhlasí kontrolní číslice (číslo "
-                             "není dělitelné 11)" +
+                             Cp1250ToUtf8(": Rodné číslo pojištěnce: nesouhlasí kontrolní "
+                                          "číslice (číslo není dělitelné 11)"_cz) +
                              std::string(kTerminalLineEnd));
     EXPECT_EQ(Call(RunEldpCheck, {good, (kBatch / "none.txt").string()}).code, 1);
     EXPECT_EQ(Call(RunEldpCheck, {}).code, 2);

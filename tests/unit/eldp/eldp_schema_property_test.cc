@@ -12,7 +12,7 @@
 #include <map>
 #include <random>
 
-#include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "eldp/eldp_check.h"
 #include "eldp/eldp_form_layout.h"
 #include "eldp/eldp_xml.h"
@@ -130,7 +130,7 @@ class SheetGenerator {
     }
     std::string Text(int length) {
         static const std::string kLetters =
-            Utf8ToCp1250("abcdefghijklmnopqrstuvwxyzÁČĎÉĚÍŇÓŘŠŤÚŮÝŽáčďéěíňóřšťúůýž &<>\"'.-/");
+            "abcdefghijklmnopqrstuvwxyzÁČĎÉĚÍŇÓŘŠŤÚŮÝŽáčďéěíňóřšťúůýž &<>\"'.-/"_cz;
         std::string text;
         while (length-- > 0) text += kLetters[Between(0, int(kLetters.size()) - 1)];
         return text;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/cp1250_literal.h"
 #include "common/file_helpers.h"
 #include "eldp/eldp_record.h"
 #include "platform/message_box.h"
@@ -101,7 +102,7 @@ inline EldpRecord FilingReadyRecord() {
     record.year = "2009";
     record.office_code = "105";
     record.office_name = "OSSZ Praha 5";
-    record.surname = "Nováková";
+    record.surname = "Nováková"_cz;
     record.first_name = "Jana";
     record.birth_date = "05.03.1975";
     record.birth_number = "7553051231";
