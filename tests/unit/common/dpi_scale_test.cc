@@ -8,29 +8,22 @@
 namespace zerkon {
 namespace {
 
+// Lengths and font heights alike: the windows' client areas, the dialog and title fonts, the
+// glyphs from 100 % to 200 %, halves, negatives, and DPIs that are not known.
 TEST(ScaleToDpi, RoundsToTheNearestPixelHalvesAwayFromZero) {
     struct Case {
         int length, dpi, expected;
     };
     const Case cases[] = {
-        {21, 96, 21},     {0, 144, 0},           {1, 144, 2},     {3, 144, 5},     {21, 144, 32},
-        {761, 144, 1142}, {539, 144, 809},       {761, 120, 951}, {539, 120, 674}, {17, 120, 21},
-        {2, 120, 3},      {11, 120, 14},         {16, 120, 20},   {16, 144, 24},   {16, 168, 28},
-        {16, 192, 32},    {-1, 144, -2},         {-3, 120, -4},   {7, 72, 5},      {21, 0, 21},
-        {21, -120, 21},   {100000, 480, 500000},
+        {21, 96, 21},    {761, 144, 1142}, {539, 144, 809}, {761, 120, 951},       {539, 120, 674},
+        {-11, 120, -14}, {-11, 144, -17},  {-19, 144, -29}, {16, 120, 20},         {16, 168, 28},
+        {16, 192, 32},   {1, 144, 2},      {3, 144, 5},     {-1, 144, -2},         {-3, 120, -4},
+        {7, 72, 5},      {21, 0, 21},      {21, -120, 21},  {100000, 480, 500000},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ScaleToDpi(c.length, c.dpi), c.expected) << c.length << " at " << c.dpi;
+        EXPECT_EQ(ScaleFontHeight(c.length, c.dpi), c.expected) << c.length << " at " << c.dpi;
     }
-}
-
-TEST(ScaleFontHeight, TheDialogAndTitleFontsAtTheUsualScalings) {
-    EXPECT_EQ(ScaleFontHeight(-11, 96), -11);
-    EXPECT_EQ(ScaleFontHeight(-11, 120), -14);
-    EXPECT_EQ(ScaleFontHeight(-11, 144), -17);
-    EXPECT_EQ(ScaleFontHeight(-11, 192), -22);
-    EXPECT_EQ(ScaleFontHeight(-19, 120), -24);
-    EXPECT_EQ(ScaleFontHeight(-19, 144), -29);
 }
 
 TEST(ScaleRectToDpi, ScalesTheEdgesSoNeighboursStillTouch) {
