@@ -180,8 +180,9 @@ void TMEdit::LayoutButton() {
         // The button's font, whichever it is, at the edit's DPI.
         const auto font = reinterpret_cast<HFONT>(SendMessageW(button_, WM_GETFONT, 0, 0));
         const HFONT scaled = FontAtDpi(font, WindowDpi(hwnd_));
-        if (scaled != font)
+        if (scaled != font) {
             SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(scaled), TRUE);
+        }
     }
     // A single-line EDIT may ignore the formatting rectangle; the margin keeps
     // the text from under the button all the same.
