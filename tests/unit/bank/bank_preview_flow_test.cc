@@ -113,11 +113,13 @@ class FakeView : public BankPreviewView {
         journal_.push_back("enable print");
         print_enabled = true;
     }
+    void EnableCsv() override { ++csv_enabled; }
     void ShowError(std::string_view message) override {
         journal_.push_back("error " + std::string(message));
     }
     bool shown = false;
     bool print_enabled = false;
+    int csv_enabled = 0;
     bool memo_full = false;  // the memo cannot take the text
     std::string text;
 
