@@ -31,8 +31,9 @@ bool AllDigits(std::string_view text) {
     return !text.empty();
 }
 
+// A NUL byte leaves the output as a space (OutputText), so it is a blank too.
 bool IsBlank(char c) {
-    return c == ' ' || c == '\xA0';
+    return c == ' ' || c == '\xA0' || c == '\0';
 }
 
 // Plain loops: the fields are short, and the searches of std::string_view
@@ -72,7 +73,7 @@ CsvWriter::CsvWriter(OutputText& out, const CsvSettings& settings)
         unsigned char kind = c >= 0x80 ? kHigh : 0;
         if (IsDigit(byte)) {
             kind |= kDigit;
-        } else if (byte != ' ' && byte != '\xA0' && byte != ',' && byte != '.') {
+        } else if (!IsBlank(byte) && byte != ',' && byte != '.') {
             kind |= kNotNumber;
         }
         if (byte == settings_.separator || byte == '"' || byte == '\r' || byte == '\n') {
@@ -80,8 +81,8 @@ CsvWriter::CsvWriter(OutputText& out, const CsvSettings& settings)
         }
         kinds_[static_cast<std::size_t>(c)] = kind;
     }
-    plain_accounts_ = (kinds_['-'] & kQuoted) == 0 && (kinds_['/'] & kQuoted) == 0;
-    plain_dates_ = (kinds_['.'] & kQuoted) == 0;
+    plain_accounts_ = settings_.separator != '-' && settings_.separator != '/';
+    plain_dates_ = settings_.separator != '.';
 }
 
 CsvSettings CsvSettingsFor(const RegionalSettings& regional, CsvEncoding encoding) {
@@ -166,9 +167,11 @@ void CsvWriter::Account(std::string_view account, std::string_view bank_code) {
         scratch_ += '/';
         scratch_ += code;
     }
-    // Digits with a dash or a slash, or ten digits at most, need nothing
-    // more when the bank code is digits too.
-    if ((code.empty() || AllDigits(code)) && plain_accounts_) {
+    // Digits with a dash or a slash, or a few digits alone, need nothing more
+    // when the bank code is digits too.
+    const bool bare = prefix.empty() && code.empty();
+    if ((code.empty() || AllDigits(code)) && plain_accounts_ &&
+        !(bare && number.size() > kSpreadsheetDigits)) {
         Plain(scratch_);
     } else {
         Cell(scratch_);
