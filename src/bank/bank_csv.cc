@@ -1,6 +1,5 @@
 #include "bank/bank_csv.h"
 
-#include <limits>
 #include <string>
 #include <string_view>
 
@@ -14,8 +13,6 @@ namespace zerkon {
 
 namespace {
 
-using bank_text::HalereField;
-
 void WriteHeader(CsvWriter& csv, std::initializer_list<std::string_view> names) {
     csv.Start();
     for (const std::string_view name : names) csv.Text(name);
@@ -23,10 +20,8 @@ void WriteHeader(CsvWriter& csv, std::initializer_list<std::string_view> names) 
 }
 
 // Posting codes 1 (debit) and 5 (storno credit) take money off the account.
-Amount SignedByPostingCode(Amount amount, std::string_view code) {
-    if (code != "1" && code != "5") return amount;
-    return amount == std::numeric_limits<Amount>::min() ? std::numeric_limits<Amount>::max()
-                                                        : -amount;
+bool TakesMoneyOff(std::string_view posting_code) {
+    return posting_code == "1" || posting_code == "5";
 }
 
 long long WriteGpc(BankLines& lines, const RegionalSettings& regional, CsvWriter& csv) {
@@ -52,8 +47,7 @@ long long WriteGpc(BankLines& lines, const RegionalSettings& regional, CsvWriter
                 const GpcItem item = ReadGpcItem(line);
                 csv.Rendered(statement);
                 csv.Account(item.counter_account, item.bank_code);
-                csv.Amount(
-                    SignedByPostingCode(HalereField(item.amount, regional), item.posting_code));
+                csv.HalereAmount(item.amount, TakesMoneyOff(item.posting_code), regional);
                 csv.Text(item.posting_code);
                 csv.Symbol(item.variable_symbol);
                 csv.Symbol(item.constant_symbol);
@@ -92,7 +86,7 @@ long long WriteKpc(BankLines& lines, const RegionalSettings& regional, CsvWriter
             const KpcItem item = ReadKpcItem(line);
             csv.Account(account, bank_code);
             csv.Account(item.account, item.bank_code);
-            csv.Amount(HalereField(item.amount, regional));
+            csv.HalereAmount(item.amount, false, regional);
             csv.Symbol(item.variable_symbol);
             csv.Symbol(item.constant_symbol);
             csv.Symbol(item.specific_symbol);
@@ -125,7 +119,7 @@ long long WriteGeminy(BankLines& lines, const RegionalSettings& regional, CsvWri
         if (line.empty()) continue;
         csv.Account(account, bank_code);
         csv.Account(order.credited_account, order.credited_bank_code);
-        csv.Amount(HalereField(order.amount, regional));
+        csv.HalereAmount(order.amount, false, regional);
         csv.Symbol(order.variable_symbol);
         csv.Symbol(order.constant_symbol);
         csv.Symbol(order.specific_symbol);

@@ -1,9 +1,13 @@
 #include "bank/csv_writer.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
+#include <limits>
 
+#include "bank/decoder_text.h"
 #include "common/cp1250.h"
 
 namespace zerkon {
@@ -24,11 +28,40 @@ bool IsPunctuation(char c) {
            (c >= '{' && c <= '~');
 }
 
+// Eight bytes at a time, in the order they lie in memory (the lowest byte
+// first, as on every machine the program is built for).
+static_assert(std::endian::native == std::endian::little);
+constexpr std::uint64_t kLowBits = 0x0101010101010101;
+constexpr std::uint64_t kHighBits = 0x8080808080808080;
+
+std::uint64_t Load8(const char* at) {
+    std::uint64_t eight;
+    std::memcpy(&eight, at, 8);
+    return eight;
+}
+
+// Every byte is '0' to '9': a high half of 3, and 3 still after adding 6.
+bool AllDigits8(std::uint64_t eight) {
+    constexpr std::uint64_t kHighHalves = 0xF0F0F0F0F0F0F0F0;
+    constexpr std::uint64_t kThrees = 0x3030303030303030;
+    return (eight & kHighHalves) == kThrees &&
+           ((eight + 0x0606060606060606) & kHighHalves) == kThrees;
+}
+
+bool HasByte(std::uint64_t eight, char c) {
+    const std::uint64_t x = eight ^ (kLowBits * static_cast<unsigned char>(c));
+    return ((x - kLowBits) & ~x & kHighBits) != 0;
+}
+
 bool AllDigits(std::string_view text) {
+    if (text.empty()) return false;
+    for (; text.size() >= 8; text.remove_prefix(8)) {
+        if (!AllDigits8(Load8(text.data()))) return false;
+    }
     for (const char c : text) {
         if (!IsDigit(c)) return false;
     }
-    return !text.empty();
+    return true;
 }
 
 // A NUL byte leaves the output as a space (OutputText), so it is a blank too.
@@ -50,8 +83,21 @@ std::string_view TrimRight(std::string_view text) {
 }
 
 std::string_view WithoutLeadingZeros(std::string_view digits) {
+    while (digits.size() >= 8) {
+        // The bytes that are not '0' are not zero here; the first of them in
+        // memory is the lowest.
+        const std::uint64_t others = Load8(digits.data()) ^ (kLowBits * '0');
+        if (others != 0)
+            return digits.substr(static_cast<std::size_t>(__builtin_ctzll(others) / 8));
+        digits.remove_prefix(8);
+    }
     while (!digits.empty() && digits.front() == '0') digits.remove_prefix(1);
     return digits;
+}
+
+char* CopyTo(char* to, std::string_view text) {
+    CopyBytes(to, text.data(), text.size());
+    return to + text.size();
 }
 
 int DaysInMonth(int month, int year) {
@@ -80,6 +126,9 @@ CsvWriter::CsvWriter(OutputText& out, const CsvSettings& settings)
             kind |= kQuoted;
         }
         kinds_[static_cast<std::size_t>(c)] = kind;
+        const std::string_view utf8 = Cp1250ByteAsUtf8(static_cast<unsigned char>(c));
+        std::copy(utf8.begin(), utf8.end(), utf8_[c]);
+        utf8_[c][3] = static_cast<char>(utf8.size());
     }
     plain_accounts_ = settings_.separator != '-' && settings_.separator != '/';
     plain_dates_ = settings_.separator != '.';
@@ -110,7 +159,7 @@ void CsvWriter::Symbol(std::string_view field) {
     const char* at = field.data();
     const char* const end = at + field.size();
     while (at != end && IsBlank(*at)) ++at;
-    while (at != end && *at == '0') ++at;
+    at = WithoutLeadingZeros(std::string_view(at, static_cast<std::size_t>(end - at))).data();
     const char* const digits = at;
     while (at != end && IsDigit(*at)) ++at;
     const std::size_t count = static_cast<std::size_t>(at - digits);
@@ -129,13 +178,11 @@ void CsvWriter::Account(std::string_view account, std::string_view bank_code) {
     const std::string_view code = TrimBlanks(bank_code);
     // Digits, or digits - digits.
     std::size_t dash = std::string_view::npos;
-    bool number_like = !field.empty();
-    for (std::size_t i = 0; i < field.size() && number_like; ++i) {
-        if (field[i] == '-' && dash == std::string_view::npos && i > 0 && i + 1 < field.size()) {
-            dash = i;
-        } else if (!IsDigit(field[i])) {
-            number_like = false;
-        }
+    bool number_like = AllDigits(field);
+    if (!number_like) {
+        dash = field.find('-');
+        number_like = dash != std::string_view::npos && AllDigits(field.substr(0, dash)) &&
+                      AllDigits(field.substr(dash + 1));
     }
     if (!number_like) {
         scratch_.assign(field);  // not an account number: as the file has it
@@ -157,6 +204,27 @@ void CsvWriter::Account(std::string_view account, std::string_view bank_code) {
         return;
     }
     if (number.empty()) number = "0";
+    // Digits with a dash or a slash, or a few digits alone, need nothing more
+    // when the bank code is digits too: written at once.
+    const bool bare = prefix.empty() && code.empty();
+    if ((code.empty() || AllDigits(code)) && plain_accounts_ &&
+        !(bare && number.size() > kSpreadsheetDigits)) {
+        char* const start = out_.Room(prefix.size() + number.size() + code.size() + 3);
+        char* to = start;
+        if (row_started_) *to++ = settings_.separator;
+        row_started_ = true;
+        if (!prefix.empty()) {
+            to = CopyTo(to, prefix);
+            *to++ = '-';
+        }
+        to = CopyTo(to, number);
+        if (!code.empty()) {
+            *to++ = '/';
+            to = CopyTo(to, code);
+        }
+        out_.Wrote(static_cast<std::size_t>(to - start));
+        return;
+    }
     scratch_.clear();
     if (!prefix.empty()) {
         scratch_ += prefix;
@@ -167,15 +235,7 @@ void CsvWriter::Account(std::string_view account, std::string_view bank_code) {
         scratch_ += '/';
         scratch_ += code;
     }
-    // Digits with a dash or a slash, or a few digits alone, need nothing more
-    // when the bank code is digits too.
-    const bool bare = prefix.empty() && code.empty();
-    if ((code.empty() || AllDigits(code)) && plain_accounts_ &&
-        !(bare && number.size() > kSpreadsheetDigits)) {
-        Plain(scratch_);
-    } else {
-        Cell(scratch_);
-    }
+    Cell(scratch_);
 }
 
 void CsvWriter::Date(std::string_view field, DateOrder order) {
@@ -230,6 +290,34 @@ void CsvWriter::Amount(zerkon::Amount value) {
     out_.Append(std::string_view(text, static_cast<std::size_t>(end - text)));
 }
 
+void CsvWriter::HalereAmount(std::string_view field, bool negate,
+                             const RegionalSettings& regional) {
+    // Digits alone (as files have them) are written as they are, the
+    // decimal separator before the last two.
+    std::string_view digits = field;
+    while (digits.size() > 3 && digits.front() == '0') digits.remove_prefix(1);
+    if (!AllDigits(field) || digits.size() < 3 || digits.size() > kSpreadsheetDigits) {
+        const zerkon::Amount value = bank_text::HalereField(field, regional);
+        Amount(!negate ? value
+               : value == std::numeric_limits<zerkon::Amount>::min()
+                   ? std::numeric_limits<zerkon::Amount>::max()
+                   : -value);
+        return;
+    }
+    const bool zero = digits == "000";
+    char* const start = out_.Room(digits.size() + 3);
+    char* to = start;
+    if (row_started_) *to++ = settings_.separator;
+    row_started_ = true;
+    if (negate && !zero) *to++ = '-';
+    CopyBytes(to, digits.data(), digits.size() - 2);
+    to += digits.size() - 2;
+    *to++ = settings_.decimal_separator;
+    to[0] = digits[digits.size() - 2];
+    to[1] = digits[digits.size() - 1];
+    out_.Wrote(static_cast<std::size_t>(to + 2 - start));
+}
+
 void CsvWriter::EndRow() {
     out_.Append("\r\n");
     row_started_ = false;
@@ -248,8 +336,12 @@ void CsvWriter::Rendered(std::string_view cells) {
 }
 
 void CsvWriter::Plain(std::string_view text) {
-    Separate();
-    out_.Append(text);
+    char* const start = out_.Room(text.size() + 1);
+    char* to = start;
+    if (row_started_) *to++ = settings_.separator;
+    row_started_ = true;
+    CopyBytes(to, text.data(), text.size());
+    out_.Wrote(static_cast<std::size_t>(to + text.size() - start));
 }
 
 void CsvWriter::Separate() {
@@ -257,33 +349,76 @@ void CsvWriter::Separate() {
     row_started_ = true;
 }
 
-// One look at each byte tells what the cell needs: most need nothing but
-// their bytes.
 void CsvWriter::Cell(std::string_view text) {
+    if (PutSimple(text)) return;
     Separate();
-    if (text.empty()) return;
-    unsigned kinds = 0;
-    std::size_t digits = 0;
-    for (const char c : text) {
-        const unsigned kind = kinds_[static_cast<unsigned char>(c)];
-        kinds |= kind;
-        digits += kind & kDigit;
-    }
     // A formula, or a number of more digits than a spreadsheet holds.
     const char first = text[0];
-    if (first == '=' || first == '+' || first == '-' || first == '@' ||
-        (digits > kSpreadsheetDigits && (kinds & kNotNumber) == 0)) {
+    if (first == '=' || first == '+' || first == '-' || first == '@' || LooksLikeLongNumber(text)) {
         PutFormula(text);
         return;
     }
-    const bool quoted = (kinds & kQuoted) != 0;
-    if (!quoted && ((kinds & kHigh) == 0 || settings_.encoding != CsvEncoding::kUtf8)) {
-        out_.Append(text);
-        return;
+    out_.Append('"');
+    Put(text, true);
+    out_.Append('"');
+}
+
+// One look at each byte, written as it goes: most cells need nothing more.
+// Eight bytes of plain ASCII at a time go out as they are.
+bool CsvWriter::PutSimple(std::string_view text) {
+    if (text.empty()) {
+        Separate();
+        return true;
     }
-    if (quoted) out_.Append('"');
-    Put(text, quoted);
-    if (quoted) out_.Append('"');
+    const char first = text[0];
+    if (first == '=' || first == '+' || first == '-' || first == '@') return false;
+    // Only a cell longer than a spreadsheet's digits can hold too many.
+    if (text.size() > kSpreadsheetDigits && LooksLikeLongNumber(text)) return false;
+    const bool utf8 = settings_.encoding == CsvEncoding::kUtf8;
+    char* const start = out_.Room(1 + 3 * text.size() + 3);
+    // Written through a pointer that the tables are not read through.
+    char* __restrict to = start;
+    if (row_started_) *to++ = settings_.separator;
+    const char* from = text.data();
+    const char* const end = from + text.size();
+    while (from != end) {
+        if (end - from >= 8) {
+            const std::uint64_t eight = Load8(from);
+            if ((eight & kHighBits) == 0 && !HasByte(eight, '"') &&
+                !HasByte(eight, settings_.separator) && !HasByte(eight, '\r') &&
+                !HasByte(eight, '\n')) {
+                std::memcpy(to, &eight, 8);
+                to += 8;
+                from += 8;
+                continue;
+            }
+        }
+        const unsigned char byte = static_cast<unsigned char>(*from++);
+        const unsigned kind = kinds_[byte];
+        if (kind & kQuoted) return false;  // nothing committed
+        if (utf8 && (kind & kHigh)) {
+            // Three bytes copied, as many counted as the character has.
+            to[0] = utf8_[byte][0];
+            to[1] = utf8_[byte][1];
+            to[2] = utf8_[byte][2];
+            to += utf8_[byte][3];
+        } else {
+            *to++ = static_cast<char>(byte);
+        }
+    }
+    row_started_ = true;
+    out_.Wrote(static_cast<std::size_t>(to - start));
+    return true;
+}
+
+bool CsvWriter::LooksLikeLongNumber(std::string_view text) const {
+    std::size_t digits = 0;
+    for (const char c : text) {
+        const unsigned kind = kinds_[static_cast<unsigned char>(c)];
+        if (kind & kNotNumber) return false;
+        digits += kind & kDigit;
+    }
+    return digits > kSpreadsheetDigits;
 }
 
 // ="..." in a quoted cell: the quotes of the formula doubled for the cell,

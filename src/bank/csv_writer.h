@@ -69,6 +69,10 @@ class CsvWriter {
     std::string Render(const std::function<void(CsvWriter&)>& write) const;
     void Rendered(std::string_view cells);
 
+    // An amount field of whole halere, below zero when `negate`: its value
+    // as the previews read it (HalereField), written from its digits.
+    void HalereAmount(std::string_view field, bool negate, const RegionalSettings& regional);
+
     // CR LF; a streamed output hands on its block between rows.
     void EndRow();
 
@@ -80,6 +84,12 @@ class CsvWriter {
     static constexpr unsigned char kHigh = 8;       // not ASCII
 
     void Cell(std::string_view text);
+    // A cell that needs neither quotes nor a formula, written while it is
+    // looked at; false, with nothing written, for one that does.
+    bool PutSimple(std::string_view text);
+    // Digits, blanks and separators only, with more digits than a
+    // spreadsheet holds.
+    bool LooksLikeLongNumber(std::string_view text) const;
     // A text made here that no spreadsheet misreads and that needs no quotes.
     void Plain(std::string_view text);
     void Separate();
@@ -90,6 +100,7 @@ class CsvWriter {
     OutputText& out_;
     CsvSettings settings_;
     unsigned char kinds_[256];
+    char utf8_[256][4];           // each byte's UTF-8, its length last
     bool plain_accounts_ = true;  // the separator is neither '-' nor '/'
     bool plain_dates_ = true;     // nor '.'
 
