@@ -69,9 +69,16 @@ long long WriteGpc(BankLines& lines, const RegionalSettings& regional, CsvWriter
 long long WriteKpc(BankLines& lines, const RegionalSettings& regional, CsvWriter& csv) {
     WriteHeader(csv, {"Účet plátce"_cz, "Protiúčet"_cz, "Částka"_cz, "VS", "KS", "SS", "Splatnost",
                       "Zpráva"_cz});
+    // The group's cells, the same in each of its items.
     std::string bank_code;
-    std::string account;
+    std::string payer;
     std::string due_date;
+    const auto group_cells = [&](std::string_view account, std::string_view date) {
+        payer = csv.Render([&](CsvWriter& cells) { cells.Account(account, bank_code); });
+        due_date =
+            csv.Render([&](CsvWriter& cells) { cells.Date(date, DateOrder::kDayMonthYear); });
+    };
+    group_cells({}, {});
     long long items = 0;
     KpcLines kpc(lines);
     KpcLineKind kind;
@@ -80,17 +87,16 @@ long long WriteKpc(BankLines& lines, const RegionalSettings& regional, CsvWriter
             bank_code = KpcDebitedBankCode(line);
         } else if (kind == KpcLineKind::kGroup) {
             const KpcGroup group = ReadKpcGroup(line);
-            account = group.account;
-            due_date = group.due_date;
+            group_cells(group.account, group.due_date);
         } else if (kind == KpcLineKind::kItem) {
             const KpcItem item = ReadKpcItem(line);
-            csv.Account(account, bank_code);
+            csv.Rendered(payer);
             csv.Account(item.account, item.bank_code);
             csv.HalereAmount(item.amount, false, regional);
             csv.Symbol(item.variable_symbol);
             csv.Symbol(item.constant_symbol);
             csv.Symbol(item.specific_symbol);
-            csv.Date(due_date, DateOrder::kDayMonthYear);
+            csv.Rendered(due_date);
             csv.Text(item.message);
             csv.EndRow();
             ++items;
@@ -103,27 +109,28 @@ long long WriteGeminy(BankLines& lines, const RegionalSettings& regional, CsvWri
     WriteHeader(csv, {"Účet plátce"_cz, "Protiúčet"_cz, "Částka"_cz, "VS", "KS", "SS", "Splatnost",
                       "Zpráva"_cz, "Název protiúčtu"_cz});
     // The debited side and the due date are line 1's, even when it is empty.
-    std::string account;
-    std::string bank_code;
+    std::string payer;
     std::string due_date;
     long long items = 0;
     bool first = true;
     for (std::string_view line; lines.Next(line);) {
         const GeminyOrder order = ReadGeminyOrder(line);
         if (first) {
-            account = order.debited_account;
-            bank_code = order.debited_bank_code;
-            due_date = order.due_date;
+            payer = csv.Render([&](CsvWriter& cells) {
+                cells.Account(order.debited_account, order.debited_bank_code);
+            });
+            due_date = csv.Render(
+                [&](CsvWriter& cells) { cells.Date(order.due_date, DateOrder::kYearMonthDay); });
             first = false;
         }
         if (line.empty()) continue;
-        csv.Account(account, bank_code);
+        csv.Rendered(payer);
         csv.Account(order.credited_account, order.credited_bank_code);
         csv.HalereAmount(order.amount, false, regional);
         csv.Symbol(order.variable_symbol);
         csv.Symbol(order.constant_symbol);
         csv.Symbol(order.specific_symbol);
-        csv.Date(due_date, DateOrder::kYearMonthDay);
+        csv.Rendered(due_date);
         csv.Text(order.information);
         csv.Text(order.credited_name);
         csv.EndRow();
