@@ -14,13 +14,16 @@ namespace zerkon {
 
 namespace {
 
-// The helpers below run for every cell of every row: inlined, they cost a few
-// instructions each.
-
 // Spreadsheets keep 15 significant digits of a number.
 constexpr std::size_t kSpreadsheetDigits = 15;
 // The longest text literal a spreadsheet formula takes.
 constexpr std::size_t kFormulaLiteralMax = 255;
+// A cell longer than this is looked at before it is written, not given room
+// for the longest UTF-8 it could become.
+constexpr std::size_t kLongCell = 64 * 1024;
+
+// The helpers below run for every cell of every row: inlined, they cost a few
+// instructions each.
 
 [[gnu::always_inline]] inline bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -72,8 +75,8 @@ constexpr std::uint64_t kHighBits = 0x8080808080808080;
     return c == ' ' || c == '\xA0' || c == '\0';
 }
 
-// Plain loops: the fields are short, and the searches of std::string_view
-// for a set of characters look each one up anew.
+// Plain loops: the fields are short, and std::string_view's searches for a
+// set of characters look each one up anew.
 [[gnu::always_inline]] inline std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
@@ -90,8 +93,9 @@ constexpr std::uint64_t kHighBits = 0x8080808080808080;
         // The bytes that are not '0' are not zero here; the first of them in
         // memory is the lowest.
         const std::uint64_t others = Load8(digits.data()) ^ (kLowBits * '0');
-        if (others != 0)
+        if (others != 0) {
             return digits.substr(static_cast<std::size_t>(__builtin_ctzll(others) / 8));
+        }
         digits.remove_prefix(8);
     }
     while (!digits.empty() && digits.front() == '0') digits.remove_prefix(1);
@@ -377,6 +381,14 @@ bool CsvWriter::PutSimple(std::string_view text) {
     if (first == '=' || first == '+' || first == '-' || first == '@') return false;
     // Only a cell longer than a spreadsheet's digits can hold too many.
     if (text.size() > kSpreadsheetDigits && LooksLikeLongNumber(text)) return false;
+    if (text.size() > kLongCell) {
+        for (const char c : text) {
+            if (kinds_[static_cast<unsigned char>(c)] & kQuoted) return false;
+        }
+        Separate();
+        Put(text, false);
+        return true;
+    }
     const bool utf8 = settings_.encoding == CsvEncoding::kUtf8;
     char* const start = out_.Room(1 + 3 * text.size() + 3);
     // Written through a pointer that the tables are not read through.
