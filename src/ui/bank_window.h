@@ -2,8 +2,8 @@
 // TFormBanka: the bank file preview window. It shows one bank file of the
 // format chosen in the main window (1 KPC, 2 GPC, 3 Geminy) decoded as text,
 // prints a GPC statement through the print engine, and saves the items of the
-// file shown as CSV. The steps are
-// BankPreviewFlow's (src/bank); this window only holds the controls.
+// file shown as CSV. The steps are BankPreviewFlow's and BankCsvFlow's
+// (src/bank); this window only holds the controls.
 
 #include <windows.h>
 
