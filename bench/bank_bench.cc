@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "bank/bank_csv.h"
 #include "bank/geminy_decoder.h"
 #include "bank/gpc_decoder.h"
 #include "bank/kpc_decoder.h"
@@ -104,6 +105,37 @@ void BM_DecodeGeminy(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_DecodeGeminy)->Unit(benchmark::kMillisecond);
+
+// The CSV of the three formats, streamed as the command line does.
+void RunCsv(benchmark::State& state, BankFormat format, const std::string& bytes) {
+    for (auto _ : state) {
+        std::size_t written = 0;
+        OutputText out([&written](std::string_view block) { written += block.size(); });
+        BankLines lines(bytes);
+        benchmark::DoNotOptimize(WriteBankCsv(format, lines, kCzech, CsvEncoding::kUtf8, out));
+        benchmark::DoNotOptimize(written);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(bytes.size()));
+}
+
+void BM_CsvGpc(benchmark::State& state) {
+    static const std::string bytes = GpcFile();
+    RunCsv(state, BankFormat::kGpc, bytes);
+}
+BENCHMARK(BM_CsvGpc)->Unit(benchmark::kMillisecond);
+
+void BM_CsvKpc(benchmark::State& state) {
+    static const std::string bytes = KpcFile();
+    RunCsv(state, BankFormat::kKpc, bytes);
+}
+BENCHMARK(BM_CsvKpc)->Unit(benchmark::kMillisecond);
+
+void BM_CsvGeminy(benchmark::State& state) {
+    static const std::string bytes = GeminyFile();
+    RunCsv(state, BankFormat::kGeminy, bytes);
+}
+BENCHMARK(BM_CsvGeminy)->Unit(benchmark::kMillisecond);
 
 // The whole path of the window: read the file, decode into the preview text
 // and the print records.

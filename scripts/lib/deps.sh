@@ -17,6 +17,18 @@ zerkon_install_deps() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# What scripts/test needs beyond the build: LibreOffice Calc without a display, which opens a
+# statement's CSV as a user's spreadsheet would (about 50 packages, a minute to install).
+zerkon_install_test_deps() {
+    dpkg-query -W -f='${Status}' libreoffice-calc-nogui 2>/dev/null | grep -q "install ok installed" &&
+        return 0
+    echo "Installing: libreoffice-calc-nogui"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends libreoffice-calc-nogui
+}
+
 # What scripts/bench-bank needs beyond the build: hyperfine, and GNU time for the peak memory.
 zerkon_install_bench_deps() {
     local missing=() p

@@ -74,6 +74,8 @@ void BankPreviewFlow::OpenFile() {
         Job job;
         std::string preview = Decode(*file, job);
         view_.ShowPreview(std::move(preview), kPreviewFocusColour);
+        if (!shown_file_) view_.EnableCsv();  // never disabled again while the window is open
+        shown_file_ = *file;
         if (mode_ == kBankModeGpc) {
             job_ = std::move(job);
             print_enabled_ = true;  // never disabled again while the window is open

@@ -70,6 +70,7 @@ class BankPreviewView {
     // the text.
     virtual void ShowPreview(std::string text, std::uint32_t focus_colour) = 0;
     virtual void EnablePrint() = 0;
+    virtual void EnableCsv() = 0;
     virtual void ShowError(std::string_view message) = 0;
 };
 
@@ -81,6 +82,9 @@ class BankPreviewFlow {
 
     int mode() const { return mode_; }
     bool print_enabled() const { return print_enabled_; }
+    // The file shown last ("Uložit CSV" saves it); nothing before one was shown. A later file
+    // that cannot be shown leaves it as it was, as the print job stays.
+    const std::optional<std::filesystem::path>& shown_file() const { return shown_file_; }
     // The job that "Tisk" hands on; its records are read back from their
     // temporary file (nothing when that file is gone).
     std::optional<BankTextLines> JobLines() const;
@@ -113,6 +117,7 @@ class BankPreviewFlow {
     OutputLimits limits_;
     Job job_;
     bool print_enabled_ = false;
+    std::optional<std::filesystem::path> shown_file_;
 };
 
 }  // namespace zerkon

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "bank/decoder_text.h"
+#include "bank/geminy_record.h"
 #include "common/cp1250_literal.h"
 #include "common/date_helpers.h"
 #include "common/number_helpers.h"
@@ -22,10 +23,6 @@ constexpr std::size_t kFrameLines = 12;
 constexpr std::size_t kOrderMax = 330;
 constexpr std::size_t kOrderLines = 7;
 
-std::string_view AmountField(std::string_view line) {
-    return Field(line, 29, 15);
-}
-
 // Without trailing spaces.
 std::string_view TrimmedRight(std::string_view text) {
     const std::size_t last = text.find_last_not_of(' ');
@@ -35,11 +32,10 @@ std::string_view TrimmedRight(std::string_view text) {
 // account + " / " + bank code + "   " + name, trimmed at the right as a
 // whole: a blank name takes the three spaces with it, a blank bank code too
 // the space after the slash.
-void AppendCredited(OutputText& out, std::string_view line) {
-    const std::string_view account = Field(line, 96, 16);
-    const std::string_view bank_code = Field(line, 22, 4);
-    const std::string_view name = TrimmedRight(Field(line, 272, 20));
-    out.Append(account);
+void AppendCredited(OutputText& out, const GeminyOrder& order) {
+    const std::string_view bank_code = order.credited_bank_code;
+    const std::string_view name = TrimmedRight(order.credited_name);
+    out.Append(order.credited_account);
     if (!name.empty()) {
         out.Append(" / ");
         out.Append(bank_code);
@@ -77,12 +73,13 @@ class GeminyDecoder {
 
         std::string_view line;
         if (lines_.Next(line)) {
-            AppendHeader(line, total);
+            const GeminyOrder first = ReadGeminyOrder(line);
+            AppendHeader(first, total);
             // The header is taken from line 1 even when it is no order.
-            if (!line.empty()) AppendOrder(line);
+            if (!line.empty()) AppendOrder(first);
         }
         while (lines_.Next(line)) {
-            if (!line.empty()) AppendOrder(line);
+            if (!line.empty()) AppendOrder(ReadGeminyOrder(line));
             out_.EndRecord();
         }
         // A file changed between the two passes would show a total that is
@@ -118,42 +115,42 @@ class GeminyDecoder {
     Orders CountOrders() {
         Orders orders;
         for (std::string_view line; lines_.Next(line);) {
-            if (!line.empty()) orders.Add(HalereField(AmountField(line), regional_));
+            if (!line.empty()) orders.Add(HalereField(ReadGeminyOrder(line).amount, regional_));
         }
         return orders;
     }
 
-    void AppendHeader(std::string_view first, std::string_view total) {
+    void AppendHeader(const GeminyOrder& first, std::string_view total) {
         out_.Append("Druh platebního styku:  "_cz);
-        if (Field(first, 7, 2) == "11") out_.Append("platební příkaz k úhradě"_cz);
+        if (first.kind == "11") out_.Append("platební příkaz k úhradě"_cz);
         out_.Append("\r\nNa vrub účtu:  "_cz);
-        out_.Append(Field(first, 80, 16));
+        out_.Append(first.debited_account);
         out_.Append(" / ");
-        out_.Append(Field(first, 15, 4));
+        out_.Append(first.debited_bank_code);
         out_.Append("   ");
-        out_.Append(Field(first, 252, 20));
+        out_.Append(first.debited_name);
         out_.Append("\r\nCelková částka k proplacení:  "_cz);
         out_.Append(total);
         out_.Append("\r\nDatum splatnosti:  ");
-        out_.Append(CompactToDottedDate(Field(first, 44, 6)));
+        out_.Append(CompactToDottedDate(first.due_date));
         out_.Append(kCrLf);
     }
 
-    void AppendOrder(std::string_view line) {
-        const Amount amount = HalereField(AmountField(line), regional_);
+    void AppendOrder(const GeminyOrder& order) {
+        const Amount amount = HalereField(order.amount, regional_);
         shown_.Add(amount);
         out_.Append("\r\nVe prospěch účtu:  "_cz);
-        AppendCredited(out_, line);
+        AppendCredited(out_, order);
         out_.Append("\r\nČástka:  "_cz);
         out_.Append(AmountText(amount, regional_).View());
         out_.Append("\r\nVS:  ");
-        out_.Append(Field(line, 60, 10));
+        out_.Append(order.variable_symbol);
         out_.Append("\r\nKS:  ");
-        out_.Append(Field(line, 50, 10));
+        out_.Append(order.constant_symbol);
         out_.Append("\r\nSS:  ");
-        out_.Append(Field(line, 70, 10));
+        out_.Append(order.specific_symbol);
         out_.Append("\r\nInfo:  ");
-        out_.Append(TrimmedRight(Field(line, 112, 140)));
+        out_.Append(TrimmedRight(order.information));
         out_.Append(kCrLf);
     }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "bank/decoder_text.h"
+#include "bank/kpc_record.h"
 #include "common/cp1250_literal.h"
 #include "common/number_helpers.h"
 
@@ -23,16 +24,6 @@ constexpr std::size_t kGroupLines = 7;
 constexpr std::size_t kItemMax = 160;
 constexpr std::size_t kItemLines = 7;
 
-// The kind of a line from line 4 on.
-enum class KpcLine { kEndOfFile, kEndOfGroup, kGroup, kItem };
-
-KpcLine KindOf(std::string_view line) {
-    if (line.starts_with("5 +")) return KpcLine::kEndOfFile;
-    if (line.starts_with("3 +")) return KpcLine::kEndOfGroup;
-    if (line.starts_with("2 ")) return KpcLine::kGroup;
-    return KpcLine::kItem;
-}
-
 class KpcDecoder {
   public:
     KpcDecoder(BankLines& lines, std::string_view path, CalendarDate modified,
@@ -50,23 +41,33 @@ class KpcDecoder {
         out_.Append(FormatFileDate(modified_));
         out_.Append("\r\n\r\n");
 
-        std::string_view line;
-        if (lines_.Next(line)) {
-            firm_ = Field(line, 11, 20);
-            out_.Append(Stars(kStarsWidth));
-            AppendFirm();
-        }
-        if (lines_.Next(line)) bank_code_ = Field(line, 15, 4);
-        if (lines_.Next(line)) AppendGroupHeader(line);
-        while (lines_.Next(line)) {
-            const KpcLine kind = KindOf(line);
-            if (kind == KpcLine::kEndOfFile) break;
-            if (kind == KpcLine::kGroup) {
-                out_.Append(Stars(kStarsWidth));
-                AppendFirm();
-                AppendGroupHeader(line);
-            } else if (kind == KpcLine::kItem) {
-                AppendItem(line);
+        KpcLines lines(lines_);
+        KpcLineKind kind;
+        bool first_group = true;
+        for (std::string_view line; lines.Next(kind, line);) {
+            switch (kind) {
+                case KpcLineKind::kFileHeader:
+                    firm_ = KpcClientName(line);
+                    out_.Append(Stars(kStarsWidth));
+                    AppendFirm();
+                    break;
+                case KpcLineKind::kAccountingHeader:
+                    bank_code_ = KpcDebitedBankCode(line);
+                    break;
+                case KpcLineKind::kGroup:
+                    // Line 3 follows the file header; a further group repeats it.
+                    if (!first_group) {
+                        out_.Append(Stars(kStarsWidth));
+                        AppendFirm();
+                    }
+                    first_group = false;
+                    AppendGroupHeader(ReadKpcGroup(line));
+                    break;
+                case KpcLineKind::kItem:
+                    AppendItem(ReadKpcItem(line));
+                    break;
+                case KpcLineKind::kEndOfGroup:
+                    break;
             }
             out_.EndRecord();
         }
@@ -79,16 +80,15 @@ class KpcDecoder {
     void ExpectOutput() {
         std::size_t bytes = kFrameMax + path_.size();
         std::size_t lines = kFrameLines;
-        std::string_view line;
-        for (std::size_t number = 1; lines_.Next(line); ++number) {
-            const KpcLine kind = number <= 3 ? KpcLine::kGroup : KindOf(line);
-            if (kind == KpcLine::kEndOfFile) break;
-            if (kind == KpcLine::kGroup) {
-                bytes += kGroupMax + line.size();
-                lines += kGroupLines;
-            } else if (kind == KpcLine::kItem) {
+        KpcLines kpc_lines(lines_);
+        KpcLineKind kind;
+        for (std::string_view line; kpc_lines.Next(kind, line);) {
+            if (kind == KpcLineKind::kItem) {
                 bytes += kItemMax + line.size();
                 lines += kItemLines;
+            } else if (kind != KpcLineKind::kEndOfGroup) {
+                bytes += kGroupMax + line.size();
+                lines += kGroupLines;
             }
         }
         out_.Expect({.bytes = bytes, .lines = lines});
@@ -100,49 +100,38 @@ class KpcDecoder {
         out_.Append(kCrLf);
     }
 
-    // A group header loses its first two characters, whatever they are.
-    void AppendGroupHeader(std::string_view line) {
-        std::string_view rest = line.substr(std::min<std::size_t>(2, line.size()));
-        const std::string_view account = NextToken(rest);
-        const std::string_view amount = NextToken(rest);
-        const std::string_view due_date = NextToken(rest);
+    void AppendGroupHeader(const KpcGroup& group) {
         out_.Append("Na vrub účtu:  "_cz);
-        out_.Append(account);
+        out_.Append(group.account);
         out_.Append(" / ");
         out_.Append(bank_code_);
         out_.Append("\r\nCelková částka k proplacení:  "_cz);
-        out_.Append(AmountText(HalereField(amount, regional_), regional_).View());
+        out_.Append(AmountText(HalereField(group.amount, regional_), regional_).View());
         out_.Append("\r\nDatum splatnosti:  ");
-        AppendDottedDate(out_, due_date);
+        AppendDottedDate(out_, group.due_date);
         out_.Append(kCrLf);
         out_.Append(Stars(kStarsWidth));
         out_.Append("\r\n\r\n");
     }
 
-    void AppendItem(std::string_view line) {
-        std::string_view rest = line;
-        const std::string_view account = NextToken(rest);
-        const std::string_view amount_text = NextToken(rest);
-        const std::string_view variable_symbol = NextToken(rest);
-        const std::string_view bank_and_constant = NextToken(rest);
-        const std::string_view specific_symbol = NextToken(rest);
-        const Amount amount = HalereField(amount_text, regional_);
+    void AppendItem(const KpcItem& item) {
+        const Amount amount = HalereField(item.amount, regional_);
         ++item_count_;
         sum_ = AddSaturating(sum_, amount);
         out_.Append("Ve prospěch účtu:  "_cz);
-        out_.Append(account);
+        out_.Append(item.account);
         out_.Append(" / ");
-        out_.Append(Field(bank_and_constant, 1, 4));
+        out_.Append(item.bank_code);
         out_.Append("\r\nČástka:  "_cz);
         out_.Append(AmountText(amount, regional_).View());
         out_.Append("\r\nVS:  ");
-        out_.Append(variable_symbol);
+        out_.Append(item.variable_symbol);
         out_.Append("\r\nKS:  ");
-        out_.Append(Field(bank_and_constant, 5, 4));
+        out_.Append(item.constant_symbol);
         out_.Append("\r\nSS:  ");
-        out_.Append(specific_symbol);
+        out_.Append(item.specific_symbol);
         out_.Append("\r\nZpráva pro příjemce:  "_cz);
-        out_.Append(rest);
+        out_.Append(item.message);
         out_.Append("\r\n\r\n");
     }
 

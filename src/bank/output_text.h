@@ -34,6 +34,24 @@ class OutputTooLarge : public std::runtime_error {
     OutputTooLarge() : std::runtime_error("output too large") {}
 };
 
+// Copies n bytes. Most pieces of a text are a few bytes: copies of fixed
+// size (two that may overlap) instead of a call.
+inline void CopyBytes(char* to, const char* from, std::size_t n) {
+    if (n >= 8 && n <= 16) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + n - 8, from + n - 8, 8);
+    } else if (n >= 4 && n < 8) {
+        std::memcpy(to, from, 4);
+        std::memcpy(to + n - 4, from + n - 4, 4);
+    } else if (n > 0 && n < 4) {
+        to[0] = from[0];
+        to[n / 2] = from[n / 2];
+        to[n - 1] = from[n - 1];
+    } else if (n > 16) {
+        std::memcpy(to, from, n);
+    }
+}
+
 class OutputText {
   public:
     using Sink = std::function<void(std::string_view block)>;
@@ -53,10 +71,11 @@ class OutputText {
     void Expect(OutputSize size);
 
     void Append(std::string_view text) {
-        if (text.empty()) return;  // its data() may be null, which memcpy must not get
-        if (text.size() > room_) MakeRoom(text.size());
-        std::memcpy(buffer_.data() + size_, text.data(), text.size());
-        Advance(text.size());
+        const std::size_t n = text.size();
+        if (n == 0) return;  // its data() may be null, which memcpy must not get
+        if (n > room_) MakeRoom(n);
+        CopyBytes(buffer_.data() + size_, text.data(), n);
+        Advance(n);
     }
     void Append(char c) {
         if (room_ == 0) MakeRoom(1);
@@ -65,6 +84,13 @@ class OutputText {
     }
     // Decimal, as std::to_string writes it.
     void AppendNumber(long long value);
+    // Room for up to `count` bytes written in place; Wrote() then says how
+    // many were.
+    char* Room(std::size_t count) {
+        if (count > room_) MakeRoom(count);
+        return buffer_.data() + size_;
+    }
+    void Wrote(std::size_t count) { Advance(count); }
 
     // After a record (whole lines): a streamed text hands on a full block.
     void EndRecord() {

@@ -1,10 +1,11 @@
 // zerkon-cli commands for bank files: the preview text of KPC, GPC and
-// Geminy files and the print data of GPC statements.
+// Geminy files, the print data of GPC statements, and the CSV of all three.
 
 #include <filesystem>
 #include <string_view>
 #include <system_error>
 
+#include "bank/bank_csv.h"
 #include "bank/bank_file.h"
 #include "bank/geminy_decoder.h"
 #include "bank/gpc_decoder.h"
@@ -21,6 +22,8 @@ constexpr std::string_view kPreviewUsage =
     "usage: zerkon-cli preview kpc|gpc|geminy FILE [--raw] [--regional cs|en]";
 constexpr std::string_view kGpcDataUsage =
     "usage: zerkon-cli gpc-data FILE [--raw] [--regional cs|en]";
+constexpr std::string_view kCsvUsage =
+    "usage: zerkon-cli csv kpc|gpc|geminy FILE [--regional cs|en] [--encoding utf-8|windows-1250]";
 
 // The output streamed to `out` as it is made: a statement of any size is
 // never held whole.
@@ -81,6 +84,55 @@ int RunPreview(const std::vector<std::string>& args, std::ostream& out, std::ost
     err << "zerkon-cli: unknown bank format " << format << " (kpc, gpc or geminy)"
         << kTerminalLineEnd;
     return 2;
+}
+
+int RunCsv(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    // --encoding is this command's own; the rest are the common options.
+    CsvEncoding encoding = CsvEncoding::kUtf8;
+    std::vector<std::string> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "--encoding") {
+            rest.push_back(args[i]);
+            continue;
+        }
+        const std::string value = i + 1 < args.size() ? args[++i] : "";
+        if (value == "utf-8") {
+            encoding = CsvEncoding::kUtf8;
+        } else if (value == "windows-1250") {
+            encoding = CsvEncoding::kWindows1250;
+        } else {
+            err << "zerkon-cli: --encoding expects utf-8 or windows-1250" << kTerminalLineEnd;
+            return 2;
+        }
+    }
+    const auto options = ParseCommonOptions(rest, err);
+    if (!options) return 2;
+    if (options->help) {
+        out << kCsvUsage << kTerminalLineEnd;
+        return 0;
+    }
+    // The file's bytes go out as they are: --raw has nothing to choose.
+    if (options->operands.size() != 2 || options->raw) {
+        err << kCsvUsage << kTerminalLineEnd;
+        return 2;
+    }
+    const std::string& name = options->operands[0];
+    BankFormat format;
+    if (name == "kpc") {
+        format = BankFormat::kKpc;
+    } else if (name == "gpc") {
+        format = BankFormat::kGpc;
+    } else if (name == "geminy") {
+        format = BankFormat::kGeminy;
+    } else {
+        err << "zerkon-cli: unknown bank format " << name << " (kpc, gpc or geminy)"
+            << kTerminalLineEnd;
+        return 2;
+    }
+    OutputText csv = StreamTo(out, true);
+    return DecodeFile(options->operands[1], out, err, [&](const auto& path) {
+        WriteBankCsv(format, path, options->regional, encoding, csv);
+    });
 }
 
 int RunGpcData(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

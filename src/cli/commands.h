@@ -25,6 +25,8 @@ struct Command {
 int RunPreview(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // gpc-data FILE: the print-data records of a GPC statement.
 int RunGpcData(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// csv kpc|gpc|geminy FILE: the items of a bank file as CSV, the bytes of the file.
+int RunCsv(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // eldp_commands.cc
 // eldp-check DATAFILE...: the problems of each sheet before filing; 1 when there are any.

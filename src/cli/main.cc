@@ -24,6 +24,8 @@ namespace {
 constexpr Command kCommands[] = {
     {"preview", "kpc|gpc|geminy FILE", "the preview text of a bank file", RunPreview},
     {"gpc-data", "FILE", "the print-data records of a GPC statement", RunGpcData},
+    {"csv", "kpc|gpc|geminy FILE [--encoding utf-8|windows-1250]",
+     "the items of a bank file as CSV (UTF-8 with BOM by default)", RunCsv},
     // ELDP data files.
     {"eldp-check", "DATAFILE...", "the problems of ELDP sheets before filing (exit 1: some)",
      RunEldpCheck},
@@ -47,10 +49,10 @@ void WriteUsage(std::ostream& out) {
 }
 
 // The command is the first argument that is neither an option nor the value
-// of --regional; the command gets all other arguments.
+// of one (--regional, --encoding); the command gets all other arguments.
 int Run(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--regional") {
+        if (args[i] == "--regional" || args[i] == "--encoding") {
             ++i;
             continue;
         }

@@ -2,6 +2,43 @@
 
 namespace zerkon {
 
+namespace {
+
+struct Utf8Bytes {
+    char bytes[3] = {};
+    unsigned char size = 0;
+};
+
+// Every byte's character as UTF-8, made once at compile time: text is
+// converted a byte at a time without branching on the code point.
+constexpr std::array<Utf8Bytes, 256> MakeUtf8Table() {
+    std::array<Utf8Bytes, 256> table{};
+    for (int byte = 0; byte < 256; ++byte) {
+        const char32_t cp = Cp1250ToUnicode(static_cast<unsigned char>(byte));
+        Utf8Bytes& c = table[static_cast<std::size_t>(byte)];
+        if (cp < 0x80) {
+            c = {{static_cast<char>(cp)}, 1};
+        } else if (cp < 0x800) {
+            c = {{static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F))}, 2};
+        } else {
+            c = {
+                {static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                 static_cast<char>(0x80 | (cp & 0x3F))},
+                3};
+        }
+    }
+    return table;
+}
+
+constexpr std::array<Utf8Bytes, 256> kUtf8Of = MakeUtf8Table();
+
+}  // namespace
+
+std::string_view Cp1250ByteAsUtf8(unsigned char byte) {
+    const Utf8Bytes& c = kUtf8Of[byte];
+    return {c.bytes, c.size};
+}
+
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -22,8 +59,17 @@ void AppendUtf8(std::string& out, char32_t cp) {
 
 std::string Cp1250ToUtf8(std::string_view text) {
     std::string out;
-    out.reserve(text.size() + text.size() / 4);
-    for (char c : text) AppendUtf8(out, Cp1250ToUnicode(static_cast<unsigned char>(c)));
+    out.resize(text.size() * 3);
+    char* end = out.data();
+    for (const char c : text) {
+        const Utf8Bytes& bytes = kUtf8Of[static_cast<unsigned char>(c)];
+        // Three bytes are always copied; only `size` of them count.
+        end[0] = bytes.bytes[0];
+        end[1] = bytes.bytes[1];
+        end[2] = bytes.bytes[2];
+        end += bytes.size;
+    }
+    out.resize(static_cast<std::size_t>(end - out.data()));
     return out;
 }
 

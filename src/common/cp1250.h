@@ -74,6 +74,8 @@ constexpr char UnicodeToCp1250(char32_t code_point) {
 
 // One code point as UTF-8.
 void AppendUtf8(std::string& out, char32_t code_point);
+// The UTF-8 bytes (one to three) of the character of one Windows-1250 byte.
+std::string_view Cp1250ByteAsUtf8(unsigned char byte);
 std::string Cp1250ToUtf8(std::string_view text);
 // Invalid UTF-8 sequences become '?'.
 std::string Utf8ToCp1250(std::string_view utf8);

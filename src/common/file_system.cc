@@ -1,5 +1,6 @@
 #include "common/file_system.h"
 
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -26,18 +27,21 @@ class DiskFileSystem final : public FileSystem {
     }
 
     WriteStep Write(const fs::path& file, std::string_view bytes) override {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        if (!out) return WriteStep::kOpenFailed;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        return out.fail() ? WriteStep::kWriteFailed : WriteStep::kDone;
+        return WriteTo(file, bytes, std::ios::trunc);
+    }
+
+    WriteStep Append(const fs::path& file, std::string_view bytes) override {
+        return WriteTo(file, bytes, std::ios::app);
     }
 
     bool MoveOver(const fs::path& from, const fs::path& to) override {
         std::error_code ec;
         fs::rename(from, to, ec);
+        if (ec) last_failure_ = ec.message();
         return !ec;
     }
+
+    std::string LastFailure() override { return last_failure_; }
 
     bool Remove(const fs::path& file) override {
         std::error_code ec;
@@ -94,6 +98,27 @@ class DiskFileSystem final : public FileSystem {
         }
         return files;
     }
+
+  private:
+    WriteStep WriteTo(const fs::path& file, std::string_view bytes, std::ios::openmode mode) {
+        errno = 0;
+        std::ofstream out(file, std::ios::binary | mode);
+        if (!out) {
+            Failed();
+            return WriteStep::kOpenFailed;
+        }
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out.fail()) return WriteStep::kDone;
+        Failed();
+        return WriteStep::kWriteFailed;
+    }
+
+    void Failed() {
+        last_failure_ = errno != 0 ? std::generic_category().message(errno) : std::string();
+    }
+
+    std::string last_failure_;
 };
 
 }  // namespace
@@ -126,6 +151,39 @@ ReplaceFault WriteReplacing(FileSystem& files, const fs::path& target, std::stri
     }
     files.Remove(temporary);
     return ReplaceFault::kWrite;
+}
+
+namespace {
+
+// Ends the writing at the first failed step.
+struct StepFailed {
+    ReplaceFault fault;
+};
+
+}  // namespace
+
+ReplaceFault WriteReplacing(FileSystem& files, const fs::path& target, const BlockWriter& write) {
+    fs::path temporary = target;
+    temporary += ".tmp";
+    bool created = false;
+    const auto put = [&](std::string_view block) {
+        const WriteStep step =
+            created ? files.Append(temporary, block) : files.Write(temporary, block);
+        created = true;
+        if (step == WriteStep::kOpenFailed) throw StepFailed{ReplaceFault::kOpen};
+        if (step == WriteStep::kWriteFailed) throw StepFailed{ReplaceFault::kWrite};
+    };
+    try {
+        write(put);
+        if (!created) put({});  // an empty text is an empty file
+    } catch (const StepFailed& failed) {
+        files.Remove(temporary);
+        return failed.fault;
+    } catch (...) {
+        files.Remove(temporary);
+        throw;
+    }
+    return MoveTemporaryOver(files, temporary, target);
 }
 
 ReplaceFault WriteReplacing(FileSystem& files, const fs::path& target, std::string_view bytes) {

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,8 @@ class FileSystem {
     // Creates or truncates the file and writes the bytes. After kWriteFailed (a short write, a
     // full disk) the file may hold part of them.
     virtual WriteStep Write(const std::filesystem::path& file, std::string_view bytes) = 0;
+    // Adds the bytes at the end of an existing file; kWriteFailed may leave part of them.
+    virtual WriteStep Append(const std::filesystem::path& file, std::string_view bytes) = 0;
     // Moves `from` over `to`, replacing a file there.
     virtual bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
     // Deletes a file (never a folder); true when no file is there afterwards.
@@ -46,6 +49,10 @@ class FileSystem {
     virtual std::optional<std::uintmax_t> FreeSpace(const std::filesystem::path& folder) = 0;
     // The files (not folders) directly in the folder.
     virtual std::vector<std::filesystem::path> Files(const std::filesystem::path& folder) = 0;
+
+    // Why the last step that failed did, in the system's words (program text); "" when it
+    // cannot tell.
+    virtual std::string LastFailure() { return {}; }
 };
 
 // The disk, through std::filesystem (Win32 calls underneath on Windows).
@@ -66,5 +73,16 @@ ReplaceFault WriteReplacing(FileSystem& files, const std::filesystem::path& targ
 // The same with the temporary file target + ".tmp".
 ReplaceFault WriteReplacing(FileSystem& files, const std::filesystem::path& target,
                             std::string_view bytes);
+
+// Text made a block at a time: `write` hands each block to the sink it gets.
+using BlockSink = std::function<void(std::string_view block)>;
+using BlockWriter = std::function<void(const BlockSink& sink)>;
+
+// WriteReplacing of a text that is never held whole: the blocks go to the temporary file
+// target + ".tmp" as they are made, and once the last is written it is moved over the target.
+// After a failed step the writing stops. When `write` throws, the temporary file is removed and
+// the exception passes on; the target is untouched then as after any fault.
+ReplaceFault WriteReplacing(FileSystem& files, const std::filesystem::path& target,
+                            const BlockWriter& write);
 
 }  // namespace zerkon

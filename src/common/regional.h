@@ -10,9 +10,11 @@ struct RegionalSettings {
     // Windows-1250 byte; Czech settings use the no-break space 0xA0.
     char thousands_separator = '\xA0';
     char date_separator = '.';
+    // Between the values of a list (the fields of a CSV file).
+    char list_separator = ';';
 
-    static RegionalSettings Czech() { return {',', '\xA0', '.'}; }
-    static RegionalSettings English() { return {'.', ',', '/'}; }
+    static RegionalSettings Czech() { return {',', '\xA0', '.', ';'}; }
+    static RegionalSettings English() { return {'.', ',', '/', ','}; }
 };
 
 }  // namespace zerkon

@@ -1,5 +1,5 @@
 #pragma once
-// The file-open dialog.
+// The file-open and file-save dialogs.
 
 #include <filesystem>
 #include <optional>
@@ -19,6 +19,22 @@ class FileOpenDialog {
     // Several existing files at once, in a dialog that opens in `folder`; none when cancelled.
     virtual std::vector<std::filesystem::path> ChooseMany(std::string_view filter,
                                                           const std::filesystem::path& folder) = 0;
+};
+
+struct SaveChoice {
+    std::filesystem::path file;
+    int type = 1;  // the description|mask pair of the filter chosen, from 1
+};
+
+class FileSaveDialog {
+  public:
+    virtual ~FileSaveDialog() = default;
+    // `filter` as above. The dialog opens in `folder` with `name` proposed, adds the first
+    // mask's extension to a name typed without one, and asks before an existing file is
+    // replaced. Returns the file and type chosen, or nothing when cancelled.
+    virtual std::optional<SaveChoice> Choose(std::string_view filter,
+                                             const std::filesystem::path& folder,
+                                             const std::filesystem::path& name) = 0;
 };
 
 }  // namespace zerkon

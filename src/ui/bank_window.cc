@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bank/bank_csv_flow.h"
 #include "bank/bank_preview_flow.h"
 #include "bank/geminy_decoder.h"
 #include "bank/gpc_decoder.h"
@@ -21,7 +22,9 @@
 #include "platform/registry.h"
 #include "platform/ui_feedback.h"
 #include "platform/win32/file_dialog_win32.h"
+#include "platform/win32/file_system_win32.h"
 #include "platform/win32/message_boxes_win32.h"
+#include "platform/win32/system_message.h"
 #include "platform/win32/temporary_file.h"
 #include "platform/win32/user_regional_settings.h"
 #include "platform/win32/wide_text.h"
@@ -43,21 +46,6 @@ constexpr int kClientWidth = 537;
 constexpr int kClientHeight = 465;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-
-// The system's own text for an error code, in the user's language.
-std::string SystemMessage(DWORD code) {
-    wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = buffer ? std::wstring(buffer, length) : std::wstring();
-    if (buffer) LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) {
-        text.pop_back();
-    }
-    if (text.empty()) text = L"(" + std::to_wstring(code) + L")";
-    return Narrow(text);
-}
 
 // Opens the file for reading once, so that a file that cannot be read is
 // reported with the system's message, as the system words it, before anything
@@ -118,7 +106,11 @@ class ProgramHandOff : public BankJobHandOff {
 class TFormBanka : public WindowBase, public BankPreviewView {
   public:
     TFormBanka(HWND owner, int mode, const ProgramContext& context)
-        : owner_(owner), mode_(mode), context_(context), decoders_(UserRegionalSettings()) {}
+        : owner_(owner),
+          mode_(mode),
+          context_(context),
+          regional_(UserRegionalSettings()),
+          decoders_(regional_) {}
     bool Create();
 
     // BankPreviewView
@@ -131,6 +123,7 @@ class TFormBanka : public WindowBase, public BankPreviewView {
         memo_->Focus();
     }
     void EnablePrint() override { EnableWindow(print_, TRUE); }
+    void EnableCsv() override { EnableWindow(csv_, TRUE); }
     void ShowError(std::string_view message) override {
         boxes_->Show(message, "Zerkon", MessageIcon::Error, MessageButtons::Ok);
     }
@@ -142,18 +135,24 @@ class TFormBanka : public WindowBase, public BankPreviewView {
 
     void sbOpenBankaClick() { flow_->OpenFile(); }
     void sbTiskBankaClick() { flow_->Print(); }
+    void OnSaveCsvClick() { csv_flow_->Save(mode_, flow_->shown_file()); }
     void sbExitClick() { ShowWindow(hwnd_, SW_HIDE); }
 
     HWND owner_;
     int mode_;
     const ProgramContext& context_;
+    RegionalSettings regional_;
     RealBankDecoders decoders_;
     std::unique_ptr<ProgramHandOff> hand_off_;
     HWND print_ = nullptr;
+    HWND csv_ = nullptr;
     std::unique_ptr<TMMemo> memo_;
     std::unique_ptr<Win32MessageBoxes> boxes_;
     std::unique_ptr<Win32FileOpenDialog> dialog_;
     std::unique_ptr<BankPreviewFlow> flow_;
+    Win32FileSystem files_;
+    std::unique_ptr<Win32FileSaveDialog> save_dialog_;
+    std::unique_ptr<BankCsvFlow> csv_flow_;
 };
 
 bool TFormBanka::Create() {
@@ -191,6 +190,11 @@ void TFormBanka::CreateControls() {
     const SpeedButtonOptions buttons[] = {
         {.id = kBankOpenId, .caption = open_caption, .place = {20, 424, 125, 26}},
         {.id = kBankPrintId, .caption = "Tisk", .place = {168, 424, 97, 26}, .enabled = false},
+        {.id = kBankCsvId,
+         .caption = "Uložit CSV"_cz,
+         .place = {285, 424, 125, 26},
+         .enabled = false,
+         .tab_stop = true},
         {.id = kBankExitId, .caption = "Zpět"_cz, .place = {428, 424, 93, 26}},
         {.id = kBankSettingsId,
          .caption = "Nastavení"_cz,
@@ -204,12 +208,15 @@ void TFormBanka::CreateControls() {
         SendMessageW(button, WM_SETFONT,
                      reinterpret_cast<WPARAM>(bold ? Fonts().bold : Fonts().normal), FALSE);
         if (options.id == kBankPrintId) print_ = button;
+        if (options.id == kBankCsvId) csv_ = button;
     }
 
     boxes_ = std::make_unique<Win32MessageBoxes>(hwnd_);
     dialog_ = std::make_unique<Win32FileOpenDialog>(hwnd_);
     hand_off_ = std::make_unique<ProgramHandOff>(owner_, hwnd_, context_);
     flow_ = std::make_unique<BankPreviewFlow>(mode_, *dialog_, decoders_, *hand_off_, *this);
+    save_dialog_ = std::make_unique<Win32FileSaveDialog>(hwnd_);
+    csv_flow_ = std::make_unique<BankCsvFlow>(*save_dialog_, files_, regional_, *boxes_);
 }
 
 void TFormBanka::OnCommand(int id) {
@@ -219,6 +226,9 @@ void TFormBanka::OnCommand(int id) {
             break;
         case kBankPrintId:
             if (IsWindowEnabled(print_)) sbTiskBankaClick();
+            break;
+        case kBankCsvId:
+            if (IsWindowEnabled(csv_)) OnSaveCsvClick();
             break;
         case kBankExitId:
             sbExitClick();

@@ -1,8 +1,9 @@
 #pragma once
 // TFormBanka: the bank file preview window. It shows one bank file of the
 // format chosen in the main window (1 KPC, 2 GPC, 3 Geminy) decoded as text,
-// and prints a GPC statement through the print engine. The steps are
-// BankPreviewFlow's (src/bank); this window only holds the controls.
+// prints a GPC statement through the print engine, and saves the items of the
+// file shown as CSV. The steps are BankPreviewFlow's and BankCsvFlow's
+// (src/bank); this window only holds the controls.
 
 #include <windows.h>
 
@@ -17,6 +18,7 @@ enum BankWindowControl : int {
     kBankPrintId = 103,     // sbTiskBanka
     kBankExitId = 104,      // sbExit
     kBankSettingsId = 105,  // sbSetBanka, hidden and disabled
+    kBankCsvId = 106,       // "Uložit CSV"
 };
 
 inline constexpr wchar_t kBankWindowClass[] = L"TFormBanka";

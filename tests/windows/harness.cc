@@ -366,6 +366,16 @@ bool ChooseInFileDialog(const std::wstring& typed, DWORD pid, std::chrono::milli
     return WaitForWindowGone(dialog, timeout);
 }
 
+std::optional<std::wstring> FileDialogName(DWORD pid, std::chrono::milliseconds timeout) {
+    HWND dialog = WaitForWindow(L"#32770", pid, timeout);
+    HWND field = nullptr;
+    if (!dialog ||
+        !WaitUntil([&] { return (field = FileNameField(dialog)) != nullptr; }, timeout)) {
+        return std::nullopt;
+    }
+    return GetText(field);
+}
+
 bool CancelFileDialog(DWORD pid, std::chrono::milliseconds timeout) {
     HWND dialog = WaitForWindow(L"#32770", pid, timeout);
     if (dialog == nullptr) return false;

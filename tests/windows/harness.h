@@ -158,6 +158,10 @@ bool ChooseFileInDialog(const std::filesystem::path& file, DWORD pid = 0,
 // "\"a.txt\" \"b.txt\"".
 bool ChooseInFileDialog(const std::wstring& typed, DWORD pid = 0,
                         std::chrono::milliseconds timeout = kDefaultTimeout);
+// The name in the file-name field of the file dialog of process `pid` once it is open; nothing
+// when none opens. (A file chosen by its name alone lands in the folder the dialog shows.)
+std::optional<std::wstring> FileDialogName(DWORD pid = 0,
+                                           std::chrono::milliseconds timeout = kDefaultTimeout);
 // Cancels the open file dialog of the process.
 bool CancelFileDialog(DWORD pid = 0, std::chrono::milliseconds timeout = kDefaultTimeout);
 

@@ -2,10 +2,12 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "common/cp1250.h"
+#include "platform/win32/wide_text.h"
 
 namespace zerkon {
 
@@ -21,12 +23,13 @@ std::u16string FilterPairs(std::string_view filter) {
     return pairs;
 }
 
+constexpr std::size_t kLongestPath = 32768;  // the longest path Windows knows
+
 }  // namespace
 
 std::optional<std::filesystem::path> Win32FileOpenDialog::Choose(std::string_view filter) {
     const std::u16string pairs = FilterPairs(filter);
-
-    std::vector<wchar_t> file(32768, L'\0');  // the longest path Windows knows
+    std::vector<wchar_t> file(kLongestPath, L'\0');
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner_;
@@ -39,6 +42,33 @@ std::optional<std::filesystem::path> Win32FileOpenDialog::Choose(std::string_vie
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
     if (!GetOpenFileNameW(&dialog)) return std::nullopt;
     return std::filesystem::path(file.data());
+}
+
+std::optional<SaveChoice> Win32FileSaveDialog::Choose(std::string_view filter,
+                                                      const std::filesystem::path& folder,
+                                                      const std::filesystem::path& name) {
+    const std::u16string pairs = FilterPairs(filter);
+    std::vector<wchar_t> file(kLongestPath, L'\0');
+    const std::wstring proposed = name.wstring();
+    std::copy_n(proposed.begin(), std::min(proposed.size(), file.size() - 1), file.begin());
+    const std::wstring initial_folder = folder.wstring();
+    // The first mask's extension ("*.csv" gives "csv"), for a name typed without one.
+    std::string_view mask = filter.substr(filter.find('|') + 1);
+    mask = mask.substr(0, mask.find('|'));
+    const std::wstring extension = Wide(mask.substr(mask.rfind('.') + 1));
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner_;
+    dialog.lpstrFilter = reinterpret_cast<const wchar_t*>(pairs.c_str());
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrInitialDir = initial_folder.empty() ? nullptr : initial_folder.c_str();
+    dialog.lpstrDefExt = extension.c_str();
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_OVERWRITEPROMPT |
+                   OFN_PATHMUSTEXIST | OFN_NOREADONLYRETURN;
+    if (!GetSaveFileNameW(&dialog)) return std::nullopt;
+    return SaveChoice{std::filesystem::path(file.data()), static_cast<int>(dialog.nFilterIndex)};
 }
 
 std::vector<std::filesystem::path> Win32FileOpenDialog::ChooseMany(

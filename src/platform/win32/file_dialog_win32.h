@@ -1,5 +1,5 @@
 #pragma once
-// The file-open dialog of Windows (GetOpenFileNameW).
+// The file-open and file-save dialogs of Windows (GetOpenFileNameW, GetSaveFileNameW).
 
 #include <windows.h>
 
@@ -13,6 +13,16 @@ class Win32FileOpenDialog : public FileOpenDialog {
     std::optional<std::filesystem::path> Choose(std::string_view filter) override;
     std::vector<std::filesystem::path> ChooseMany(std::string_view filter,
                                                   const std::filesystem::path& folder) override;
+
+  private:
+    HWND owner_;
+};
+
+class Win32FileSaveDialog : public FileSaveDialog {
+  public:
+    explicit Win32FileSaveDialog(HWND owner) : owner_(owner) {}
+    std::optional<SaveChoice> Choose(std::string_view filter, const std::filesystem::path& folder,
+                                     const std::filesystem::path& name) override;
 
   private:
     HWND owner_;

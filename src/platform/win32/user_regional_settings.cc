@@ -19,7 +19,8 @@ RegionalSettings UserRegionalSettings() {
     const RegionalSettings czech = RegionalSettings::Czech();
     return {LocaleChar(LOCALE_SDECIMAL, czech.decimal_separator),
             LocaleChar(LOCALE_STHOUSAND, czech.thousands_separator),
-            LocaleChar(LOCALE_SDATE, czech.date_separator)};
+            LocaleChar(LOCALE_SDATE, czech.date_separator),
+            LocaleChar(LOCALE_SLIST, czech.list_separator)};
 }
 
 }  // namespace zerkon

@@ -114,11 +114,13 @@ class FakeView : public BankPreviewView {
         journal_.push_back("enable print");
         print_enabled = true;
     }
+    void EnableCsv() override { ++csv_enabled; }
     void ShowError(std::string_view message) override {
         journal_.push_back("error " + std::string(message));
     }
     bool shown = false;
     bool print_enabled = false;
+    int csv_enabled = 0;
     bool memo_full = false;  // the memo cannot take the text
     std::string text;
 
@@ -182,6 +184,8 @@ TEST(BankPreviewOpen, KpcAndGeminyDecodeAndShowWithoutPrint) {
                                            kind + " x.f", "show 15780518"}));
         EXPECT_EQ(window.view.text, "x.f\r\na\r\nb\r\nc\r\n\r\n\r\n");
         EXPECT_FALSE(window.view.print_enabled);
+        EXPECT_EQ(window.view.csv_enabled, 1);
+        EXPECT_EQ(window.flow.shown_file(), std::optional<fs::path>("x.f"));
         EXPECT_TRUE(window.flow.JobLines()->empty());
         window.flow.Print();  // a disabled button never prints
         EXPECT_TRUE(window.hand_off.printed.empty());
@@ -253,6 +257,8 @@ TEST(BankPreviewOpen, CancelFirstLeavesEverythingAsOpened) {
     window.Open(std::nullopt);
     EXPECT_FALSE(window.view.shown);
     EXPECT_FALSE(window.flow.print_enabled());
+    EXPECT_EQ(window.view.csv_enabled, 0);
+    EXPECT_EQ(window.flow.shown_file(), std::nullopt);
     EXPECT_TRUE(window.flow.JobLines()->empty());
 }
 
@@ -274,6 +280,8 @@ TEST(BankPreviewOpen, FailedGpcReadKeepsTheEarlierStatementPrintable) {
     window.Open("bad.gpc");
     EXPECT_FALSE(window.view.shown);
     EXPECT_TRUE(window.flow.print_enabled());
+    EXPECT_EQ(window.flow.shown_file(), std::optional<fs::path>("a.gpc"));  // saved as CSV
+    EXPECT_EQ(window.view.csv_enabled, 1);
     EXPECT_EQ(window.flow.JobLines(), earlier);  // not a half-built job
     window.flow.Print();
     EXPECT_EQ(window.hand_off.printed.at(0), *earlier);

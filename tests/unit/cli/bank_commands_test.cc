@@ -63,6 +63,25 @@ TEST(GpcDataCommand, PrintsTheRecords) {
     EXPECT_TRUE(data.out.ends_with(Tail(expected.substr(file_line), 1)));
 }
 
+TEST(CsvCommand, WritesTheFileBytesInTheChosenEncoding) {
+    const Result utf8 = Call(RunCsv, {"gpc", Data("gpc_statement.gpc")});
+    ASSERT_EQ(utf8.code, 0) << utf8.err;
+    EXPECT_EQ(utf8.out, ReadData("gpc_statement.csv"));
+    const Result cp1250 =
+        Call(RunCsv, {"--encoding", "windows-1250", "gpc", Data("gpc_statement.gpc")});
+    EXPECT_EQ(Cp1250ToUtf8(cp1250.out), utf8.out.substr(3));  // no byte-order mark
+    const Result english = Call(RunCsv, {"kpc", Data("kpc_one_group.kpc"), "--regional", "en"});
+    EXPECT_NE(
+        english.out.find("\r\n123456789/0800,2900123456/2010,1234.56,1111,308,,20.03.2009,AV:"),
+        std::string::npos)
+        << english.out;
+
+    EXPECT_EQ(Call(RunCsv, {"gpc", Data("no-such-file.gpc")}).code, 1);
+    EXPECT_EQ(Call(RunCsv, {"--encoding", "latin-2", "gpc", Data("gpc_statement.gpc")}).code, 2);
+    EXPECT_EQ(Call(RunCsv, {"abo", Data("gpc_statement.gpc")}).code, 2);
+    EXPECT_EQ(Call(RunCsv, {"gpc", Data("gpc_statement.gpc"), "--raw"}).code, 2);
+}
+
 TEST(BankCommands, FailuresAreReportedWithAnExitCode) {
     const Result missing = Call(RunPreview, {"kpc", Data("no-such-file.kpc")});
     EXPECT_EQ(missing.code, 1);

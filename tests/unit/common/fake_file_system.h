@@ -79,6 +79,18 @@ class FakeFileSystem final : public FileSystem {
         entry.bytes = std::string(bytes);
         return WriteStep::kDone;
     }
+    WriteStep Append(const std::filesystem::path& file, std::string_view bytes) override {
+        auto it = files.find(Key(file));
+        if (it == files.end() || it->second.read_only || it->second.held_open) {
+            return WriteStep::kOpenFailed;
+        }
+        const std::string before = it->second.bytes;
+        const WriteStep step = Write(file, bytes);
+        it->second.bytes = before + it->second.bytes;
+        return step;
+    }
+    // The fault, as the system would word it.
+    std::string LastFailure() override { return fault == Fault::kNone ? "" : "porucha"; }
     bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to) override {
         const Entry* source = Find(from);
         if (fault == Fault::kRename || source == nullptr || source->held_open ||

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../print/scratch_folder.h"
+#include "fake_file_system.h"
 
 namespace zerkon {
 namespace {
@@ -24,6 +25,31 @@ TEST(RealFileSystemTest, ReadsAndRemovesFilesOnly) {
     EXPECT_TRUE(files.Remove(scratch.path() / "a.txt"));
     EXPECT_TRUE(files.Remove(scratch.path() / "a.txt"));  // gone already
     EXPECT_EQ(files.Kind(scratch.path() / "a.txt"), PathKind::kNone);
+}
+
+// A text written block by block: the target is replaced only once the last
+// block is written, and a writer that fails on the way leaves the old file
+// and no temporary one.
+TEST(WriteReplacingBlocks, ReplacesOnlyWhenTheWholeTextIsWritten) {
+    testing::FakeFileSystem files;
+    files.Put("/out/a.csv", "old");
+    const auto blocks = [](const BlockSink& sink) {
+        sink("one,");
+        sink("two");
+        throw std::runtime_error("the bank file went away");
+    };
+    EXPECT_THROW(WriteReplacing(files, "/out/a.csv", blocks), std::runtime_error);
+    EXPECT_EQ(files.Bytes("/out/a.csv"), std::optional<std::string>("old"));
+    EXPECT_EQ(files.files.size(), 1u);
+
+    const auto whole = [](const BlockSink& sink) {
+        sink("one,");
+        sink("two");
+    };
+    EXPECT_EQ(WriteReplacing(files, "/out/a.csv", whole), ReplaceFault::kNone);
+    EXPECT_EQ(files.Bytes("/out/a.csv"), std::optional<std::string>("one,two"));
+    EXPECT_EQ(WriteReplacing(files, "/out/b.csv", [](const BlockSink&) {}), ReplaceFault::kNone);
+    EXPECT_EQ(files.Bytes("/out/b.csv"), std::optional<std::string>(""));
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 
 #include "../common/fake_file_system.h"
 #include "../print/fake_message_boxes.h"
+#include "bank/bank_csv_flow.h"
+#include "bank/bank_preview_flow.h"
 #include "common/cp1250_literal.h"
 #include "common/file_helpers.h"
 #include "eldp/eldp_xml.h"
@@ -80,6 +82,26 @@ const Writer kCopy{
         return WriterRun{copied, AllBoxTexts(boxes)};
     }};
 
+// "Uložit CSV" of a statement shown in the window.
+class SaveAs final : public FileSaveDialog {
+  public:
+    std::optional<SaveChoice> Choose(std::string_view, const std::filesystem::path&,
+                                     const std::filesystem::path&) override {
+        return SaveChoice{PathFromText("C:\\out\\vypis.csv")};
+    }
+};
+
+const Writer kBankCsv{
+    "bank CSV", "C:\\out\\vypis.csv", [](FakeFileSystem&) {},
+    [](FakeFileSystem& files) {
+        FakeMessageBoxes boxes;
+        SaveAs dialog;
+        BankCsvFlow(dialog, files, RegionalSettings::Czech(), boxes)
+            .Save(kBankModeGpc, std::filesystem::path(ZERKON_TEST_DATA) / "bank/gpc_statement.gpc");
+        const std::string told = AllBoxTexts(boxes);
+        return WriterRun{told.find("bylo uloženo položek: 4."_cz) != std::string::npos, told};
+    }};
+
 struct FaultCase {
     Fault fault;
     bool replaced;  // the new file is in place; otherwise the old one stays (or none, without
@@ -88,6 +110,7 @@ struct FaultCase {
     const char* job_told;
     const char* xml_told;
     const char* copy_told;
+    const char* csv_told;
 };
 
 constexpr const char* kJobError = "Nelze vytvořit soubor \"C:\\out\\job.vrex\"."_cz;
@@ -95,6 +118,8 @@ constexpr const char* kXmlError = "Cannot create file ";
 constexpr const char* kXmlSaved = "uložil data do "_cz;
 constexpr const char* kCopyHeldOpen = "\"Zuta.exe\" je otevřen jiným programem"_cz;
 constexpr const char* kCopyLowSpace = "na disku C:\\ je málo volného prostoru"_cz;
+constexpr const char* kCsvSaved = "\" bylo uloženo položek: 4."_cz;
+constexpr const char* kCsvError = "vypis.csv\" nelze uložit. porucha"_cz;
 
 std::string FaultName(const ::testing::TestParamInfo<FaultCase>& info) {
     static const char* const kNames[] = {"None",           "Open",     "ShortWrite",    "Rename",
@@ -153,21 +178,25 @@ TEST_P(WriteFaults, EldpXml) {
 TEST_P(WriteFaults, CopyOfTheUpdateProgram) {
     Check(kCopy, GetParam().copy_told);
 }
+TEST_P(WriteFaults, BankCsv) {
+    Check(kBankCsv, GetParam().csv_told);
+}
 
 // A missing folder: the job file reports it; the XML export stops without writing (the form then
 // names the folder); the copy gives false silently (the update flow reports the folder or the
 // program that cannot start).
 INSTANTIATE_TEST_SUITE_P(
     EveryFault, WriteFaults,
-    ::testing::Values(FaultCase{Fault::kNone, true, "", kXmlSaved, ""},
-                      FaultCase{Fault::kOpen, false, kJobError, kXmlError,
-                                "\"tmpFile140509.tmp\" je otevřen jiným programem"_cz},
-                      FaultCase{Fault::kShortWrite, false, kJobError, kXmlError, kCopyLowSpace},
-                      FaultCase{Fault::kRename, false, kJobError, kXmlError, kCopyHeldOpen},
-                      FaultCase{Fault::kReadOnlyTarget, true, "", kXmlSaved, ""},
-                      FaultCase{Fault::kHeldOpen, false, kJobError, kXmlError, kCopyHeldOpen},
-                      FaultCase{Fault::kFolderMissing, false, kJobError, "", ""},
-                      FaultCase{Fault::kDiskFull, false, kJobError, kXmlError, kCopyLowSpace}),
+    ::testing::Values(
+        FaultCase{Fault::kNone, true, "", kXmlSaved, "", kCsvSaved},
+        FaultCase{Fault::kOpen, false, kJobError, kXmlError,
+                  "\"tmpFile140509.tmp\" je otevřen jiným programem"_cz, kCsvError},
+        FaultCase{Fault::kShortWrite, false, kJobError, kXmlError, kCopyLowSpace, kCsvError},
+        FaultCase{Fault::kRename, false, kJobError, kXmlError, kCopyHeldOpen, kCsvError},
+        FaultCase{Fault::kReadOnlyTarget, true, "", kXmlSaved, "", kCsvSaved},
+        FaultCase{Fault::kHeldOpen, false, kJobError, kXmlError, kCopyHeldOpen, kCsvError},
+        FaultCase{Fault::kFolderMissing, false, kJobError, "", "", kCsvError},
+        FaultCase{Fault::kDiskFull, false, kJobError, kXmlError, kCopyLowSpace, kCsvError}),
     FaultName);
 
 }  // namespace

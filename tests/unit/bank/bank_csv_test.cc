@@ -1,0 +1,210 @@
+// The CSV of bank files: the cells of one item of each format, the rules of
+// the cells that spreadsheets would otherwise change, and a statement byte
+// for byte.
+
+#include "bank/bank_csv.h"
+
+#include <gtest/gtest.h>
+
+#include "../common/fake_file_system.h"
+#include "../print/fake_message_boxes.h"
+#include "bank/bank_csv_flow.h"
+#include "bank/bank_preview_flow.h"
+#include "bank_test_support.h"
+#include "common/cp1250.h"
+#include "common/cp1250_literal.h"
+
+namespace zerkon {
+namespace {
+
+struct Case {
+    const char* what;
+    BankFormat format;
+    std::string file;
+    RegionalSettings regional;
+    std::string rows;  // Windows-1250, after the header
+};
+
+std::string Csv(BankFormat format, std::string_view file, const RegionalSettings& regional,
+                CsvEncoding encoding, long long* items = nullptr) {
+    BankLines lines(file);
+    OutputText out;
+    const long long count = WriteBankCsv(format, lines, regional, encoding, out);
+    if (items) *items = count;
+    return out.Take();
+}
+
+// Fixed-width fields one after the other.
+std::string Join(std::initializer_list<std::string_view> fields) {
+    std::string line;
+    for (const std::string_view field : fields) line += field;
+    return line;
+}
+
+// Without the header row.
+std::string Rows(const std::string& csv) {
+    return csv.substr(csv.find("\r\n") + 2);
+}
+
+TEST(BankCsv, OneItemOfEachFormat) {
+    // The fields one after the other, as gpc_record.h and geminy_record.h
+    // list them.
+    const std::string gpc_head =
+        Join({"074", "0000192000145399", "Novák a syn         "_cz, "010309", "00000001234550+",
+              "00000001185050+", "00000000060500+", "00000000011000+", "123", "310309\r\n"});
+    const Case cases[] = {
+        {"GPC storno credit, a quote and the separator in the message, English settings",
+         BankFormat::kGpc,
+         gpc_head + Join({"075", "0000192000145399", "0000192000145300", "0000000000042",
+                          "000000012345", "5", "0000001234", "00", "0800", "0308", "0000000000",
+                          "000000", "Platba \"A\", 2009    ", "00203", "050309\r\n"}),
+         RegionalSettings::English(),
+         "19-2000145399,123,19-2000145300/0800,-123.45,5,1234,308,,\"Platba \"\"A\"\", "
+         "2009\",05.03.2009,42\r\n"},
+        {"GPC debit before any head; no counter-account, a date that is no day", BankFormat::kGpc,
+         Join({"075", "0000000000000000", "0000000000000000", "0000000000000", "000000000010", "1",
+               "0000000000", "00", "0000", "0000", "0000000000", "000000", "Poplatek            ",
+               "00203", "310209\r\n"}),
+         RegionalSettings::Czech(), ";;;-0,10;1;;;;Poplatek;310209;\r\n"},
+        {"KPC: accounts with prefixes, the group's due date, a message a spreadsheet would run",
+         BankFormat::kKpc,
+         "UHL1150324FIRMA\r\n1 1501 001000 2010\r\n2 000000-2900123456 000000000150050 200324\r\n"
+         "000019-2000145399 000000000150050 0020240001 08000308 0000000123 =HYPERLINK(\"x\")\r\n"
+         "5 +\r\n",
+         RegionalSettings::Czech(),
+         "2900123456/2010;19-2000145399/0800;1500,50;20240001;308;123;20.03.2024;"
+         "\"=\"\"=HYPERLINK(\"\"\"\"x\"\"\"\")\"\"\"\r\n"},
+        {"Geminy: YYMMDD due date of line 1, a number longer than spreadsheets hold",
+         BankFormat::kGeminy,
+         Join({"000001", "11", "240320", "0800", "   ", "0300", "   ", "000000000010050", "240320",
+               "0000000308", "0000000055", "0000000012", "0000191234567890", "0000001111222222",
+               "12345678901234567" + std::string(123, ' '), "Firma s.r.o.        ",
+               "Dodavatel Šťastný   \r\n"_cz}),
+         RegionalSettings::Czech(),
+         "19-1234567890/0800;1111222222/0300;100,50;55;308;12;20.03.2024;"
+         "\"=\"\"12345678901234567\"\"\";Dodavatel Šťastný\r\n"_cz},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        long long items = 0;
+        EXPECT_EQ(Rows(Csv(c.format, c.file, c.regional, CsvEncoding::kWindows1250, &items)),
+                  c.rows);
+        EXPECT_EQ(items, 1);
+    }
+}
+
+// Each rule on its own cell, through a writer of one row.
+TEST(BankCsv, CellsKeepWhatSpreadsheetsWouldChange) {
+    using Write = std::function<void(CsvWriter&)>;
+    const std::pair<Write, std::string> cells[] = {
+        {[](CsvWriter& w) { w.Account("0000000000000000", "0000"); }, ""},
+        {[](CsvWriter& w) { w.Account(" 12-00034 ", "0100"); }, "12-34/0100"},
+        {[](CsvWriter& w) { w.Account("123/0300", "0800"); }, "123/0300/0800"},
+        {[](CsvWriter& w) { w.Account("00000000000000000000", "0300"); }, "0/0300"},
+        {[](CsvWriter& w) { w.Account("0-1234567890123456", ""); },
+         "\"=\"\"1234567890123456\"\"\""},
+        {[](CsvWriter& w) { w.Text(std::string(2, '\0') + "1234567890123456"); },
+         "\"=\"\"  1234567890123456\"\"\""},
+        {[](CsvWriter& w) { w.Symbol("0000"); }, ""},
+        {[](CsvWriter& w) { w.Symbol("0012345678901234567"); }, "\"=\"\"12345678901234567\"\"\""},
+        {[](CsvWriter& w) { w.Symbol("00A1"); }, "00A1"},
+        {[](CsvWriter& w) { w.Date("290200", DateOrder::kDayMonthYear); }, "29.02.2000"},
+        {[](CsvWriter& w) { w.Date("290201", DateOrder::kDayMonthYear); }, "290201"},
+        {[](CsvWriter& w) { w.Date("991231", DateOrder::kYearMonthDay); }, "31.12.1999"},
+        {[](CsvWriter& w) { w.Date("000000", DateOrder::kDayMonthYear); }, ""},
+        {[](CsvWriter& w) { w.Amount(-50); }, "-0,01"},
+        {[](CsvWriter& w) { w.Amount(-49); }, "0,00"},
+        {[](CsvWriter& w) { w.Amount(std::numeric_limits<Amount>::min()); }, "-922337203685477,58"},
+        {[](CsvWriter& w) { w.Text("-5 Kč; \"sleva\"  "_cz); },
+         "\"=\"\"-5 Kč; \"\"\"\"sleva\"\"\"\"\"\"\""_cz},
+        {[](CsvWriter& w) { w.Text("1 234 567 890 123 456,7"); },
+         "\"=\"\"1 234 567 890 123 456,7\"\"\""},
+        {[](CsvWriter& w) { w.Text("=" + std::string(300, 'x')); },
+         "\"=\"\"=" + std::string(254, 'x') + "\"\"&\"\"" + std::string(46, 'x') + "\"\"\""},
+    };
+    for (const auto& [write, expected] : cells) {
+        OutputText out;
+        CsvWriter writer(out, CsvSettingsFor(RegionalSettings::Czech(), CsvEncoding::kWindows1250));
+        write(writer);
+        writer.EndRow();
+        EXPECT_EQ(out.Take(), expected + "\r\n");
+    }
+}
+
+TEST(BankCsv, SeparatorsFollowTheUserSettingsWithoutClashing) {
+    RegionalSettings odd = RegionalSettings::Czech();
+    odd.list_separator = ',';  // the same as the decimal separator
+    EXPECT_EQ(CsvSettingsFor(odd, CsvEncoding::kUtf8).separator, ';');
+    odd.decimal_separator = '.';
+    odd.list_separator = 'x';
+    EXPECT_EQ(CsvSettingsFor(odd, CsvEncoding::kUtf8).separator, ',');
+    odd.list_separator = '\t';
+    EXPECT_EQ(CsvSettingsFor(odd, CsvEncoding::kUtf8).separator, '\t');
+}
+
+TEST(BankCsv, StatementIsTheHandWrittenFileByteForByte) {
+    long long items = 0;
+    EXPECT_EQ(Csv(BankFormat::kGpc, testing::ReadBankData("gpc_statement.gpc"),
+                  RegionalSettings::Czech(), CsvEncoding::kUtf8, &items),
+              testing::ReadBankData("gpc_statement.csv"));
+    EXPECT_EQ(items, 4);
+}
+
+class FakeSaveDialog final : public FileSaveDialog {
+  public:
+    std::optional<SaveChoice> Choose(std::string_view filter, const std::filesystem::path& folder,
+                                     const std::filesystem::path& name) override {
+        asked.push_back(std::string(filter) + "|" + folder.generic_string() + "|" +
+                        name.generic_string());
+        return answer;
+    }
+    std::optional<SaveChoice> answer;
+    std::vector<std::string> asked;
+};
+
+// "Uložit CSV": the dialog at the bank file, the type chosen, what the user
+// is told. Every fault of the writing is write_faults_test's.
+TEST(BankCsvFlow, SavesTheFileShownWhereTheUserChooses) {
+    const std::filesystem::path gpc = testing::BankDataPath("gpc_statement.gpc");
+    const std::filesystem::path target = "/out/vypis.csv";
+    testing::FakeFileSystem files;
+    files.AddFolder("/out");
+    testing::FakeMessageBoxes boxes;
+    FakeSaveDialog dialog;
+    BankCsvFlow flow(dialog, files, RegionalSettings::Czech(), boxes);
+
+    flow.Save(kBankModeGpc, std::nullopt);  // nothing shown yet
+    flow.Save(4, gpc);                      // a mode without a format
+    flow.Save(kBankModeGpc, gpc);           // cancelled
+    ASSERT_EQ(dialog.asked.size(), 1u);
+    EXPECT_EQ(dialog.asked[0],
+              CsvDialogFilter() + "|" + gpc.parent_path().generic_string() + "|gpc_statement.csv");
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(files.files.empty());
+
+    dialog.answer = SaveChoice{target, 2};  // Windows-1250
+    flow.Save(kBankModeGpc, gpc);
+    const std::string utf8 = testing::ReadBankData("gpc_statement.csv");
+    EXPECT_EQ(Cp1250ToUtf8(files.Bytes(target).value_or("")), utf8.substr(3));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "Do souboru \"/out/vypis.csv\" bylo uloženo položek: 4."_cz);
+    EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Information);
+
+    // Neither the bank file itself nor a bank file that is gone is written.
+    for (const std::filesystem::path& answer : {gpc, target}) {
+        files.files.clear();
+        dialog.answer = SaveChoice{answer, 1};
+        flow.Save(kBankModeKpc, gpc.parent_path() / "gone.kpc");
+        flow.Save(kBankModeGpc, gpc);
+    }
+    EXPECT_TRUE(files.Bytes(target).has_value());
+    ASSERT_EQ(boxes.shown.size(), 5u);
+    EXPECT_NE(boxes.shown[1].text.find("gone.kpc\" nelze načíst."_cz), std::string::npos);
+    EXPECT_NE(boxes.shown[2].text.find("gpc_statement.gpc\" nelze uložit. Je to soubor"_cz),
+              std::string::npos)
+        << boxes.shown[2].text;
+    EXPECT_EQ(boxes.shown[2].icon, MessageIcon::Error);
+}
+
+}  // namespace
+}  // namespace zerkon
