@@ -14,6 +14,7 @@
 #include "bank/gpc_decoder.h"
 #include "bank/kpc_decoder.h"
 #include "common/cp1250_literal.h"
+#include "common/disk_file_system.h"
 
 namespace zerkon {
 namespace {
@@ -110,7 +111,10 @@ BENCHMARK(BM_DecodeGeminy)->Unit(benchmark::kMillisecond);
 void RunCsv(benchmark::State& state, BankFormat format, const std::string& bytes) {
     for (auto _ : state) {
         std::size_t written = 0;
-        OutputText out([&written](std::string_view block) { written += block.size(); });
+        OutputText out([&written](std::string_view block) {
+            written += block.size();
+            return Status::Ok();
+        });
         BankLines lines(bytes);
         benchmark::DoNotOptimize(WriteBankCsv(format, lines, kCzech, CsvEncoding::kUtf8, out));
         benchmark::DoNotOptimize(written);
@@ -144,10 +148,11 @@ void BM_GpcFileToPreviewText(benchmark::State& state) {
     const std::filesystem::path path =
         std::filesystem::temp_directory_path() / "zerkon-bench-statement.gpc";
     std::ofstream(path, std::ios::binary) << bytes;
+    DiskFileSystem files;
     for (auto _ : state) {
         OutputText preview;
         OutputText records;
-        DecodeGpc(path, kCzech, preview, records);
+        DecodeGpc(files, path, kCzech, preview, records);
         benchmark::DoNotOptimize(preview.Take().data());
         benchmark::DoNotOptimize(records.Take().data());
     }

@@ -141,8 +141,9 @@ long long WriteGeminy(BankLines& lines, const RegionalSettings& regional, CsvWri
 
 }  // namespace
 
-long long WriteBankCsv(BankFormat format, BankLines& lines, const RegionalSettings& regional,
-                       CsvEncoding encoding, OutputText& out) {
+Result<long long> WriteBankCsv(BankFormat format, BankLines& lines,
+                               const RegionalSettings& regional, CsvEncoding encoding,
+                               OutputText& out) {
     CsvWriter csv(out, CsvSettingsFor(regional, encoding));
     long long items = 0;
     switch (format) {
@@ -156,14 +157,18 @@ long long WriteBankCsv(BankFormat format, BankLines& lines, const RegionalSettin
             items = WriteGeminy(lines, regional, csv);
             break;
     }
+    if (!lines.status().ok()) return lines.status();
     out.Finish();
+    if (!out.status().ok()) return out.status();
     return items;
 }
 
-long long WriteBankCsv(BankFormat format, const std::filesystem::path& file,
-                       const RegionalSettings& regional, CsvEncoding encoding, OutputText& out) {
-    OpenedBankFile opened(file);
-    return WriteBankCsv(format, opened.lines, regional, encoding, out);
+Result<long long> WriteBankCsv(BankFormat format, FileSystem& files,
+                               const std::filesystem::path& file, const RegionalSettings& regional,
+                               CsvEncoding encoding, OutputText& out) {
+    Result<BankLines> lines = BankLines::Open(files, file);
+    if (!lines.ok()) return lines.status();
+    return WriteBankCsv(format, *lines, regional, encoding, out);
 }
 
 }  // namespace zerkon

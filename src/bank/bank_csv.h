@@ -17,21 +17,23 @@
 #include <filesystem>
 
 #include "bank/bank_file.h"
+#include "bank/bank_format.h"
 #include "bank/csv_writer.h"
 #include "bank/output_text.h"
 #include "common/regional.h"
 
 namespace zerkon {
 
-enum class BankFormat { kKpc, kGpc, kGeminy };
-
 // Writes the CSV of the lines and returns the number of items (the rows
-// after the header). Amounts are read as the previews read them.
-long long WriteBankCsv(BankFormat format, BankLines& lines, const RegionalSettings& regional,
-                       CsvEncoding encoding, OutputText& out);
+// after the header). Amounts are read as the previews read them. Fails when
+// the lines cannot be read or the output cannot be written.
+Result<long long> WriteBankCsv(BankFormat format, BankLines& lines,
+                               const RegionalSettings& regional, CsvEncoding encoding,
+                               OutputText& out);
 
-// Reads the file; throws BankFileError when it cannot be read.
-long long WriteBankCsv(BankFormat format, const std::filesystem::path& file,
-                       const RegionalSettings& regional, CsvEncoding encoding, OutputText& out);
+// Reads the file a block at a time.
+Result<long long> WriteBankCsv(BankFormat format, FileSystem& files,
+                               const std::filesystem::path& file, const RegionalSettings& regional,
+                               CsvEncoding encoding, OutputText& out);
 
 }  // namespace zerkon

@@ -1,30 +1,15 @@
 #include "bank/bank_csv_flow.h"
 
-#include <exception>
 #include <new>
 #include <system_error>
 
 #include "bank/bank_csv.h"
 #include "bank/bank_file.h"
-#include "bank/bank_preview_flow.h"
 #include "common/cp1250_literal.h"
 
 namespace zerkon {
 
 namespace {
-
-std::optional<BankFormat> FormatOfMode(int mode) {
-    switch (mode) {
-        case kBankModeKpc:
-            return BankFormat::kKpc;
-        case kBankModeGpc:
-            return BankFormat::kGpc;
-        case kBankModeGeminy:
-            return BankFormat::kGeminy;
-        default:
-            return std::nullopt;
-    }
-}
 
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     std::error_code ignored;
@@ -51,9 +36,8 @@ std::string CsvNotSavedMessage(const std::filesystem::path& file, const std::str
            (reason.empty() ? "" : " " + reason);
 }
 
-void BankCsvFlow::Save(int mode, const std::optional<std::filesystem::path>& bank_file) {
-    const std::optional<BankFormat> format = FormatOfMode(mode);
-    if (!bank_file || !format) return;
+void BankCsvFlow::Save(BankFormat format, const std::optional<std::filesystem::path>& bank_file) {
+    if (!bank_file) return;
     const std::optional<SaveChoice> choice =
         dialog_.Choose(CsvDialogFilter(), bank_file->parent_path(), CsvFileName(*bank_file));
     if (!choice) return;
@@ -65,23 +49,29 @@ void BankCsvFlow::Save(int mode, const std::optional<std::filesystem::path>& ban
     }
     const CsvEncoding encoding = choice->type == 2 ? CsvEncoding::kWindows1250 : CsvEncoding::kUtf8;
     long long items = 0;
+    Status read;  // the bank file's reading
+    Status saved;
     try {
-        const ReplaceFault fault = WriteReplacing(files_, choice->file, [&](const BlockSink& sink) {
+        saved = WriteReplacing(files_, choice->file, [&](const BlockSink& sink) {
             OutputText out(sink);
-            items = WriteBankCsv(*format, *bank_file, regional_, encoding, out);
+            Result<long long> written =
+                WriteBankCsv(format, files_, *bank_file, regional_, encoding, out);
+            if (written.ok()) items = *written;
+            // A failed block is the save's failure; anything else is the bank file's.
+            if (!written.ok() && out.status().ok()) read = written.status();
+            return written.status();
         });
-        if (fault != ReplaceFault::kNone) {
-            Tell(CsvNotSavedMessage(choice->file, files_.LastFailure()), MessageIcon::Error);
-            return;
-        }
     } catch (const std::bad_alloc&) {
         Tell(CsvNotSavedMessage(choice->file, "Nedostatek paměti."_cz), MessageIcon::Error);
         return;
-    } catch (const std::exception& error) {
-        Tell(error.what(), MessageIcon::Error);  // the bank file cannot be read
-        return;
     }
-    Tell(CsvSavedMessage(choice->file, items), MessageIcon::Information);
+    if (!read.ok()) {
+        Tell(read.Text(), MessageIcon::Error);
+    } else if (!saved.ok()) {
+        Tell(CsvNotSavedMessage(choice->file, saved.reason()), MessageIcon::Error);
+    } else {
+        Tell(CsvSavedMessage(choice->file, items), MessageIcon::Information);
+    }
 }
 
 void BankCsvFlow::Tell(const std::string& message, MessageIcon icon) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "bank/bank_format.h"
 #include "common/file_system.h"
 #include "common/regional.h"
 #include "platform/file_dialog.h"
@@ -29,9 +30,9 @@ class BankCsvFlow {
                 MessageBoxes& boxes)
         : dialog_(dialog), files_(files), regional_(regional), boxes_(boxes) {}
 
-    // The bank file shown in the window of format `mode`; nothing before a
-    // file was shown, and then nothing happens.
-    void Save(int mode, const std::optional<std::filesystem::path>& bank_file);
+    // The bank file shown in the window of that format; nothing before a file
+    // was shown, and then nothing happens.
+    void Save(BankFormat format, const std::optional<std::filesystem::path>& bank_file);
 
   private:
     void Tell(const std::string& message, MessageIcon icon);

@@ -1,57 +1,29 @@
 #include "bank/bank_file.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <chrono>
 #include <cstring>
-#include <ctime>
-#include <system_error>
+#include <utility>
 
 #include "common/cp1250.h"
 #include "common/cp1250_literal.h"
 
 namespace zerkon {
 
-namespace {
-
-CalendarDate LocalDate(std::filesystem::file_time_type time) {
-    const auto system_time = std::chrono::file_clock::to_sys(time);
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(
-        std::chrono::time_point_cast<std::chrono::system_clock::duration>(system_time));
-    std::tm local{};
-#ifdef _WIN32
-    if (localtime_s(&local, &seconds) != 0) return {};
-#else
-    if (localtime_r(&seconds, &local) == nullptr) return {};
-#endif
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-}
-
-}  // namespace
-
 BankLines::BankLines(std::string_view bytes) : bytes_(bytes), data_(bytes) {}
 
-BankLines BankLines::FromFile(const std::filesystem::path& file, std::size_t block_size) {
-    return BankLines(file, block_size);
+Result<BankLines> BankLines::Open(FileSystem& files, const std::filesystem::path& file,
+                                  std::size_t block_size) {
+    Result<std::unique_ptr<FileReader>> reader = files.OpenForReading(file);
+    if (!reader.ok()) {
+        return reader.status().Reworded("Nelze otevřít soubor \""_cz + PathToProgramText(file) +
+                                        "\".");
+    }
+    return BankLines(std::move(*reader), file, block_size);
 }
 
-BankLines::BankLines(const std::filesystem::path& file, std::size_t block_size) : file_(file) {
-    std::error_code error;
-    const auto status = std::filesystem::status(file, error);
-    if (error) Fail(error.message());
-    if (std::filesystem::is_directory(status)) {
-        Fail(std::make_error_code(std::errc::is_a_directory).message());
-    }
-    const auto modified = std::filesystem::last_write_time(file, error);
-    if (error) Fail(error.message());
-    modified_ = LocalDate(modified);
-
-    errno = 0;
-    stream_.open(file, std::ios::binary);
-    if (!stream_) {
-        const int code = errno != 0 ? errno : EACCES;
-        Fail(std::error_code(code, std::generic_category()).message());
-    }
+BankLines::BankLines(std::unique_ptr<FileReader> reader, std::filesystem::path file,
+                     std::size_t block_size)
+    : file_(std::move(file)), reader_(std::move(reader)), modified_(reader_->Modified()) {
     block_.resize(std::max<std::size_t>(block_size, 1));
     at_end_ = false;
 }
@@ -101,31 +73,40 @@ bool BankLines::ReadMore() {
     next_cr_ = next_lf_ = nullptr;  // the bytes move
     if (kept > 0 && data_.data() != block_.data()) std::memmove(block_.data(), data_.data(), kept);
     if (kept == block_.size()) block_.resize(block_.size() * 2);
-    stream_.read(block_.data() + kept, static_cast<std::streamsize>(block_.size() - kept));
-    if (stream_.bad()) Fail(std::make_error_code(std::errc::io_error).message());
-    const std::size_t got = static_cast<std::size_t>(stream_.gcount());
-    if (!stream_) at_end_ = true;  // the end of the file was reached
-    data_ = std::string_view(block_.data(), kept + got);
-    return got > 0;
+    const Result<std::size_t> got = reader_->Read(block_.data() + kept, block_.size() - kept);
+    if (!got.ok()) {
+        Fail(got.status());
+        return false;
+    }
+    if (*got == 0) at_end_ = true;  // the end of the file was reached
+    data_ = std::string_view(block_.data(), kept + *got);
+    return *got > 0;
 }
 
 void BankLines::Rewind() {
-    if (!stream_.is_open()) {
+    next_cr_ = next_lf_ = nullptr;
+    if (!reader_) {
         data_ = bytes_;
-        next_cr_ = next_lf_ = nullptr;
         return;
     }
-    next_cr_ = next_lf_ = nullptr;
-    stream_.clear();
-    stream_.seekg(0);
-    if (!stream_) Fail(std::make_error_code(std::errc::io_error).message());
     data_ = {};
+    if (!status_.ok()) return;
     at_end_ = false;
+    if (Status rewound = reader_->Rewind(); !rewound.ok()) Fail(rewound);
 }
 
-void BankLines::Fail(const std::string& system_message) const {
-    throw BankFileError("Soubor \"" + PathToProgramText(file_) + "\" nelze načíst. "_cz +
-                        system_message);
+// The reading stops: what was not handed out yet is dropped with it.
+void BankLines::Fail(const Status& failure) {
+    status_ = failure.Reworded("Soubor \"" + PathToProgramText(file_) + "\" nelze načíst."_cz);
+    data_ = {};
+    at_end_ = true;
+}
+
+Result<OpenedBankFile> OpenedBankFile::Open(FileSystem& files, const std::filesystem::path& file) {
+    Result<BankLines> lines = BankLines::Open(files, file);
+    if (!lines.ok()) return lines.status();
+    const CalendarDate modified = lines->modified();
+    return OpenedBankFile{std::move(*lines), PathToProgramText(file), modified};
 }
 
 std::string PathToProgramText(const std::filesystem::path& path) {

@@ -4,31 +4,21 @@
 
 #include <cstddef>
 #include <filesystem>
-#include <fstream>
-#include <stdexcept>
+#include <memory>
 #include <string>
 #include <string_view>
 
-namespace zerkon {
+#include "common/date_time.h"
+#include "common/file_system.h"
+#include "common/status.h"
 
-struct CalendarDate {
-    int year = 2000;
-    int month = 1;
-    int day = 1;
-};
+namespace zerkon {
 
 // A bank file held in memory.
 struct BankSource {
     std::string_view bytes;
     std::string_view path;  // the full path as program text
     CalendarDate modified;
-};
-
-// A file that cannot be read. what() is program text: the file and the
-// system's message.
-class BankFileError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
 };
 
 // The lines of a bank file, one after the other, without their line breaks:
@@ -39,45 +29,48 @@ class BankFileError : public std::runtime_error {
 class BankLines {
   public:
     explicit BankLines(std::string_view bytes);
-    // Opens the file; throws BankFileError when it cannot be read (then and
-    // at any later read).
-    static BankLines FromFile(const std::filesystem::path& file, std::size_t block_size = 1 << 20);
+    // The file opened for reading; a failure says which file could not be
+    // opened, with the system's reason.
+    static Result<BankLines> Open(FileSystem& files, const std::filesystem::path& file,
+                                  std::size_t block_size = 1 << 20);
 
+    // The next line; false at the end, and after a read that failed (status()).
     bool Next(std::string_view& line);
     // Back to the first line; a file is read again.
     void Rewind();
+    // How the reading went: a failure ends it, and every later Next gives false.
+    const Status& status() const { return status_; }
 
     // The file's last modification, local time.
     CalendarDate modified() const { return modified_; }
 
   private:
-    BankLines(const std::filesystem::path& file, std::size_t block_size);
+    BankLines(std::unique_ptr<FileReader> reader, std::filesystem::path file,
+              std::size_t block_size);
     // Reads on when the unread data holds no whole line; false at the end.
     bool ReadMore();
     std::size_t Find(char c, const char*& found);
-    [[noreturn]] void Fail(const std::string& system_message) const;
+    void Fail(const Status& failure);
 
     std::string_view bytes_;  // in memory
     std::filesystem::path file_;
-    std::ifstream stream_;
+    std::unique_ptr<FileReader> reader_;
     std::string block_;              // a file's bytes read so far and not yet handed out
     std::string_view data_;          // the unread bytes
     bool at_end_ = true;             // nothing left to read beyond data_
     const char* next_cr_ = nullptr;  // the next CR in data_ or its end; nullptr: not looked for
     const char* next_lf_ = nullptr;
     CalendarDate modified_;
+    Status status_;
 };
 
 // The path as Windows-1250 program text.
 std::string PathToProgramText(const std::filesystem::path& path);
 
 // A bank file opened for reading: its lines, and the path and date that the
-// previews name. Throws BankFileError when it cannot be read.
+// previews name.
 struct OpenedBankFile {
-    explicit OpenedBankFile(const std::filesystem::path& file)
-        : lines(BankLines::FromFile(file)),
-          path(PathToProgramText(file)),
-          modified(lines.modified()) {}
+    static Result<OpenedBankFile> Open(FileSystem& files, const std::filesystem::path& file);
     BankLines lines;
     std::string path;
     CalendarDate modified;

@@ -1,6 +1,5 @@
 #include "bank/bank_preview_flow.h"
 
-#include <exception>
 #include <new>
 #include <utility>
 
@@ -9,38 +8,36 @@
 
 namespace zerkon {
 
-std::string BankFormatName(int mode) {
-    switch (mode) {
-        case kBankModeKpc:
+std::string BankFormatName(BankFormat format) {
+    switch (format) {
+        case BankFormat::kKpc:
             return "KPC";
-        case kBankModeGpc:
+        case BankFormat::kGpc:
             return "GPC";
-        case kBankModeGeminy:
+        case BankFormat::kGeminy:
             return "Geminy";
-        default:
-            return "";
     }
+    return "";
 }
 
-std::string BankWindowCaption(int mode) {
-    return "Náhled příkazu do banky v elektronickém tvaru ve formátu "_cz + BankFormatName(mode);
+std::string BankWindowCaption(BankFormat format) {
+    return "Náhled příkazu do banky v elektronickém tvaru ve formátu "_cz + BankFormatName(format);
 }
 
-std::string BankOpenButtonCaption(int mode) {
-    return "Soubor " + BankFormatName(mode);
+std::string BankOpenButtonCaption(BankFormat format) {
+    return "Soubor " + BankFormatName(format);
 }
 
-std::string BankDialogFilter(int mode) {
-    switch (mode) {
-        case kBankModeKpc:
+std::string BankDialogFilter(BankFormat format) {
+    switch (format) {
+        case BankFormat::kKpc:
             return "KPC soubory (*.kpc)|*.kpc";
-        case kBankModeGpc:
+        case BankFormat::kGpc:
             return "GPC soubory (*.gpc)|*.gpc";
-        case kBankModeGeminy:
+        case BankFormat::kGeminy:
             return "Geminy soubory (*.gem)|*.gem";
-        default:
-            return "";
     }
+    return "";
 }
 
 std::string BankPreviewTooLargeMessage(const std::filesystem::path& file) {
@@ -52,14 +49,15 @@ std::string BankJobLostMessage() {
     return "Data výpisu pro tisk se ztratila. Otevřete výpis znovu."_cz;
 }
 
-BankPreviewFlow::BankPreviewFlow(int mode, FileOpenDialog& dialog, BankDecoders& decoders,
-                                 BankJobHandOff& hand_off, BankPreviewView& view,
+BankPreviewFlow::BankPreviewFlow(BankFormat format, FileOpenDialog& dialog, BankDecoders& decoders,
+                                 BankJobHandOff& hand_off, BankPreviewView& view, FileSystem& files,
                                  OutputLimits limits)
-    : mode_(mode),
+    : format_(format),
       dialog_(dialog),
       decoders_(decoders),
       hand_off_(hand_off),
       view_(view),
+      files_(files),
       limits_(limits) {}
 
 // The new job replaces the old one only once the statement is shown: a failed
@@ -67,64 +65,77 @@ BankPreviewFlow::BankPreviewFlow(int mode, FileOpenDialog& dialog, BankDecoders&
 // printable as it was, never a half-built job.
 void BankPreviewFlow::OpenFile() {
     view_.HidePreview();
-    const std::optional<std::filesystem::path> file = dialog_.Choose(BankDialogFilter(mode_));
+    const std::optional<std::filesystem::path> file = dialog_.Choose(BankDialogFilter(format_));
     if (!file) return;  // the preview stays hidden; print and job keep their state
 
+    Job job;
+    // The edge of the window's work: a preview that memory cannot hold (while it is made, or in
+    // the memo) is too large like one beyond the limits.
     try {
-        Job job;
-        std::string preview = Decode(*file, job);
-        view_.ShowPreview(std::move(preview), kPreviewFocusColour);
-        if (!shown_file_) view_.EnableCsv();  // never disabled again while the window is open
-        shown_file_ = *file;
-        if (mode_ == kBankModeGpc) {
-            job_ = std::move(job);
-            print_enabled_ = true;  // never disabled again while the window is open
-            view_.EnablePrint();
+        Result<std::string> preview = Decode(*file, job);
+        if (!preview.ok()) {
+            view_.ShowError(preview.status().code() == StatusCode::kTooLarge
+                                ? BankPreviewTooLargeMessage(*file)
+                                : preview.status().Text());
+            return;
         }
-    } catch (const OutputTooLarge&) {
-        view_.ShowError(BankPreviewTooLargeMessage(*file));
+        view_.ShowPreview(std::move(*preview), kPreviewFocusColour);
     } catch (const std::bad_alloc&) {
         view_.ShowError(BankPreviewTooLargeMessage(*file));
-    } catch (const std::exception& error) {
-        view_.ShowError(error.what());
+        return;
+    }
+    if (!shown_file_) view_.EnableCsv();  // never disabled again while the window is open
+    shown_file_ = *file;
+    if (format_ == BankFormat::kGpc) {
+        job_ = std::move(job);
+        print_enabled_ = true;  // never disabled again while the window is open
+        view_.EnablePrint();
     }
 }
 
-std::string BankPreviewFlow::Decode(const std::filesystem::path& file, Job& job) {
+Result<std::string> BankPreviewFlow::Decode(const std::filesystem::path& file, Job& job) {
     OutputText preview(limits_);
-    switch (mode_) {
-        case kBankModeKpc:
-            decoders_.DecodeKpc(file, preview);
+    Status decoded;
+    switch (format_) {
+        case BankFormat::kKpc:
+            decoded = decoders_.DecodeKpc(file, preview);
             break;
-        case kBankModeGpc:
-            hand_off_.BeginBankJob("Vypis", job.head);
-            if (!DecodeGpc(file, preview, job, hand_off_.NewTemporaryFile())) {
+        case BankFormat::kGpc: {
+            decoded = hand_off_.BeginBankJob("Vypis", job.head);
+            if (!decoded.ok()) break;
+            bool records_kept = true;
+            decoded = DecodeGpc(file, preview, job, hand_off_.NewTemporaryFile(), records_kept);
+            if (decoded.ok() && !records_kept) {
                 // The temporary file's disk is full: the records are held after all.
                 preview = OutputText(limits_);
-                DecodeGpc(file, preview, job, {});
+                decoded = DecodeGpc(file, preview, job, {}, records_kept);
             }
             break;
-        case kBankModeGeminy:
-            decoders_.DecodeGeminy(file, preview);
+        }
+        case BankFormat::kGeminy:
+            decoded = decoders_.DecodeGeminy(file, preview);
             break;
-        default:
-            break;  // no decoder: an empty preview
     }
+    if (!decoded.ok()) return decoded;
     return preview.Take();
 }
 
-bool BankPreviewFlow::DecodeGpc(const std::filesystem::path& file, OutputText& preview, Job& job,
-                                std::filesystem::path records_file) {
-    job.records = std::make_unique<SpilledText>(std::move(records_file), limits_);
-    decoders_.DecodeGpc(file, preview, job.records->output());
-    return job.records->Finish();
+Status BankPreviewFlow::DecodeGpc(const std::filesystem::path& file, OutputText& preview, Job& job,
+                                  std::filesystem::path records_file, bool& records_kept) {
+    job.records = std::make_unique<SpilledText>(files_, std::move(records_file), limits_);
+    Status decoded = decoders_.DecodeGpc(file, preview, job.records->output());
+    const Status kept = job.records->Finish();
+    // Held records beyond their limits are too large like a preview.
+    if (decoded.ok() && kept.code() == StatusCode::kTooLarge) return kept;
+    records_kept = kept.ok();
+    return decoded;
 }
 
-std::optional<BankTextLines> BankPreviewFlow::JobLines() const {
+Result<BankTextLines> BankPreviewFlow::JobLines() const {
     BankTextLines lines = job_.head;
     if (!job_.records) return lines;
-    std::optional<std::string> entry = job_.records->Read();
-    if (!entry) return std::nullopt;
+    Result<std::string> entry = job_.records->Read();
+    if (!entry.ok()) return entry.status().Reworded(BankJobLostMessage());
     // One entry of the job for all records: the job file ends every entry
     // with CR LF, so the records' own last one goes.
     if (entry->ends_with("\r\n")) entry->resize(entry->size() - 2);
@@ -134,15 +145,13 @@ std::optional<BankTextLines> BankPreviewFlow::JobLines() const {
 
 void BankPreviewFlow::Print() {
     if (!print_enabled_) return;
-    try {
-        const std::optional<BankTextLines> job = JobLines();
-        if (!job) {
-            view_.ShowError(BankJobLostMessage());
-            return;
-        }
-        hand_off_.PrintBankJob(*job);
-    } catch (const std::exception& error) {
-        view_.ShowError(error.what());
+    const Result<BankTextLines> job = JobLines();
+    if (!job.ok()) {
+        view_.ShowError(BankJobLostMessage());
+        return;
+    }
+    if (Status printed = hand_off_.PrintBankJob(*job); !printed.ok()) {
+        view_.ShowError(printed.Text());
     }
 }
 

@@ -12,24 +12,22 @@
 #include <string_view>
 #include <vector>
 
+#include "bank/bank_format.h"
 #include "bank/output_text.h"
 #include "bank/spilled_text.h"
+#include "common/file_system.h"
+#include "common/status.h"
 #include "platform/file_dialog.h"
 
 namespace zerkon {
 
-// The format modes of the window: the tags of the main window's buttons.
-inline constexpr int kBankModeKpc = 1;
-inline constexpr int kBankModeGpc = 2;
-inline constexpr int kBankModeGeminy = 3;
-
 // Sky blue, RGB(166, 202, 240): the preview's background while focused.
 inline constexpr std::uint32_t kPreviewFocusColour = 15780518;
 
-std::string BankFormatName(int mode);
-std::string BankWindowCaption(int mode);
-std::string BankOpenButtonCaption(int mode);
-std::string BankDialogFilter(int mode);
+std::string BankFormatName(BankFormat format);
+std::string BankWindowCaption(BankFormat format);
+std::string BankOpenButtonCaption(BankFormat format);
+std::string BankDialogFilter(BankFormat format);
 // A file whose preview cannot be held.
 std::string BankPreviewTooLargeMessage(const std::filesystem::path& file);
 // The print data of the statement shown has gone from its temporary file.
@@ -37,23 +35,23 @@ std::string BankJobLostMessage();
 
 using BankTextLines = std::vector<std::string>;
 
-// The decoders, writing to the outputs they are given. A file that cannot be
-// read raises an exception whose what() is the system's message (program
-// text); a preview too large to hold raises OutputTooLarge.
+// The decoders, writing to the outputs they are given: a file that cannot be
+// read fails with its message and the system's reason, a preview too large to
+// hold with kTooLarge.
 class BankDecoders {
   public:
     virtual ~BankDecoders() = default;
-    virtual void DecodeKpc(const std::filesystem::path& file, OutputText& preview) = 0;
-    virtual void DecodeGpc(const std::filesystem::path& file, OutputText& preview,
-                           OutputText& records) = 0;
-    virtual void DecodeGeminy(const std::filesystem::path& file, OutputText& preview) = 0;
+    virtual Status DecodeKpc(const std::filesystem::path& file, OutputText& preview) = 0;
+    virtual Status DecodeGpc(const std::filesystem::path& file, OutputText& preview,
+                             OutputText& records) = 0;
+    virtual Status DecodeGeminy(const std::filesystem::path& file, OutputText& preview) = 0;
 };
 
 class BankJobHandOff {
   public:
     virtual ~BankJobHandOff() = default;
-    virtual void BeginBankJob(std::string_view section, BankTextLines& job_lines) = 0;
-    virtual void PrintBankJob(const BankTextLines& job_lines) = 0;
+    virtual Status BeginBankJob(std::string_view section, BankTextLines& job_lines) = 0;
+    virtual Status PrintBankJob(const BankTextLines& job_lines) = 0;
     // A new empty file of this program's for the print data waiting to be
     // printed; an empty path when none can be made (the data is then held).
     virtual std::filesystem::path NewTemporaryFile() = 0;
@@ -76,18 +74,20 @@ class BankPreviewView {
 
 class BankPreviewFlow {
   public:
-    // `limits` bound the preview and the print data held for one file.
-    BankPreviewFlow(int mode, FileOpenDialog& dialog, BankDecoders& decoders,
-                    BankJobHandOff& hand_off, BankPreviewView& view, OutputLimits limits = {});
+    // `limits` bound the preview and the print data held for one file; `files` holds the
+    // temporary file of a statement's print data.
+    BankPreviewFlow(BankFormat format, FileOpenDialog& dialog, BankDecoders& decoders,
+                    BankJobHandOff& hand_off, BankPreviewView& view, FileSystem& files,
+                    OutputLimits limits = {});
 
-    int mode() const { return mode_; }
+    BankFormat format() const { return format_; }
     bool print_enabled() const { return print_enabled_; }
     // The file shown last ("Uložit CSV" saves it); nothing before one was shown. A later file
     // that cannot be shown leaves it as it was, as the print job stays.
     const std::optional<std::filesystem::path>& shown_file() const { return shown_file_; }
     // The job that "Tisk" hands on; its records are read back from their
-    // temporary file (nothing when that file is gone).
-    std::optional<BankTextLines> JobLines() const;
+    // temporary file (a failure when that file is gone).
+    Result<BankTextLines> JobLines() const;
 
     // "Soubor ...": choose a file, decode it and show it.
     void OpenFile();
@@ -102,18 +102,20 @@ class BankPreviewFlow {
         std::unique_ptr<SpilledText> records;
     };
 
-    // The preview text; in mode 2 also the new job in `job`.
-    std::string Decode(const std::filesystem::path& file, Job& job);
+    // The preview text; for a statement also the new job in `job`.
+    Result<std::string> Decode(const std::filesystem::path& file, Job& job);
     // The statement's preview and print records, the records in `file` (or
-    // held when it is empty); false when they could not all be written there.
-    bool DecodeGpc(const std::filesystem::path& file, OutputText& preview, Job& job,
-                   std::filesystem::path records_file);
+    // held when it is empty). `records_kept` tells whether they could all be
+    // written there.
+    Status DecodeGpc(const std::filesystem::path& file, OutputText& preview, Job& job,
+                     std::filesystem::path records_file, bool& records_kept);
 
-    int mode_;
+    BankFormat format_;
     FileOpenDialog& dialog_;
     BankDecoders& decoders_;
     BankJobHandOff& hand_off_;
     BankPreviewView& view_;
+    FileSystem& files_;
     OutputLimits limits_;
     Job job_;
     bool print_enabled_ = false;

@@ -57,11 +57,13 @@ class GeminyDecoder {
 
     // The header shows the total before the orders: a first pass over the
     // lines adds the amounts up, the second writes.
-    void Decode() {
+    Status Decode() {
         const Orders orders = CountOrders();
+        if (!lines_.status().ok()) return lines_.status();
         lines_.Rewind();
-        out_.Expect({.bytes = kFrameMax + path_.size() + orders.count * kOrderMax,
-                     .lines = kFrameLines + orders.count * kOrderLines});
+        Status room = out_.Expect({.bytes = kFrameMax + path_.size() + orders.count * kOrderMax,
+                                   .lines = kFrameLines + orders.count * kOrderLines});
+        if (!room.ok()) return room;
         out_.Append("Soubor:  ");
         out_.Append(path_);
         out_.Append("\r\nZe dne:  ");
@@ -82,11 +84,13 @@ class GeminyDecoder {
             if (!line.empty()) AppendOrder(ReadGeminyOrder(line));
             out_.EndRecord();
         }
+        if (!lines_.status().ok()) return lines_.status();
         // A file changed between the two passes would show a total that is
         // not the sum of the orders shown.
         if (shown_.count != orders.count || shown_.sum != orders.sum) {
-            throw BankFileError("Soubor \""_cz + std::string(path_) +
-                                "\" se během čtení změnil. Otevřete jej znovu."_cz);
+            return Status::Failed(StatusCode::kCannotRead,
+                                  "Soubor \""_cz + std::string(path_) +
+                                      "\" se během čtení změnil. Otevřete jej znovu."_cz);
         }
 
         out_.Append(kCrLf);
@@ -99,6 +103,7 @@ class GeminyDecoder {
         out_.Append(Stars(kStarsWidth));
         out_.Append(kCrLf);
         out_.Finish();
+        return out_.status();
     }
 
   private:
@@ -164,15 +169,17 @@ class GeminyDecoder {
 
 }  // namespace
 
-void DecodeGeminy(const BankSource& source, const RegionalSettings& regional, OutputText& preview) {
+Status DecodeGeminy(const BankSource& source, const RegionalSettings& regional,
+                    OutputText& preview) {
     BankLines lines(source.bytes);
-    GeminyDecoder(lines, source.path, source.modified, regional, preview).Decode();
+    return GeminyDecoder(lines, source.path, source.modified, regional, preview).Decode();
 }
 
-void DecodeGeminy(const std::filesystem::path& path, const RegionalSettings& regional,
-                  OutputText& preview) {
-    OpenedBankFile file(path);
-    GeminyDecoder(file.lines, file.path, file.modified, regional, preview).Decode();
+Status DecodeGeminy(FileSystem& files, const std::filesystem::path& path,
+                    const RegionalSettings& regional, OutputText& preview) {
+    Result<OpenedBankFile> file = OpenedBankFile::Open(files, path);
+    if (!file.ok()) return file.status();
+    return GeminyDecoder(file->lines, file->path, file->modified, regional, preview).Decode();
 }
 
 }  // namespace zerkon

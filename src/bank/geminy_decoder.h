@@ -13,13 +13,14 @@
 
 namespace zerkon {
 
-// Writes the preview, every line followed by CR LF. Throws OutputTooLarge
-// when a held preview would pass its limits, before anything is written.
-void DecodeGeminy(const BankSource& source, const RegionalSettings& regional, OutputText& preview);
+// Writes the preview, every line followed by CR LF. kTooLarge when a held
+// preview would pass its limits, before anything is written.
+Status DecodeGeminy(const BankSource& source, const RegionalSettings& regional,
+                    OutputText& preview);
 
-// Reads the file first; throws BankFileError when it cannot be read, with
-// nothing written.
-void DecodeGeminy(const std::filesystem::path& path, const RegionalSettings& regional,
-                  OutputText& preview);
+// Reads the file a block at a time; a file that cannot be opened or read (or
+// that changed between its two readings) fails with the file named.
+Status DecodeGeminy(FileSystem& files, const std::filesystem::path& path,
+                    const RegionalSettings& regional, OutputText& preview);
 
 }  // namespace zerkon

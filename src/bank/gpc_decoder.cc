@@ -171,9 +171,9 @@ class GpcDecoder {
                OutputText& preview, OutputText& records)
         : lines_(lines), path_(path), regional_(regional), preview_(preview), records_(records) {}
 
-    void Decode() {
+    Status Decode() {
         if (preview_.held() || records_.held()) {
-            ExpectOutput();
+            if (Status room = ExpectOutput(); !room.ok()) return room;
             lines_.Rewind();
         }
         if (preview_.wanted()) {
@@ -200,16 +200,18 @@ class GpcDecoder {
             preview_.EndRecord();
             records_.EndRecord();
         }
+        if (!lines_.status().ok()) return lines_.status();
         if (preview_.wanted()) AppendSummary();
         if (records_.wanted()) AppendLastRecord();
         preview_.Finish();
         records_.Finish();
+        return preview_.status();
     }
 
   private:
     // Room for the largest output the lines can give, and nothing for lines
     // that show as empty lines only.
-    void ExpectOutput() {
+    Status ExpectOutput() {
         std::size_t heads = 0, items = 0, lines = 0;
         for (std::string_view line; lines_.Next(line);) {
             ++lines;
@@ -217,16 +219,18 @@ class GpcDecoder {
             heads += type == GpcRecordType::kHead;
             items += type == GpcRecordType::kItem;
         }
+        if (!lines_.status().ok()) return lines_.status();
         if (preview_.wanted()) {
-            preview_.Expect({.bytes = kPreviewFrameMax + path_.size() + 2 * lines +
-                                      heads * kHeadPreviewMax + items * kItemPreviewMax,
-                             .lines = kPreviewFrameLines + lines + heads * kHeadPreviewLines +
-                                      items * kItemPreviewLines});
+            Status room =
+                preview_.Expect({.bytes = kPreviewFrameMax + path_.size() + 2 * lines +
+                                          heads * kHeadPreviewMax + items * kItemPreviewMax,
+                                 .lines = kPreviewFrameLines + lines + heads * kHeadPreviewLines +
+                                          items * kItemPreviewLines});
+            if (!room.ok()) return room;
         }
-        if (records_.wanted()) {
-            records_.Expect(
-                {.bytes = kHeadRecordMax + path_.size() + items * kItemRecordMax, .lines = 0});
-        }
+        if (!records_.wanted()) return Status::Ok();
+        return records_.Expect(
+            {.bytes = kHeadRecordMax + path_.size() + items * kItemRecordMax, .lines = 0});
     }
 
     void OnHead(std::string_view line) {
@@ -301,16 +305,17 @@ class GpcDecoder {
 
 }  // namespace
 
-void DecodeGpc(const BankSource& source, const RegionalSettings& regional, OutputText& preview,
-               OutputText& records) {
+Status DecodeGpc(const BankSource& source, const RegionalSettings& regional, OutputText& preview,
+                 OutputText& records) {
     BankLines lines(source.bytes);
-    GpcDecoder(lines, source.path, regional, preview, records).Decode();
+    return GpcDecoder(lines, source.path, regional, preview, records).Decode();
 }
 
-void DecodeGpc(const std::filesystem::path& path, const RegionalSettings& regional,
-               OutputText& preview, OutputText& records) {
-    OpenedBankFile file(path);
-    GpcDecoder(file.lines, file.path, regional, preview, records).Decode();
+Status DecodeGpc(FileSystem& files, const std::filesystem::path& path,
+                 const RegionalSettings& regional, OutputText& preview, OutputText& records) {
+    Result<OpenedBankFile> file = OpenedBankFile::Open(files, path);
+    if (!file.ok()) return file.status();
+    return GpcDecoder(file->lines, file->path, regional, preview, records).Decode();
 }
 
 }  // namespace zerkon

@@ -18,14 +18,15 @@ namespace zerkon {
 
 // Writes the preview (every line followed by CR LF) and the print records
 // (every record followed by CR LF, as the entries of a job). Either may be
-// unwanted. Throws OutputTooLarge when a held output would pass its limits,
-// before anything is written.
-void DecodeGpc(const BankSource& source, const RegionalSettings& regional, OutputText& preview,
-               OutputText& records);
+// unwanted. kTooLarge when a held output would pass its limits, before
+// anything is written. The preview's failure is told; the records' own (their
+// file is full) is left to the caller, in records.status().
+Status DecodeGpc(const BankSource& source, const RegionalSettings& regional, OutputText& preview,
+                 OutputText& records);
 
-// Reads the file first; throws BankFileError when it cannot be read, with
-// nothing written.
-void DecodeGpc(const std::filesystem::path& path, const RegionalSettings& regional,
-               OutputText& preview, OutputText& records);
+// Reads the file a block at a time; a file that cannot be opened or read
+// fails with the file named and the system's reason.
+Status DecodeGpc(FileSystem& files, const std::filesystem::path& path,
+                 const RegionalSettings& regional, OutputText& preview, OutputText& records);
 
 }  // namespace zerkon

@@ -30,9 +30,9 @@ class KpcDecoder {
                const RegionalSettings& regional, OutputText& out)
         : lines_(lines), path_(path), modified_(modified), regional_(regional), out_(out) {}
 
-    void Decode() {
+    Status Decode() {
         if (out_.held()) {
-            ExpectOutput();
+            if (Status room = ExpectOutput(); !room.ok()) return room;
             lines_.Rewind();
         }
         out_.Append("Soubor:  ");
@@ -71,13 +71,15 @@ class KpcDecoder {
             }
             out_.EndRecord();
         }
+        if (!lines_.status().ok()) return lines_.status();
         AppendSummary();
         out_.Finish();
+        return out_.status();
     }
 
   private:
     // Room for what the lines can give, counted as they will be read.
-    void ExpectOutput() {
+    Status ExpectOutput() {
         std::size_t bytes = kFrameMax + path_.size();
         std::size_t lines = kFrameLines;
         KpcLines kpc_lines(lines_);
@@ -91,7 +93,8 @@ class KpcDecoder {
                 lines += kGroupLines;
             }
         }
-        out_.Expect({.bytes = bytes, .lines = lines});
+        if (!lines_.status().ok()) return lines_.status();
+        return out_.Expect({.bytes = bytes, .lines = lines});
     }
 
     void AppendFirm() {
@@ -159,15 +162,16 @@ class KpcDecoder {
 
 }  // namespace
 
-void DecodeKpc(const BankSource& source, const RegionalSettings& regional, OutputText& preview) {
+Status DecodeKpc(const BankSource& source, const RegionalSettings& regional, OutputText& preview) {
     BankLines lines(source.bytes);
-    KpcDecoder(lines, source.path, source.modified, regional, preview).Decode();
+    return KpcDecoder(lines, source.path, source.modified, regional, preview).Decode();
 }
 
-void DecodeKpc(const std::filesystem::path& path, const RegionalSettings& regional,
-               OutputText& preview) {
-    OpenedBankFile file(path);
-    KpcDecoder(file.lines, file.path, file.modified, regional, preview).Decode();
+Status DecodeKpc(FileSystem& files, const std::filesystem::path& path,
+                 const RegionalSettings& regional, OutputText& preview) {
+    Result<OpenedBankFile> file = OpenedBankFile::Open(files, path);
+    if (!file.ok()) return file.status();
+    return KpcDecoder(file->lines, file->path, file->modified, regional, preview).Decode();
 }
 
 }  // namespace zerkon

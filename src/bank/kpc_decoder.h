@@ -15,13 +15,13 @@
 
 namespace zerkon {
 
-// Writes the preview, every line followed by CR LF. Throws OutputTooLarge
-// when a held preview would pass its limits, before anything is written.
-void DecodeKpc(const BankSource& source, const RegionalSettings& regional, OutputText& preview);
+// Writes the preview, every line followed by CR LF. kTooLarge when a held
+// preview would pass its limits, before anything is written.
+Status DecodeKpc(const BankSource& source, const RegionalSettings& regional, OutputText& preview);
 
-// Reads the file first; throws BankFileError when it cannot be read, with
-// nothing written.
-void DecodeKpc(const std::filesystem::path& path, const RegionalSettings& regional,
-               OutputText& preview);
+// Reads the file a block at a time; a file that cannot be opened or read
+// fails with the file named and the system's reason.
+Status DecodeKpc(FileSystem& files, const std::filesystem::path& path,
+                 const RegionalSettings& regional, OutputText& preview);
 
 }  // namespace zerkon

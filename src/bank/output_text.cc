@@ -11,16 +11,20 @@ OutputText::OutputText(OutputLimits limits) : limits_(limits) {}
 OutputText::OutputText(Sink sink) : sink_(std::move(sink)) {}
 
 OutputText OutputText::Unwanted() {
-    OutputText output([](std::string_view) {});
+    OutputText output([](std::string_view) { return Status::Ok(); });
     output.wanted_ = false;
     return output;
 }
 
-void OutputText::Expect(OutputSize size) {
-    if (sink_) return;  // streamed: a block at a time, whatever the size
-    if (size.bytes > limits_.bytes || size.lines > limits_.lines) throw OutputTooLarge();
+Status OutputText::Expect(OutputSize size) {
+    if (sink_) return Status::Ok();  // streamed: a block at a time, whatever the size
+    if (size.bytes > limits_.bytes || size.lines > limits_.lines) {
+        status_ = Status::Failed(StatusCode::kTooLarge, "");
+        return status_;
+    }
     // Reserved, not touched: the pages are used only as the text reaches them.
     buffer_.reserve(size_ + size.bytes);
+    return Status::Ok();
 }
 
 void OutputText::AppendNumber(long long value) {
@@ -51,8 +55,10 @@ void OutputText::ShowNulAsSpace(std::size_t from) {
 }
 
 void OutputText::Flush() {
-    ShowNulAsSpace(0);
-    sink_(View());
+    if (status_.ok()) {
+        ShowNulAsSpace(0);
+        status_ = sink_(View());
+    }
     room_ += size_;
     size_ = 0;
 }

@@ -4,14 +4,17 @@
 // it); the command line hands it on in blocks, so that an output of any length
 // is never held. A decoder first says how much it will write at most: a held
 // text takes room for that once, and refuses it beyond its limits before
-// anything is made. A NUL byte leaves as a space.
+// anything is made. A NUL byte leaves as a space. A streamed text whose sink
+// fails (a full disk) keeps the failure and drops the rest; its writer stops
+// when status() tells it.
 
 #include <cstddef>
 #include <cstring>
 #include <functional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "common/status.h"
 
 namespace zerkon {
 
@@ -26,12 +29,6 @@ struct OutputLimits {
 struct OutputSize {
     std::size_t bytes = 0;
     std::size_t lines = 0;
-};
-
-// A held text would pass its limits.
-class OutputTooLarge : public std::runtime_error {
-  public:
-    OutputTooLarge() : std::runtime_error("output too large") {}
 };
 
 // Copies n bytes. Most pieces of a text are a few bytes: copies of fixed
@@ -54,7 +51,7 @@ inline void CopyBytes(char* to, const char* from, std::size_t n) {
 
 class OutputText {
   public:
-    using Sink = std::function<void(std::string_view block)>;
+    using Sink = std::function<Status(std::string_view block)>;
 
     // Holds the whole text.
     explicit OutputText(OutputLimits limits = {});
@@ -66,9 +63,13 @@ class OutputText {
     bool wanted() const { return wanted_; }
     // Held whole, rather than handed on or dropped.
     bool held() const { return !sink_; }
-    // Before writing: the most that will be written. Throws OutputTooLarge
-    // when a held text would pass its limits.
-    void Expect(OutputSize size);
+    // Before writing: the most that will be written. kTooLarge (without a
+    // message: the caller knows the file) when a held text would pass its
+    // limits; nothing is written then.
+    Status Expect(OutputSize size);
+    // Success, or why the text could not be kept: its limits, or the sink's
+    // failure.
+    const Status& status() const { return status_; }
 
     void Append(std::string_view text) {
         const std::size_t n = text.size();
@@ -125,6 +126,7 @@ class OutputText {
     std::size_t size_ = 0;
     std::size_t room_ = 0;     // buffer_.size() - size_
     std::size_t checked_ = 0;  // held text before this has no NUL
+    Status status_;
 };
 
 }  // namespace zerkon

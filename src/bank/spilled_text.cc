@@ -1,55 +1,37 @@
 #include "bank/spilled_text.h"
 
-#include <system_error>
 #include <utility>
-
-#include "common/file_system.h"
 
 namespace zerkon {
 
-namespace {
-
-OutputText WritingTo(std::ofstream& stream) {
-    return OutputText([&stream](std::string_view block) {
-        stream.write(block.data(), static_cast<std::streamsize>(block.size()));
-    });
-}
-
-}  // namespace
-
-SpilledText::SpilledText(std::filesystem::path file, OutputLimits held_limits)
-    : file_(std::move(file)), output_(held_limits) {
+SpilledText::SpilledText(FileSystem& files, std::filesystem::path file, OutputLimits held_limits)
+    : files_(files), file_(std::move(file)), output_(held_limits) {
     if (file_.empty()) return;
-    stream_.open(file_, std::ios::binary | std::ios::trunc);
-    if (stream_) {
-        output_ = WritingTo(stream_);
+    if (files_.Write(file_, {}).ok()) {
+        output_ =
+            OutputText([this](std::string_view block) { return files_.Append(file_, block); });
     } else {
-        std::error_code ignored;
-        std::filesystem::remove(file_, ignored);
+        files_.Remove(file_);
         file_.clear();
     }
 }
 
 SpilledText::~SpilledText() {
-    if (file_.empty()) return;
-    stream_.close();
-    std::error_code ignored;
-    std::filesystem::remove(file_, ignored);
+    if (!file_.empty()) files_.Remove(file_);
 }
 
-bool SpilledText::Finish() {
+Status SpilledText::Finish() {
     if (file_.empty()) {
         held_ = output_.Take();
-        return true;
+        return output_.status();
     }
     output_.Finish();
-    stream_.close();
-    return !stream_.fail();
+    return output_.status();
 }
 
-std::optional<std::string> SpilledText::Read() const {
+Result<std::string> SpilledText::Read() const {
     if (file_.empty()) return held_;
-    return RealFileSystem().ReadWhole(file_);
+    return files_.ReadWhole(file_);
 }
 
 }  // namespace zerkon

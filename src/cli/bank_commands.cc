@@ -28,7 +28,10 @@ constexpr std::string_view kCsvUsage =
 // The output streamed to `out` as it is made: a statement of any size is
 // never held whole.
 OutputText StreamTo(std::ostream& out, bool raw) {
-    return OutputText([&out, raw](std::string_view block) { WriteProgramText(block, raw, out); });
+    return OutputText([&out, raw](std::string_view block) {
+        WriteProgramText(block, raw, out);
+        return Status::Ok();
+    });
 }
 
 // Runs decode(full path), reporting a file that cannot be read (nothing is
@@ -41,19 +44,17 @@ int DecodeFile(const std::string& file, std::ostream& out, std::ostream& err, De
     if (std::filesystem::path full = std::filesystem::absolute(path, ignored); !full.empty()) {
         path = full.lexically_normal();
     }
-    try {
-        decode(path);
-        out.flush();
-        return 0;
-    } catch (const BankFileError& error) {
-        WriteError(error.what(), err);
-        return 1;
-    }
+    const Status decoded = decode(path);
+    out.flush();
+    if (decoded.ok()) return 0;
+    WriteError(decoded.Text(), err);
+    return 1;
 }
 
 }  // namespace
 
-int RunPreview(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunPreview(FileSystem& files, const std::vector<std::string>& args, std::ostream& out,
+               std::ostream& err) {
     const auto options = ParseCommonOptions(args, err);
     if (!options) return 2;
     if (options->help) {
@@ -70,23 +71,27 @@ int RunPreview(const std::vector<std::string>& args, std::ostream& out, std::ost
     OutputText unwanted = OutputText::Unwanted();
     const RegionalSettings& regional = options->regional;
     if (format == "kpc") {
-        return DecodeFile(file, out, err,
-                          [&](const auto& path) { DecodeKpc(path, regional, preview); });
+        return DecodeFile(file, out, err, [&](const auto& path) {
+            return DecodeKpc(files, path, regional, preview);
+        });
     }
     if (format == "gpc") {
-        return DecodeFile(file, out, err,
-                          [&](const auto& path) { DecodeGpc(path, regional, preview, unwanted); });
+        return DecodeFile(file, out, err, [&](const auto& path) {
+            return DecodeGpc(files, path, regional, preview, unwanted);
+        });
     }
     if (format == "geminy") {
-        return DecodeFile(file, out, err,
-                          [&](const auto& path) { DecodeGeminy(path, regional, preview); });
+        return DecodeFile(file, out, err, [&](const auto& path) {
+            return DecodeGeminy(files, path, regional, preview);
+        });
     }
     err << "zerkon-cli: unknown bank format " << format << " (kpc, gpc or geminy)"
         << kTerminalLineEnd;
     return 2;
 }
 
-int RunCsv(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCsv(FileSystem& files, const std::vector<std::string>& args, std::ostream& out,
+           std::ostream& err) {
     // --encoding is this command's own; the rest are the common options.
     CsvEncoding encoding = CsvEncoding::kUtf8;
     std::vector<std::string> rest;
@@ -131,11 +136,12 @@ int RunCsv(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     OutputText csv = StreamTo(out, true);
     return DecodeFile(options->operands[1], out, err, [&](const auto& path) {
-        WriteBankCsv(format, path, options->regional, encoding, csv);
+        return WriteBankCsv(format, files, path, options->regional, encoding, csv).status();
     });
 }
 
-int RunGpcData(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunGpcData(FileSystem& files, const std::vector<std::string>& args, std::ostream& out,
+               std::ostream& err) {
     const auto options = ParseCommonOptions(args, err);
     if (!options) return 2;
     if (options->help) {
@@ -149,7 +155,7 @@ int RunGpcData(const std::vector<std::string>& args, std::ostream& out, std::ost
     OutputText unwanted = OutputText::Unwanted();
     OutputText records = StreamTo(out, options->raw);
     return DecodeFile(options->operands[0], out, err, [&](const auto& path) {
-        DecodeGpc(path, options->regional, unwanted, records);
+        return DecodeGpc(files, path, options->regional, unwanted, records);
     });
 }
 

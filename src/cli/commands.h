@@ -8,10 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "common/file_system.h"
+
 namespace zerkon::cli {
 
-using CommandFunction = int (*)(const std::vector<std::string>& args, std::ostream& out,
-                                std::ostream& err);
+// `files`: the disk, as main hands it on.
+using CommandFunction = int (*)(FileSystem& files, const std::vector<std::string>& args,
+                                std::ostream& out, std::ostream& err);
 
 struct Command {
     const char* name;
@@ -22,18 +25,24 @@ struct Command {
 
 // bank_commands.cc
 // preview kpc|gpc|geminy FILE: the preview text of a bank file.
-int RunPreview(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunPreview(FileSystem& files, const std::vector<std::string>& args, std::ostream& out,
+               std::ostream& err);
 // gpc-data FILE: the print-data records of a GPC statement.
-int RunGpcData(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunGpcData(FileSystem& files, const std::vector<std::string>& args, std::ostream& out,
+               std::ostream& err);
 // csv kpc|gpc|geminy FILE: the items of a bank file as CSV, the bytes of the file.
-int RunCsv(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunCsv(FileSystem& files, const std::vector<std::string>& args, std::ostream& out,
+           std::ostream& err);
 
 // eldp_commands.cc
 // eldp-check DATAFILE...: the problems of each sheet before filing; 1 when there are any.
-int RunEldpCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunEldpCheck(FileSystem& files, const std::vector<std::string>& args, std::ostream& out,
+                 std::ostream& err);
 // eldp-xml DATAFILE...: the XML export of ELDP data files, one sheet each, in one submission.
-int RunEldpXml(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunEldpXml(FileSystem& files, const std::vector<std::string>& args, std::ostream& out,
+               std::ostream& err);
 // eldp-print-data DATAFILE: the ELDP data record of the print job.
-int RunEldpPrintData(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunEldpPrintData(FileSystem& files, const std::vector<std::string>& args, std::ostream& out,
+                     std::ostream& err);
 
 }  // namespace zerkon::cli

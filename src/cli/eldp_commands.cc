@@ -9,6 +9,7 @@
 #include "cli/cli_options.h"
 #include "cli/commands.h"
 #include "common/cp1250.h"
+#include "common/cp1250_literal.h"
 #include "common/date_helpers.h"
 #include "common/file_helpers.h"
 #include "common/file_system.h"
@@ -19,7 +20,6 @@
 #include "eldp/eldp_folders.h"
 #include "eldp/eldp_print_data.h"
 #include "eldp/eldp_xml.h"
-#include "platform/message_box.h"
 #include "print/job_file.h"
 #include "shell/program_context.h"
 
@@ -36,17 +36,6 @@ constexpr std::string_view kEldpXmlUsage =
 constexpr std::string_view kEldpCheckUsage = "usage: zerkon-cli eldp-check DATAFILE...";
 constexpr std::string_view kEldpPrintDataUsage =
     "usage: zerkon-cli eldp-print-data DATAFILE [--raw] [--regional cs|en]";
-
-// Message boxes of the export, kept to be written out afterwards.
-class CollectedMessages : public MessageBoxes {
-  public:
-    MessageResult Show(std::string_view text, std::string_view, MessageIcon,
-                       MessageButtons) override {
-        texts.emplace_back(text);
-        return MessageResult::Ok;
-    }
-    std::vector<std::string> texts;
-};
 
 // Takes "--payroll-dir FOLDER" out of the arguments. False (with a message)
 // when the folder is missing.
@@ -68,9 +57,10 @@ bool TakePayrollDir(std::vector<std::string>& args, std::optional<std::string>& 
 
 // The data file as program text, or nothing (with a message) when it cannot
 // be read: a batch export must not turn a mistyped name into an empty sheet.
-std::optional<std::string> DataFileText(const std::string& argument, std::ostream& err) {
+std::optional<std::string> DataFileText(FileSystem& files, const std::string& argument,
+                                        std::ostream& err) {
     const std::filesystem::path path = PathFromArgument(argument);
-    if (RealFileSystem().Kind(path) != PathKind::kFile) {
+    if (files.Kind(path) != PathKind::kFile) {
         WriteError("cannot read the ELDP data file " + TextFromPath(path), err);
         return std::nullopt;
     }
@@ -78,11 +68,12 @@ std::optional<std::string> DataFileText(const std::string& argument, std::ostrea
 }
 
 // Every data file as program text, or nothing (with a message) when one cannot be read.
-std::optional<std::vector<std::string>> DataFileTexts(const std::vector<std::string>& arguments,
+std::optional<std::vector<std::string>> DataFileTexts(FileSystem& files,
+                                                      const std::vector<std::string>& arguments,
                                                       std::ostream& err) {
     std::vector<std::string> texts;
     for (const std::string& argument : arguments) {
-        auto text = DataFileText(argument, err);
+        auto text = DataFileText(files, argument, err);
         if (!text) return std::nullopt;
         texts.push_back(std::move(*text));
     }
@@ -117,7 +108,8 @@ bool PayrollFolders(const std::optional<std::string>& option, EldpFolders& folde
 
 }  // namespace
 
-int RunEldpXml(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int RunEldpXml(FileSystem& files, const std::vector<std::string>& arguments, std::ostream& out,
+               std::ostream& err) {
     std::vector<std::string> args = arguments;
     std::optional<std::string> payroll_dir;
     if (!TakePayrollDir(args, payroll_dir, err)) return 2;
@@ -140,43 +132,38 @@ int RunEldpXml(const std::vector<std::string>& arguments, std::ostream& out, std
     }
     EldpFolders folders;
     if (!PayrollFolders(payroll_dir, folders, err)) return 2;
-    const auto data_files = DataFileTexts(options->operands, err);
+    const auto data_files = DataFileTexts(files, options->operands, err);
     if (!data_files) return 1;
-    EldpBatch batch = LoadEldpBatch(*data_files, RealFileSystem());
+    EldpBatch batch = LoadEldpBatch(*data_files, files);
     if (!batch.unreadable.empty()) {
         WriteError("cannot read the ELDP data file " + batch.unreadable, err);
         return 1;
     }
     EldpExportList list = EldpBatchExportList(batch);
-    CollectedMessages messages;
-    const EldpXmlResult result =
-        WriteEldpXml(list, folders.source_folder, folders.xml_output_folder, messages);
-    switch (result.status) {
-        case EldpXmlStatus::kWritten:
-            for (const std::string& text : messages.texts) {
-                out << Cp1250ToUtf8(text) << kTerminalLineEnd;
-            }
-            return 0;
-        case EldpXmlStatus::kMarkerFileMissing:
-            for (const std::string& text : messages.texts) WriteError(text, err);
-            WriteError("missing marker file " +
-                           TextFromPath(PathFromText(folders.source_folder + kEldpMarkerFile)),
-                       err);
-            return 1;
-        case EldpXmlStatus::kOutputFolderFailed:
-            WriteError(
-                "cannot create the folder " + TextFromPath(PathFromText(folders.xml_output_folder)),
-                err);
-            return 1;
-        case EldpXmlStatus::kTemplateMissing:
-        case EldpXmlStatus::kWriteFailed:
-            WriteError(result.error, err);
-            return 1;
+    const Result<std::string> written =
+        WriteEldpXml(files, list, folders.source_folder, folders.xml_output_folder);
+    if (written.ok()) {
+        out << Cp1250ToUtf8("Program ZERKON uložil data do "_cz + *written) << kTerminalLineEnd;
+        return 0;
+    }
+    const Status& failure = written.status();
+    if (failure.code() == StatusCode::kNotFound) {
+        WriteError(failure.message(), err);
+        WriteError("missing marker file " +
+                       TextFromPath(PathFromText(folders.source_folder + kEldpMarkerFile)),
+                   err);
+    } else if (failure.code() == StatusCode::kCannotCreateFolder) {
+        WriteError(
+            "cannot create the folder " + TextFromPath(PathFromText(folders.xml_output_folder)),
+            err);
+    } else {
+        WriteError(failure.Text(), err);
     }
     return 1;
 }
 
-int RunEldpCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunEldpCheck(FileSystem& files, const std::vector<std::string>& args, std::ostream& out,
+                 std::ostream& err) {
     const auto options = ParseCommonOptions(args, err);
     if (!options) return 2;
     if (options->help) {
@@ -187,9 +174,9 @@ int RunEldpCheck(const std::vector<std::string>& args, std::ostream& out, std::o
         err << kEldpCheckUsage << kTerminalLineEnd;
         return 2;
     }
-    const auto data_files = DataFileTexts(options->operands, err);
+    const auto data_files = DataFileTexts(files, options->operands, err);
     if (!data_files) return 1;
-    const EldpBatch batch = LoadEldpBatch(*data_files, RealFileSystem());
+    const EldpBatch batch = LoadEldpBatch(*data_files, files);
     if (!batch.unreadable.empty()) {
         WriteError("cannot read the ELDP data file " + batch.unreadable, err);
         return 1;
@@ -206,7 +193,8 @@ int RunEldpCheck(const std::vector<std::string>& args, std::ostream& out, std::o
     return any ? 1 : 0;
 }
 
-int RunEldpPrintData(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunEldpPrintData(FileSystem& files, const std::vector<std::string>& args, std::ostream& out,
+                     std::ostream& err) {
     const auto options = ParseCommonOptions(args, err);
     if (!options) return 2;
     if (options->help) {
@@ -217,16 +205,14 @@ int RunEldpPrintData(const std::vector<std::string>& args, std::ostream& out, st
         err << kEldpPrintDataUsage << kTerminalLineEnd;
         return 2;
     }
-    const auto data_file = DataFileText(options->operands[0], err);
+    const auto data_file = DataFileText(files, options->operands[0], err);
     if (!data_file) return 1;
 
     EldpRecord record;
-    IniEldp(*data_file, record);
+    IniEldp(files, *data_file, record);
     std::vector<std::string> lines;
-    try {
-        AppendEldpPrintData(record, options->regional, lines);
-    } catch (const DateConversionError& error) {
-        WriteError(error.what(), err);
+    if (Status data = AppendEldpPrintData(record, options->regional, lines); !data.ok()) {
+        WriteError(data.Text(), err);
         return 1;
     }
     if (options->raw) {

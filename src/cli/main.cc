@@ -9,6 +9,7 @@
 #include "cli/cli_options.h"
 #include "cli/commands.h"
 #include "common/cp1250.h"
+#include "common/disk_file_system.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -16,6 +17,8 @@
 #include <windows.h>
 
 #include <cstdio>
+
+#include "platform/win32/file_system_win32.h"
 #endif
 
 namespace zerkon::cli {
@@ -50,7 +53,7 @@ void WriteUsage(std::ostream& out) {
 
 // The command is the first argument that is neither an option nor the value
 // of one (--regional, --encoding); the command gets all other arguments.
-int Run(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+int Run(FileSystem& files, std::vector<std::string> args, std::ostream& out, std::ostream& err) {
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--regional" || args[i] == "--encoding") {
             ++i;
@@ -60,7 +63,7 @@ int Run(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
         const std::string name = args[i];
         args.erase(args.begin() + static_cast<std::ptrdiff_t>(i));
         for (const Command& command : kCommands) {
-            if (name == command.name) return command.run(args, out, err);
+            if (name == command.name) return command.run(files, args, out, err);
         }
         err << "zerkon-cli: unknown command " << name << kTerminalLineEnd;
         WriteUsage(err);
@@ -107,10 +110,13 @@ int wmain(int argc, wchar_t** argv) {
     SetConsoleOutputCP(CP_UTF8);
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.push_back(WideToUtf8(argv[i]));
-    return zerkon::cli::Run(std::move(args), std::cout, std::cerr);
+    zerkon::Win32FileSystem files;
+    return zerkon::cli::Run(files, std::move(args), std::cout, std::cerr);
 }
 #else
 int main(int argc, char** argv) {
-    return zerkon::cli::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    zerkon::DiskFileSystem files;
+    return zerkon::cli::Run(files, std::vector<std::string>(argv + 1, argv + argc), std::cout,
+                            std::cerr);
 }
 #endif

@@ -142,10 +142,11 @@ FieldOrder OrderOfFormat(std::string_view format) {
     return order;
 }
 
-}  // namespace
+Status NotADate(const std::string& tried) {
+    return Status::Failed(StatusCode::kNotValid, "'" + tried + "' is not a valid date");
+}
 
-DateConversionError::DateConversionError(std::string text)
-    : std::runtime_error("'" + text + "' is not a valid date"), text_(std::move(text)) {}
+}  // namespace
 
 std::string ToIsoDate(std::string_view text) {
     if (text.empty()) return {};
@@ -173,9 +174,9 @@ std::string CompactToDottedDate(std::string_view text) {
     return out;
 }
 
-std::string ReformatDate(std::string_view format, std::string_view text,
-                         const RegionalSettings& regional) {
-    if (text.empty()) return {};
+Result<std::string> ReformatDate(std::string_view format, std::string_view text,
+                                 const RegionalSettings& regional) {
+    if (text.empty()) return std::string();
     std::string tried(text);
     FieldOrder order = kDayMonthYear;
     if (UpperCase1250(format) == "D.M.") {
@@ -184,15 +185,15 @@ std::string ReformatDate(std::string_view format, std::string_view text,
         order = OrderOfFormat(format);
     }
     const auto date = ParseDate(tried, regional.date_separator, order);
-    if (!date) throw DateConversionError(tried);
+    if (!date) return NotADate(tried);
     return FormatDate(format, *date);
 }
 
-std::string ReformatShortDate(std::string_view format, std::string_view text,
-                              const RegionalSettings& regional) {
-    if (text.empty()) return {};
+Result<std::string> ReformatShortDate(std::string_view format, std::string_view text,
+                                      const RegionalSettings& regional) {
+    if (text.empty()) return std::string();
     const auto date = ParseDate(text, regional.date_separator, kDayMonthYear);
-    if (!date) throw DateConversionError(std::string(text));
+    if (!date) return NotADate(std::string(text));
     return FormatDate(format, *date);
 }
 

@@ -2,26 +2,14 @@
 // Date texts. Two-digit years are completed with a fixed window: 00-49 are
 // 2000-2049, 50-99 are 1950-1999.
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "common/date_time.h"
 #include "common/regional.h"
+#include "common/status.h"
 
 namespace zerkon {
-
-// Thrown by ReformatDate and ReformatShortDate for a text that is no date.
-// what() is "'<text>' is not a valid date", with the text that was tried
-// (for the "d.m." format that is the text with "2000" appended).
-class DateConversionError : public std::runtime_error {
-  public:
-    explicit DateConversionError(std::string text);
-    const std::string& text() const { return text_; }
-
-  private:
-    std::string text_;
-};
 
 // d.m.yyyy, d-m-yyyy or yyyy-mm-dd (the first '-' as 5th character) to
 // "yyyy-mm-dd"; day and month of one or two digits, year of two or four.
@@ -37,15 +25,16 @@ std::string CompactToDottedDate(std::string_view text);
 //
 // Reads the text with the order of day, month and year in the format and the
 // regional date separator; a format that is "d.m." in any case reads a
-// day-and-month text in the year 2000. "" for an empty text; throws
-// DateConversionError for a text that is no date.
-std::string ReformatDate(std::string_view format, std::string_view text,
-                         const RegionalSettings& regional);
+// day-and-month text in the year 2000. "" for an empty text. A text that is
+// no date fails with kNotValid and "'<text>' is not a valid date", naming the
+// text that was tried (for "d.m." the text with "2000" appended).
+Result<std::string> ReformatDate(std::string_view format, std::string_view text,
+                                 const RegionalSettings& regional);
 // Reads the text as day, month, year (two or four digits) with the regional
-// date separator. "" for an empty text; throws DateConversionError for a
-// text that is no date.
-std::string ReformatShortDate(std::string_view format, std::string_view text,
-                              const RegionalSettings& regional);
+// date separator. "" for an empty text; a text that is no date fails as
+// ReformatDate's.
+Result<std::string> ReformatShortDate(std::string_view format, std::string_view text,
+                                      const RegionalSettings& regional);
 
 // The day of `now` as "yyyy-mm-dd".
 std::string TodayIso(const LocalDateTime& now);

@@ -37,26 +37,23 @@ std::string TemporaryFileName(const LocalDateTime& now) {
     return std::string("tmpFile") + digits + ".tmp";
 }
 
-bool DeleteFileForced(std::string_view path) {
-    FileSystem& files = RealFileSystem();
+bool DeleteFileForced(FileSystem& files, std::string_view path) {
     const fs::path file = PathFromText(path);
     if (files.Kind(file) == PathKind::kFolder) return false;
     if (files.IsReadOnly(file)) files.SetReadOnly(file, false);
     return files.Remove(file);
 }
 
-std::int32_t GetFileSizeOrMinusOne(std::string_view path) {
-    FileSystem& files = RealFileSystem();
+std::int32_t GetFileSizeOrMinusOne(FileSystem& files, std::string_view path) {
     const fs::path file = PathFromText(path);
     if (files.Kind(file) == PathKind::kNone) return -1;
-    const std::optional<std::string> contents = files.ReadWhole(file);
-    if (!contents) return 0;
+    const Result<std::string> contents = files.ReadWhole(file);
+    if (!contents.ok()) return 0;
     return static_cast<std::int32_t>(std::min<std::uintmax_t>(contents->size(), INT32_MAX));
 }
 
-bool DeleteFilesByMask(std::string_view folder, std::string_view extension) {
+bool DeleteFilesByMask(FileSystem& files, std::string_view folder, std::string_view extension) {
     if (folder.empty()) return false;
-    FileSystem& files = RealFileSystem();
     const fs::path dir = PathFromText(folder);
     if (files.Kind(dir) != PathKind::kFolder) return false;
     const bool any = extension.empty() || extension == "*";
@@ -70,12 +67,6 @@ bool DeleteFilesByMask(std::string_view folder, std::string_view extension) {
         files.Remove(file);
     }
     return true;
-}
-
-std::string ReadTextFileJoined(std::string_view path) {
-    std::string result = RealFileSystem().ReadWhole(PathFromText(path)).value_or("");
-    std::erase_if(result, [](char c) { return c == '\r' || c == '\n'; });
-    return result;
 }
 
 std::string StripFileNameChars(std::string_view text) {

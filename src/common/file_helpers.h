@@ -6,20 +6,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "common/date_time.h"
+#include "common/file_system.h"
 
 namespace zerkon {
-
-// A file that could not be read or written; what() is Czech Windows-1250 text
-// for the user.
-class FileError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
 
 // Program text path -> file-system path. Off Windows, backslashes become "/"
 // so that the same program text works in native tests.
@@ -31,19 +24,16 @@ std::string TemporaryFileName(const LocalDateTime& now);
 
 // True when the file does not exist; otherwise clears read-only (and the
 // other attributes), deletes it and returns whether it is gone. Never throws.
-bool DeleteFileForced(std::string_view path);
+bool DeleteFileForced(FileSystem& files, std::string_view path);
 
 // -1 when the file does not exist, 0 when it cannot be opened, else its size
 // (capped to the 32-bit range).
-std::int32_t GetFileSizeOrMinusOne(std::string_view path);
+std::int32_t GetFileSizeOrMinusOne(FileSystem& files, std::string_view path);
 
 // Deletes every file folder + "*." + extension ("*" for an empty extension),
 // ignoring failures. False when the folder argument is empty or the folder
 // does not exist.
-bool DeleteFilesByMask(std::string_view folder, std::string_view extension);
-
-// All lines of a text file joined without separators; empty when missing.
-std::string ReadTextFileJoined(std::string_view path);
+bool DeleteFilesByMask(FileSystem& files, std::string_view folder, std::string_view extension);
 
 // Removes " ' : ; / \ < > * ? CR LF so that the text can serve as a file name.
 std::string StripFileNameChars(std::string_view text);

@@ -23,8 +23,8 @@ EldpBatch LoadEldpBatch(const std::vector<std::string>& data_files, FileSystem& 
     EldpBatch batch;
     batch.sheets.reserve(data_files.size());
     for (const std::string& data_file : data_files) {
-        const std::optional<std::string> text = ReadEldpDataFile(files, data_file);
-        if (!text) {
+        const Result<std::string> text = ReadEldpDataFile(files, data_file);
+        if (!text.ok()) {
             batch.unreadable = data_file;
             return batch;
         }

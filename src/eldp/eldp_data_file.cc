@@ -32,14 +32,14 @@ void ApplyEldpData(std::string_view joined_text, EldpRecord& record) {
     }
 }
 
-std::optional<std::string> ReadEldpDataFile(FileSystem& files, std::string_view data_file) {
-    std::optional<std::string> text = files.ReadWhole(PathFromText(data_file));
-    if (text) std::erase_if(*text, [](char c) { return c == '\r' || c == '\n'; });
+Result<std::string> ReadEldpDataFile(FileSystem& files, std::string_view data_file) {
+    Result<std::string> text = files.ReadWhole(PathFromText(data_file));
+    if (text.ok()) std::erase_if(*text, [](char c) { return c == '\r' || c == '\n'; });
     return text;
 }
 
-void IniEldp(std::string_view data_file, EldpRecord& record) {
-    ApplyEldpData(ReadEldpDataFile(RealFileSystem(), data_file).value_or(""), record);
+void IniEldp(FileSystem& files, std::string_view data_file, EldpRecord& record) {
+    ApplyEldpData(ReadEldpDataFile(files, data_file).value_or(""), record);
 }
 
 }  // namespace zerkon

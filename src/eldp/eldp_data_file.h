@@ -26,11 +26,11 @@ std::string GetAttrValue(std::string_view joined_text, std::string_view key);
 void ApplyEldpData(std::string_view joined_text, EldpRecord& record);
 
 // The data file's lines (program text path), joined with nothing between
-// them; nothing when it cannot be read.
-std::optional<std::string> ReadEldpDataFile(FileSystem& files, std::string_view data_file);
+// them; a failure when it cannot be read.
+Result<std::string> ReadEldpDataFile(FileSystem& files, std::string_view data_file);
 
 // Loads the data file into the record; a missing file empties every text
 // field.
-void IniEldp(std::string_view data_file, EldpRecord& record);
+void IniEldp(FileSystem& files, std::string_view data_file, EldpRecord& record);
 
 }  // namespace zerkon

@@ -7,16 +7,16 @@
 #include "eldp/eldp_batch.h"
 #include "eldp/eldp_check.h"
 #include "eldp/eldp_data_file.h"
+#include "files/data_file_lookup.h"
 #include "platform/message_box.h"
 
 namespace zerkon {
 
 namespace {
 
+// Nothing done, nothing to tell: the user did not confirm.
 EldpOutcome NotConfirmed() {
-    EldpOutcome outcome;
-    outcome.status = EldpOutputStatus::kNotConfirmed;
-    return outcome;
+    return {};
 }
 
 }  // namespace
@@ -25,9 +25,9 @@ std::string EldpFormCaption(std::string_view file_version) {
     return " Evidenční list důchodového pojištění "_cz + std::string(file_version);
 }
 
-EldpFormFlow::EldpFormFlow(EldpFormView& view, EldpOutputServices& services,
+EldpFormFlow::EldpFormFlow(EldpFormView& view, EldpOutputServices& services, MessageBoxes& boxes,
                            std::function<void()> end_program)
-    : view_(view), services_(services), end_program_(std::move(end_program)) {}
+    : view_(view), services_(services), boxes_(boxes), end_program_(std::move(end_program)) {}
 
 void EldpFormFlow::Opened() {
     if (services_.context.eldp.from_command_line) Reload();
@@ -36,7 +36,7 @@ void EldpFormFlow::Opened() {
 void EldpFormFlow::Reload() {
     const std::string& data_file = services_.context.eldp.data_file;
     EldpRecord record = view_.ReadRecord();
-    IniEldp(data_file, record);
+    IniEldp(services_.files, data_file, record);
     view_.ShowRecord(record);
     view_.ShowDataFileHint(data_file);
     view_.ShowReloadButton();
@@ -55,7 +55,7 @@ EldpOutcome EldpFormFlow::Output(int tag) {
     }
     EldpOutcome outcome = RunEldpOutput(tag, record, services_);
     view_.ShowRecord(record);  // the sheet type "01" an output put into an empty field
-    ReportOutcome(outcome);
+    ReportOutcome(outcome, tag == kEldpXmlTag);
     return outcome;
 }
 
@@ -76,35 +76,48 @@ EldpOutcome EldpFormFlow::Batch() {
         if (!batch.unreadable.empty()) refusal = UnreadableDataFileMessage(batch.unreadable);
     }
     if (!refusal.empty()) {
-        services_.boxes.Show(refusal, kEldpBatchCaption, MessageIcon::Warning, MessageButtons::Ok);
+        boxes_.Show(refusal, kEldpBatchCaption, MessageIcon::Warning, MessageButtons::Ok);
         return NotConfirmed();
     }
     if (HasProblems(batch) && !SaveAnyway(EldpBatchQuestion(batch))) {
         return NotConfirmed();
     }
     EldpOutcome outcome = WriteEldpSubmission(EldpBatchExportList(batch), folders, services_);
-    ReportOutcome(outcome);
+    ReportOutcome(outcome, true);
     return outcome;
 }
 
 bool EldpFormFlow::SaveAnyway(const std::string& question) {
-    return services_.boxes.Show(question, kEldpCheckCaption, MessageIcon::Warning,
-                                MessageButtons::YesNoDefaultNo) == MessageResult::Yes;
+    return boxes_.Show(question, kEldpCheckCaption, MessageIcon::Warning,
+                       MessageButtons::YesNoDefaultNo) == MessageResult::Yes;
 }
 
 void EldpFormFlow::Back() {
     if (services_.context.eldp.from_command_line && end_program_) end_program_();
 }
 
-void EldpFormFlow::ReportOutcome(const EldpOutcome& outcome) {
-    if (outcome.status == EldpOutputStatus::kError) {
-        services_.boxes.Show(outcome.error, "Zerkon", MessageIcon::Error, MessageButtons::Ok);
-    } else if (outcome.xml.status == EldpXmlStatus::kOutputFolderFailed) {
+// The outputs' boxes: what was saved, or why nothing was, each with the caption and icon it has
+// always had; any other failure in the standard error dialog.
+void EldpFormFlow::ReportOutcome(const EldpOutcome& outcome, bool xml) {
+    if (!outcome.xml_file.empty()) {
+        boxes_.Show("Program ZERKON uložil data do "_cz + outcome.xml_file,
+                    "Uložení datové věty XML"_cz, MessageIcon::Warning, MessageButtons::Ok);
+        return;
+    }
+    const Status& failure = outcome.status;
+    if (failure.ok()) return;
+    if (xml && failure.code() == StatusCode::kNotFound) {
+        boxes_.Show(failure.message(), "Datová věty XML"_cz, MessageIcon::Warning,
+                    MessageButtons::Ok);
+    } else if (xml && failure.code() == StatusCode::kCannotCreateFolder) {
         // Nothing was written: the user must not take the silence for a saved file.
-        services_.boxes.Show("Složku \""_cz + outcome.folders.xml_output_folder +
-                                 "\" nelze vytvořit.\nSoubor eldp09.xml nebyl uložen."_cz,
-                             "Uložení datové věty XML"_cz, MessageIcon::Warning,
-                             MessageButtons::Ok);
+        boxes_.Show(failure.message(), "Uložení datové věty XML"_cz, MessageIcon::Warning,
+                    MessageButtons::Ok);
+    } else if (!xml && failure.code() == StatusCode::kNotFound) {
+        boxes_.Show(failure.message(), kLookupMessageCaption, MessageIcon::Warning,
+                    MessageButtons::Ok);
+    } else {
+        boxes_.Show(failure.Text(), "Zerkon", MessageIcon::Error, MessageButtons::Ok);
     }
 }
 

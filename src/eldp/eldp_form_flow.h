@@ -9,6 +9,7 @@
 
 #include "eldp/eldp_output.h"
 #include "eldp/eldp_record.h"
+#include "platform/message_box.h"
 
 namespace zerkon {
 
@@ -36,8 +37,8 @@ class EldpFormView {
 
 class EldpFormFlow {
   public:
-    // end_program posts the quit message to the main window.
-    EldpFormFlow(EldpFormView& view, EldpOutputServices& services,
+    // end_program asks the main window to end the program.
+    EldpFormFlow(EldpFormView& view, EldpOutputServices& services, MessageBoxes& boxes,
                  std::function<void()> end_program);
 
     // The form was created: in ELDP mode the data file is loaded at once.
@@ -58,10 +59,11 @@ class EldpFormFlow {
 
   private:
     bool SaveAnyway(const std::string& question);
-    void ReportOutcome(const EldpOutcome& outcome);
+    void ReportOutcome(const EldpOutcome& outcome, bool xml);
 
     EldpFormView& view_;
     EldpOutputServices& services_;
+    MessageBoxes& boxes_;
     std::function<void()> end_program_;
 };
 

@@ -1,8 +1,8 @@
 #include "eldp/eldp_output.h"
 
-#include "common/date_helpers.h"
 #include "common/file_helpers.h"
 #include "eldp/eldp_print_data.h"
+#include "eldp/eldp_xml.h"
 #include "files/data_file_lookup.h"
 #include "print/job_file.h"
 
@@ -11,26 +11,19 @@ namespace {
 
 EldpOutcome RunPrint(EldpRecord& record, EldpOutcome outcome, EldpOutputServices& services) {
     std::vector<std::string>& lines = outcome.job_lines;
-    try {
-        const bool begun = BeginEldpJob(outcome.folders.source_folder, outcome.print_document,
-                                        lines, services.boxes);
-        AppendEldpPrintData(record, services.regional, lines);  // the record is read all the same
-        if (!begun) {
-            outcome.status = EldpOutputStatus::kJobNotBegun;
-            return outcome;
-        }
+    const Result<bool> begun =
+        BeginEldpJob(services.files, outcome.folders.source_folder, outcome.print_document, lines);
+    // The record is read all the same: an empty type becomes "01".
+    const Status data = AppendEldpPrintData(record, services.regional, lines);
+    if (!begun.ok()) {
+        outcome.status = begun.status();
+    } else if (!data.ok()) {
+        outcome.status = data;
+    } else if (*begun) {
         // A job file that cannot be written is reported like any other file error.
-        services.print_eldp_job(lines);
-    } catch (const DateConversionError& e) {
-        outcome.status = EldpOutputStatus::kError;
-        outcome.error = e.what();
-        return outcome;
-    } catch (const FileError& e) {
-        outcome.status = EldpOutputStatus::kError;
-        outcome.error = e.what();
-        return outcome;
+        outcome.status = services.print_eldp_job(lines);
+        outcome.printed = outcome.status.ok();
     }
-    outcome.status = EldpOutputStatus::kPrinted;
     return outcome;
 }
 
@@ -48,39 +41,37 @@ EldpOutcome WriteEldpSubmission(EldpExportList list, const EldpFolders& folders,
     EldpOutcome outcome;
     outcome.folders = folders;
     services.export_list = std::move(list);
-    outcome.xml = WriteEldpXml(services.export_list, folders.source_folder,
-                               folders.xml_output_folder, services.boxes);
-    outcome.status = outcome.xml.status == EldpXmlStatus::kTemplateMissing ||
-                             outcome.xml.status == EldpXmlStatus::kWriteFailed
-                         ? EldpOutputStatus::kError
-                         : EldpOutputStatus::kXmlDone;
-    outcome.error = outcome.xml.error;
+    Result<std::string> written = WriteEldpXml(services.files, services.export_list,
+                                               folders.source_folder, folders.xml_output_folder);
+    if (written.ok()) {
+        outcome.xml_file = std::move(*written);
+    } else {
+        outcome.status = written.status();
+    }
     return outcome;
 }
 
-std::string LookUpPrintDocument(const std::string& source_folder, int tag, MessageBoxes& boxes) {
-    return FindNumberedLine(kPrintDocumentSection, tag, false,
-                            source_folder + std::string(kMenuFile), boxes);
+Result<std::string> LookUpPrintDocument(FileSystem& files, const std::string& source_folder,
+                                        int tag) {
+    Result<std::string> line =
+        FindNumberedLine(files, kPrintDocumentSection, tag, source_folder + std::string(kMenuFile));
+    // Nothing found is no document, told to nobody.
+    if (!line.ok() && line.status().code() == StatusCode::kNotFound) return std::string();
+    return line;
 }
 
 EldpOutcome RunEldpOutput(int tag, EldpRecord& record, EldpOutputServices& services) {
     const bool xml = tag == kEldpXmlTag;
     EldpOutcome outcome;
     outcome.folders = UsePayrollFolders(services);
-    try {
-        outcome.print_document =
-            LookUpPrintDocument(outcome.folders.source_folder, tag, services.boxes);
-    } catch (const KeyConversionError& e) {
+    Result<std::string> document =
+        LookUpPrintDocument(services.files, outcome.folders.source_folder, tag);
+    if (document.ok()) {
+        outcome.print_document = std::move(*document);
+    } else if (!xml) {
         // A broken entry in the payroll program's menu file must not keep the
         // XML export from working; a print cannot go on without its document.
-        if (!xml) {
-            outcome.status = EldpOutputStatus::kError;
-            outcome.error = "'" + e.key() + "' is not a valid integer value";
-            return outcome;
-        }
-    }
-    if (!xml && outcome.print_document.empty()) {
-        outcome.status = EldpOutputStatus::kNoPrintDocument;
+        outcome.status = document.status();
         return outcome;
     }
     if (xml) {
@@ -89,6 +80,7 @@ EldpOutcome RunEldpOutput(int tag, EldpRecord& record, EldpOutputServices& servi
         written.print_document = std::move(outcome.print_document);
         return written;
     }
+    if (outcome.print_document.empty()) return outcome;  // nothing happens
     return RunPrint(record, std::move(outcome), services);
 }
 

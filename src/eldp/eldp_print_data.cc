@@ -14,21 +14,24 @@ class RecordWriter {
     RecordWriter(const RegionalSettings& regional, std::vector<std::string>& lines)
         : regional_(regional), lines_(lines) {}
 
+    // Nothing more after a date that is no date.
     void Field(const std::string& tag, const std::string& value) {
-        lines_.push_back("<" + tag + ">" + value);
+        if (status_.ok()) lines_.push_back("<" + tag + ">" + value);
     }
 
     // d.m.yyyy, only when the masked text is filled in.
     void FullDate(const std::string& tag, const std::string& text) {
         if (!IsDateFilled(text)) return;
-        Field(tag, text.empty() ? std::string() : ReformatShortDate("d.m.yyyy", text, regional_));
+        Date(tag, text.empty() ? std::string() : ReformatShortDate("d.m.yyyy", text, regional_));
     }
 
     // d.m. of a day-and-month text, only when it is filled in.
     void DayMonth(const std::string& tag, const std::string& text) {
         if (!IsDateFilled(text)) return;
-        Field(tag, ReformatDate("d.m.", text, regional_));
+        Date(tag, ReformatDate("d.m.", text, regional_));
     }
+
+    const Status& status() const { return status_; }
 
     // Whole number grouped by thousands; nothing for an empty field.
     void Base(const std::string& tag, const std::string& text) {
@@ -56,8 +59,17 @@ class RecordWriter {
     }
 
   private:
+    void Date(const std::string& tag, const Result<std::string>& date) {
+        if (date.ok()) {
+            Field(tag, *date);
+        } else if (status_.ok()) {
+            status_ = date.status();
+        }
+    }
+
     const RegionalSettings& regional_;
     std::vector<std::string>& lines_;
+    Status status_;
 };
 
 }  // namespace
@@ -70,8 +82,8 @@ std::string PrintedBirthNumber(const std::string& birth_number) {
     return text;
 }
 
-void AppendEldpPrintData(EldpRecord& record, const RegionalSettings& regional,
-                         std::vector<std::string>& job_lines) {
+Status AppendEldpPrintData(EldpRecord& record, const RegionalSettings& regional,
+                           std::vector<std::string>& job_lines) {
     RecordWriter out(regional, job_lines);
     job_lines.push_back("");
     job_lines.push_back("[Table]<eldp>");
@@ -103,6 +115,7 @@ void AppendEldpPrintData(EldpRecord& record, const RegionalSettings& regional,
     out.Field("VS", record.variable_symbol);
     out.FullDate("datVydCin", record.activity_since);
     out.FullDate("datVyh", record.made_out);
+    return out.status();
 }
 
 }  // namespace zerkon

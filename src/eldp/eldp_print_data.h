@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/regional.h"
+#include "common/status.h"
 #include "eldp/eldp_record.h"
 
 namespace zerkon {
@@ -17,8 +18,9 @@ std::string PrintedBirthNumber(const std::string& birth_number);
 // Appends the ELDP data record to the job lines. An empty type becomes "01"
 // in the record too. Every row is written, used or not; a date field that is
 // not filled writes no line, an unticked month box none either.
-// Throws DateConversionError for a filled date that is no real date.
-void AppendEldpPrintData(EldpRecord& record, const RegionalSettings& regional,
-                         std::vector<std::string>& job_lines);
+// A filled date that is no real date fails as ReformatDate does; the record
+// is then cut short there.
+Status AppendEldpPrintData(EldpRecord& record, const RegionalSettings& regional,
+                           std::vector<std::string>& job_lines);
 
 }  // namespace zerkon

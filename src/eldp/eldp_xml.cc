@@ -1,13 +1,10 @@
 #include "eldp/eldp_xml.h"
 
-#include <optional>
-
 #include "common/cp1250_literal.h"
 #include "common/file_helpers.h"
 #include "common/file_system.h"
 #include "common/text_helpers.h"
 #include "files/data_file_lookup.h"
-#include "platform/message_box.h"
 
 namespace zerkon {
 namespace {
@@ -114,11 +111,10 @@ std::string ShownPath(const std::string& path_text) {
     return TextFromPath(PathFromText(path_text));
 }
 
-bool ReadLines(FileSystem& files, const std::string& path_text, std::vector<std::string>& lines) {
-    const std::optional<std::string> contents = files.ReadWhole(PathFromText(path_text));
-    if (!contents) return false;
-    lines = SplitTextLines(*contents);
-    return true;
+Result<std::vector<std::string>> ReadLines(FileSystem& files, const std::string& path_text) {
+    const Result<std::string> contents = files.ReadWhole(PathFromText(path_text));
+    if (!contents.ok()) return contents.status();
+    return SplitTextLines(*contents);
 }
 
 std::string XmlText(const std::vector<std::string>& lines) {
@@ -142,44 +138,32 @@ std::vector<std::string> BuildEldpXml(const EldpExportList& list, const EldpMark
     return out;
 }
 
-EldpXmlResult WriteEldpXml(const EldpExportList& list, const std::string& source_folder,
-                           const std::string& xml_output_folder, MessageBoxes& boxes,
-                           FileSystem& files) {
-    EldpXmlResult result;
+Result<std::string> WriteEldpXml(FileSystem& files, const EldpExportList& list,
+                                 const std::string& source_folder,
+                                 const std::string& xml_output_folder) {
     const std::string marker_file = source_folder + kEldpMarkerFile;
     if (files.Kind(PathFromText(marker_file)) == PathKind::kNone) {
-        boxes.Show("Program ZERKON nemůže najít data eldp09.xml"_cz, "Datová věty XML"_cz,
-                   MessageIcon::Warning, MessageButtons::Ok);
-        result.status = EldpXmlStatus::kMarkerFileMissing;
-        return result;
+        return Status::Failed(StatusCode::kNotFound,
+                              "Program ZERKON nemůže najít data eldp09.xml"_cz);
     }
-    std::vector<std::string> marker_lines;
-    ReadLines(files, marker_file, marker_lines);
-    const EldpMarkers markers = ParseEldpMarkers(marker_lines);
+    const EldpMarkers markers = ParseEldpMarkers(ReadLines(files, marker_file).value_or({}));
 
     const std::string template_text = source_folder + kEldpTemplateFile;
-    std::vector<std::string> template_lines;
-    if (!ReadLines(files, template_text, template_lines)) {
-        result.status = EldpXmlStatus::kTemplateMissing;
-        result.error = "Cannot open file " + ShownPath(template_text);
-        return result;
+    const Result<std::vector<std::string>> template_lines = ReadLines(files, template_text);
+    if (!template_lines.ok()) {
+        return template_lines.status().Reworded("Cannot open file " + ShownPath(template_text));
     }
-    const std::vector<std::string> lines = BuildEldpXml(list, markers, template_lines);
+    const std::vector<std::string> lines = BuildEldpXml(list, markers, *template_lines);
 
-    if (!files.CreateFolders(PathFromText(xml_output_folder))) {
-        result.status = EldpXmlStatus::kOutputFolderFailed;
-        return result;
+    if (Status made = files.CreateFolders(PathFromText(xml_output_folder)); !made.ok()) {
+        return made.Reworded("Složku \""_cz + xml_output_folder +
+                             "\" nelze vytvořit.\nSoubor eldp09.xml nebyl uložen."_cz);
     }
-    const std::string output_text = xml_output_folder + kEldpXmlFile;
-    result.output_file = ShownPath(output_text);
-    if (WriteReplacing(files, PathFromText(output_text), XmlText(lines)) != ReplaceFault::kNone) {
-        result.status = EldpXmlStatus::kWriteFailed;
-        result.error = "Cannot create file " + result.output_file;
-        return result;
-    }
-    boxes.Show("Program ZERKON uložil data do "_cz + result.output_file,
-               "Uložení datové věty XML"_cz, MessageIcon::Warning, MessageButtons::Ok);
-    return result;
+    const std::string output_file = ShownPath(xml_output_folder + kEldpXmlFile);
+    const Status written =
+        WriteReplacing(files, PathFromText(xml_output_folder + kEldpXmlFile), XmlText(lines));
+    if (!written.ok()) return written.Reworded("Cannot create file " + output_file);
+    return output_file;
 }
 
 }  // namespace zerkon

@@ -1,7 +1,6 @@
 #include "files/data_file_lookup.h"
 
 #include <charconv>
-#include <optional>
 
 #include "common/cp1250.h"
 #include "common/cp1250_literal.h"
@@ -11,8 +10,6 @@
 
 namespace zerkon {
 namespace {
-
-constexpr std::string_view kErrorCaption = "Chyba";
 
 bool OpensSection(std::string_view line) {
     return !line.empty() && line.front() == '[';
@@ -28,19 +25,20 @@ bool SameName(std::string_view a, std::string_view b) {
     return UpperCase1250(a) == UpperCase1250(b);
 }
 
-void ShowMissingFile(std::string_view file_path, MessageBoxes& boxes) {
-    boxes.Show("\"Form_Menu\" nemohu najít datový soubor: "_cz + std::string(file_path),
-               kErrorCaption, MessageIcon::Warning, MessageButtons::Ok);
+Status MissingFile(std::string_view file_path, const Status& read) {
+    return read.Reworded("\"Form_Menu\" nemohu najít datový soubor: "_cz + std::string(file_path));
 }
 
 // Calls `visit` with (key, value) for the keyed lines of the first section
-// named `section` until it returns true. False when the file is missing.
+// named `section` until it returns true; a failed visit ends the lookup with
+// its failure. The missing-file failure when the file cannot be read.
 template <typename Visit>
-bool VisitKeyedLines(std::string_view section, std::string_view file_path, Visit visit) {
-    std::string contents;
-    if (!ReadWholeFile(file_path, contents)) return false;
+Status VisitKeyedLines(FileSystem& files, std::string_view section, std::string_view file_path,
+                       Visit visit) {
+    const Result<std::string> contents = files.ReadWhole(PathFromText(file_path));
+    if (!contents.ok()) return MissingFile(file_path, contents.status());
     bool inside = false;
-    for (const std::string& line : SplitTextLines(contents)) {
+    for (const std::string& line : SplitTextLines(*contents)) {
         if (line.empty()) continue;
         if (!inside) {
             inside = OpensSection(line) && SameName(SectionName(line), section);
@@ -49,9 +47,11 @@ bool VisitKeyedLines(std::string_view section, std::string_view file_path, Visit
         if (OpensSection(line)) break;
         std::string value = line;
         const std::string key = ExtractDelimited(value, '{', '}', false);
-        if (visit(key, value)) break;
+        const Result<bool> done = visit(key, value);
+        if (!done.ok()) return done.status();
+        if (*done) break;
     }
-    return true;
+    return Status::Ok();
 }
 
 // A whole-number key as the platform's integer conversion reads it: optional
@@ -84,21 +84,14 @@ std::vector<std::string> SplitTextLines(std::string_view text) {
     return lines;
 }
 
-bool ReadWholeFile(std::string_view file_path, std::string& contents) {
-    std::optional<std::string> read = RealFileSystem().ReadWhole(PathFromText(file_path));
-    if (!read) return false;
-    contents = std::move(*read);
-    return true;
-}
-
-bool ReadIniSection(std::string_view section, std::string_view file_path,
+bool ReadIniSection(FileSystem& files, std::string_view section, std::string_view file_path,
                     std::vector<std::string>& lines, std::string& header_remainder) {
-    std::string contents;
-    if (!ReadWholeFile(file_path, contents)) return false;
+    const Result<std::string> contents = files.ReadWhole(PathFromText(file_path));
+    if (!contents.ok()) return false;
     std::vector<std::string> found;
     bool inside = false;
     std::string remainder;
-    for (const std::string& line : SplitTextLines(contents)) {
+    for (const std::string& line : SplitTextLines(*contents)) {
         if (line.empty()) continue;
         if (!inside) {
             if (OpensSection(line)) {
@@ -120,41 +113,41 @@ bool ReadIniSection(std::string_view section, std::string_view file_path,
     return true;
 }
 
-std::string FindKeyedLine(std::string_view section, std::string_view key,
-                          std::string_view file_path, MessageBoxes& boxes) {
+Result<std::string> FindKeyedLine(FileSystem& files, std::string_view section, std::string_view key,
+                                  std::string_view file_path) {
     std::string result;
-    const bool file_found =
-        VisitKeyedLines(section, file_path, [&](const std::string& k, const std::string& v) {
+    const Status visited = VisitKeyedLines(
+        files, section, file_path, [&](const std::string& k, const std::string& v) -> Result<bool> {
             if (!SameName(k, key)) return false;
             result = v;
             return true;
         });
-    if (!file_found) ShowMissingFile(file_path, boxes);
+    if (!visited.ok()) return visited;
     return result;
 }
 
-std::string FindNumberedLine(std::string_view section, int number, bool show_errors,
-                             std::string_view file_path, MessageBoxes& boxes) {
+Result<std::string> FindNumberedLine(FileSystem& files, std::string_view section, int number,
+                                     std::string_view file_path) {
     std::string result;
     bool matched = false;
-    const bool file_found =
-        VisitKeyedLines(section, file_path, [&](const std::string& k, const std::string& v) {
+    const Status visited = VisitKeyedLines(
+        files, section, file_path, [&](const std::string& k, const std::string& v) -> Result<bool> {
             int key_number = 0;
-            if (!ParseIntegerKey(k, key_number)) throw KeyConversionError(k);
+            if (!ParseIntegerKey(k, key_number)) {
+                return Status::Failed(StatusCode::kNotValid,
+                                      "'" + k + "' is not a valid integer value");
+            }
             if (key_number != number) return false;
             result = v;
             matched = true;
             return true;
         });
-    if (!file_found) {
-        if (show_errors) ShowMissingFile(file_path, boxes);
-        return {};
-    }
-    if (!matched && show_errors) {
-        boxes.Show("\"Form_Menu\" v souboru:  " + std::string(file_path) + "\r\r" + "v sekci:  [" +
-                       UpperCase1250(section) + "]\r" + "nelze najít návratovou hodnotu:  "_cz +
-                       std::to_string(number),
-                   kErrorCaption, MessageIcon::Warning, MessageButtons::Ok);
+    if (!visited.ok()) return visited;
+    if (!matched) {
+        return Status::Failed(StatusCode::kNotFound,
+                              "\"Form_Menu\" v souboru:  " + std::string(file_path) + "\r\r" +
+                                  "v sekci:  [" + UpperCase1250(section) + "]\r" +
+                                  "nelze najít návratovou hodnotu:  "_cz + std::to_string(number));
     }
     return result;
 }

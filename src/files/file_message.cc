@@ -2,6 +2,7 @@
 
 #include "common/cp1250.h"
 #include "common/cp1250_literal.h"
+#include "common/file_helpers.h"
 #include "common/text_helpers.h"
 #include "files/data_file_lookup.h"
 
@@ -11,17 +12,16 @@ namespace {
 constexpr char kCaptionMark = '\x87';  // "‡" in Windows-1250
 constexpr std::string_view kCurrencyText = "Kč"_cz;
 
-struct FileMessage {
-    std::string text;
-    std::string caption;
-};
-
-// Reads the message's section; false when the file is missing.
-bool ReadMessage(std::string_view name, std::string_view path, FileMessage& message) {
-    std::string contents;
-    if (!ReadWholeFile(path, contents)) return false;
+// Reads the message's section; the missing-file failure when the file cannot be read.
+Status ReadMessage(FileSystem& files, std::string_view name, std::string_view path,
+                   FileMessage& message) {
+    const Result<std::string> contents = files.ReadWhole(PathFromText(path));
+    if (!contents.ok()) {
+        return contents.status().Reworded("\"E_Message\" nemohu najít datový soubor: "_cz +
+                                          std::string(path));
+    }
     bool inside = false;
-    for (const std::string& line : SplitTextLines(contents)) {
+    for (const std::string& line : SplitTextLines(*contents)) {
         if (line.empty()) continue;
         const bool header = line.front() == '[';
         if (!inside) {
@@ -42,18 +42,15 @@ bool ReadMessage(std::string_view name, std::string_view path, FileMessage& mess
             message.text += line;
         }
     }
-    return true;
+    return Status::Ok();
 }
 
-void ShowMissingMessageFile(std::string_view path, MessageBoxes& boxes) {
-    boxes.Show("\"E_Message\" nemohu najít datový soubor: "_cz + std::string(path), "Chyba",
-               MessageIcon::Warning, MessageButtons::Ok);
-}
-
-// Reads one message file; shows the missing-file box when it is missing.
-FileMessage LookUp(std::string_view name, std::string_view path, MessageBoxes& boxes) {
+FileMessage LookUp(FileSystem& files, std::string_view name, std::string_view path,
+                   std::vector<Status>& missing_files) {
     FileMessage message;
-    if (!ReadMessage(name, path, message)) ShowMissingMessageFile(path, boxes);
+    if (Status read = ReadMessage(files, name, path, message); !read.ok()) {
+        missing_files.push_back(std::move(read));
+    }
     return message;
 }
 
@@ -63,19 +60,20 @@ MessageFileSettings ShippedMessageFile(std::string_view program_folder) {
     return {std::string(program_folder) + std::string(kMessageFileName), "", true};
 }
 
-std::optional<MessageResult> ShowFileMessage(std::string_view message_name,
-                                             const std::vector<std::string>& arguments,
-                                             MessageButtons buttons, MessageIcon icon,
-                                             const MessageFileSettings& settings,
-                                             MessageBoxes& boxes) {
-    FileMessage message;
+FileMessageLookup LookUpFileMessage(FileSystem& files, std::string_view message_name,
+                                    const std::vector<std::string>& arguments,
+                                    const MessageFileSettings& settings) {
+    FileMessageLookup lookup;
+    FileMessage& message = lookup.message;
     if (settings.first_only) {
-        message = LookUp(message_name, settings.first_path, boxes);
+        message = LookUp(files, message_name, settings.first_path, lookup.missing_files);
     } else {
-        message = LookUp(message_name, settings.second_path, boxes);
-        if (message.text.empty()) message = LookUp(message_name, settings.first_path, boxes);
+        message = LookUp(files, message_name, settings.second_path, lookup.missing_files);
+        if (message.text.empty()) {
+            message = LookUp(files, message_name, settings.first_path, lookup.missing_files);
+        }
     }
-    if (message.text.empty()) return std::nullopt;
+    if (message.text.empty()) return lookup;
     for (std::size_t k = 0; k < arguments.size(); ++k) {
         const std::string placeholder = "%" + std::to_string(k + 1);
         ReplaceAll(message.text, placeholder, arguments[k]);
@@ -83,7 +81,7 @@ std::optional<MessageResult> ShowFileMessage(std::string_view message_name,
     }
     ReplaceAll(message.text, "$$", kCurrencyText);
     ReplaceAll(message.caption, "$$", kCurrencyText);
-    return boxes.Show(message.text, message.caption, icon, buttons);
+    return lookup;
 }
 
 }  // namespace zerkon

@@ -6,12 +6,12 @@
 // line is appended to the text after a line break (LF) when the text is not
 // empty. "%1", "%2", ... are replaced by the arguments, "$$" by "Kč".
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "platform/message_box.h"
+#include "common/file_system.h"
+#include "common/status.h"
 
 namespace zerkon {
 
@@ -29,13 +29,23 @@ struct MessageFileSettings {
 // The settings for the message file shipped beside the program.
 MessageFileSettings ShippedMessageFile(std::string_view program_folder);
 
-// Looks the message up and shows it with the given buttons and icon. Returns
-// the answer, or nothing when the message was not found (a missing file shows
-// the missing-file box and gives nothing).
-std::optional<MessageResult> ShowFileMessage(std::string_view message_name,
-                                             const std::vector<std::string>& arguments,
-                                             MessageButtons buttons, MessageIcon icon,
-                                             const MessageFileSettings& settings,
-                                             MessageBoxes& boxes);
+// A message of the message file, its arguments put in.
+struct FileMessage {
+    std::string text;  // empty when the message was not found
+    std::string caption;
+};
+
+struct FileMessageLookup {
+    FileMessage message;
+    // For each message file that could not be read, in the order they were tried, the
+    // missing-file failure ("\"E_Message\" nemohu najít datový soubor: ...", caption "Chyba"),
+    // which the caller shows before the message (ShowFileMessage does).
+    std::vector<Status> missing_files;
+};
+
+// Looks the message up in the files the settings name.
+FileMessageLookup LookUpFileMessage(FileSystem& files, std::string_view message_name,
+                                    const std::vector<std::string>& arguments,
+                                    const MessageFileSettings& settings);
 
 }  // namespace zerkon

@@ -23,36 +23,37 @@ std::string LatinUpper(std::string_view text) {
     return result;
 }
 
-void EndJobHead(std::string_view source_folder, std::vector<std::string>& job_lines) {
-    WriteStructureTables(source_folder, job_lines);
+void EndJobHead(FileSystem& files, std::string_view source_folder,
+                std::vector<std::string>& job_lines) {
+    WriteStructureTables(files, source_folder, job_lines);
     job_lines.emplace_back();
     job_lines.emplace_back(kDataAreaLine);
 }
 
-// The menu entry of a document: section "Olbrix", then "Olbrix_08". A missing
-// menu file is reported once, by the first lookup.
-std::string MenuEntry(std::string_view menu_path, std::string_view document_name,
-                      MessageBoxes& boxes) {
-    std::string entry = FindKeyedLine("Olbrix", document_name, menu_path, boxes);
-    std::string contents;
-    if (entry.empty() && ReadWholeFile(menu_path, contents)) {
-        entry = FindKeyedLine("Olbrix_08", document_name, menu_path, boxes);
+// The menu entry of a document: section "Olbrix", then "Olbrix_08".
+Result<std::string> MenuEntry(FileSystem& files, std::string_view menu_path,
+                              std::string_view document_name) {
+    Result<std::string> entry = FindKeyedLine(files, "Olbrix", document_name, menu_path);
+    if (entry.ok() && entry->empty()) {
+        entry = FindKeyedLine(files, "Olbrix_08", document_name, menu_path);
     }
     return entry;
 }
 
 }  // namespace
 
-bool CopyTemplateSection(std::string_view template_path, std::string_view section_name,
-                         std::vector<std::string>& job_lines) {
+Result<bool> CopyTemplateSection(FileSystem& files, std::string_view template_path,
+                                 std::string_view section_name,
+                                 std::vector<std::string>& job_lines) {
     // A menu entry without "<file>" names the template folder itself: no file to read either.
-    std::string contents;
-    if (!ReadWholeFile(template_path, contents)) {
-        throw FileError("Nelze otevřít soubor \""_cz + std::string(template_path) + "\".");
+    const Result<std::string> contents = files.ReadWhole(PathFromText(template_path));
+    if (!contents.ok()) {
+        return contents.status().Reworded("Nelze otevřít soubor \""_cz +
+                                          std::string(template_path) + "\".");
     }
     const std::string marker = "#" + LatinUpper(section_name) + "#";
     bool inside = false;
-    for (const std::string& line : SplitTextLines(contents)) {
+    for (const std::string& line : SplitTextLines(*contents)) {
         if (!inside) {
             inside = LatinUpper(line).find(marker) != std::string::npos;
             continue;
@@ -63,7 +64,8 @@ bool CopyTemplateSection(std::string_view template_path, std::string_view sectio
     return inside;
 }
 
-void WriteStructureTables(std::string_view source_folder, std::vector<std::string>& job_lines) {
+void WriteStructureTables(FileSystem& files, std::string_view source_folder,
+                          std::vector<std::string>& job_lines) {
     std::string table_list;
     bool found = false;
     for (std::size_t i = 0; i + 1 < job_lines.size(); ++i) {
@@ -84,27 +86,33 @@ void WriteStructureTables(std::string_view source_folder, std::vector<std::strin
         job_lines.emplace_back();
         job_lines.push_back(std::string(kStructureTableLine) + table);
         std::string header_remainder;
-        ReadIniSection(table, structure_file, job_lines, header_remainder);
+        ReadIniSection(files, table, structure_file, job_lines, header_remainder);
     }
 }
 
-void BeginBankJob(std::string_view source_folder, std::string_view section_name,
-                  std::vector<std::string>& job_lines) {
+Status BeginBankJob(FileSystem& files, std::string_view source_folder,
+                    std::string_view section_name, std::vector<std::string>& job_lines) {
     job_lines.emplace_back(kBankCallerLine);
-    CopyTemplateSection(std::string(source_folder) + std::string(kBankTemplateFile), section_name,
-                        job_lines);
-    EndJobHead(source_folder, job_lines);
+    const Result<bool> copied =
+        CopyTemplateSection(files, std::string(source_folder) + std::string(kBankTemplateFile),
+                            section_name, job_lines);
+    if (!copied.ok()) return copied.status();
+    EndJobHead(files, source_folder, job_lines);
+    return Status::Ok();
 }
 
-bool BeginEldpJob(std::string_view source_folder, std::string_view document_name,
-                  std::vector<std::string>& job_lines, MessageBoxes& boxes) {
-    std::string entry =
-        MenuEntry(std::string(source_folder) + std::string(kMenuFile), document_name, boxes);
-    if (entry.empty()) return false;
-    const std::string template_file = ExtractDelimited(entry, '<', '>', false);
+Result<bool> BeginEldpJob(FileSystem& files, std::string_view source_folder,
+                          std::string_view document_name, std::vector<std::string>& job_lines) {
+    Result<std::string> entry =
+        MenuEntry(files, std::string(source_folder) + std::string(kMenuFile), document_name);
+    if (!entry.ok()) return entry.status();
+    if (entry->empty()) return false;
+    const std::string template_file = ExtractDelimited(*entry, '<', '>', false);
     job_lines.emplace_back(kEldpCallerLine);
-    CopyTemplateSection(std::string(source_folder) + template_file, document_name, job_lines);
-    EndJobHead(source_folder, job_lines);
+    const Result<bool> copied = CopyTemplateSection(
+        files, std::string(source_folder) + template_file, document_name, job_lines);
+    if (!copied.ok()) return copied.status();
+    EndJobHead(files, source_folder, job_lines);
     return true;
 }
 
@@ -117,14 +125,12 @@ std::string JobFileText(const std::vector<std::string>& job_lines) {
     return text;
 }
 
-void SaveJobFile(std::string_view job_folder, std::string_view job_name,
-                 const std::vector<std::string>& job_lines, FileSystem& files) {
+Status SaveJobFile(FileSystem& files, std::string_view job_folder, std::string_view job_name,
+                   const std::vector<std::string>& job_lines) {
     const std::string job_path =
         std::string(job_folder) + std::string(job_name) + std::string(kJobFileExtension);
-    if (WriteReplacing(files, PathFromText(job_path), JobFileText(job_lines)) !=
-        ReplaceFault::kNone) {
-        throw FileError("Nelze vytvořit soubor \""_cz + job_path + "\".");
-    }
+    return WriteReplacing(files, PathFromText(job_path), JobFileText(job_lines))
+        .Reworded("Nelze vytvořit soubor \""_cz + job_path + "\".");
 }
 
 }  // namespace zerkon

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "common/file_system.h"
-#include "platform/message_box.h"
+#include "common/status.h"
 
 namespace zerkon {
 
@@ -29,41 +29,45 @@ inline constexpr std::string_view kJobFileExtension = ".vrex";
 // Appends the head of a bank job to `job_lines` (cleared by the caller): the
 // caller line, the section `section_name` of source_folder + zdrojZerkonfr3.src,
 // the structure tables and the data-area line. The bank preview calls it with
-// "Vypis" before the GPC decoder appends its records.
-// Throws FileError when the template file cannot be read.
-void BeginBankJob(std::string_view source_folder, std::string_view section_name,
-                  std::vector<std::string>& job_lines);
+// "Vypis" before the GPC decoder appends its records. Fails (kCannotOpen or
+// kNotFound, "Nelze otevřít soubor ..." with the system's reason) when the
+// template file cannot be read.
+Status BeginBankJob(FileSystem& files, std::string_view source_folder,
+                    std::string_view section_name, std::vector<std::string>& job_lines);
 
 // Looks `document_name` up in source_folder + menucall.src (section "Olbrix",
 // then "Olbrix_08"); the entry's text between "<" and ">" names the template
-// file. Without an entry: false, nothing appended (a missing menucall.src shows
-// the lookup's missing-file message through `boxes`). Otherwise appends the
-// ELDP caller line, that template's section `document_name`, the structure
-// tables and the data-area line, and returns true.
-// Throws FileError when the named template file cannot be read.
-bool BeginEldpJob(std::string_view source_folder, std::string_view document_name,
-                  std::vector<std::string>& job_lines, MessageBoxes& boxes);
+// file. Without an entry: false, nothing appended. Otherwise appends the ELDP
+// caller line, that template's section `document_name`, the structure tables
+// and the data-area line, and gives true. Fails with the lookup's missing-file
+// message when menucall.src cannot be read, and like BeginBankJob when the
+// named template cannot.
+Result<bool> BeginEldpJob(FileSystem& files, std::string_view source_folder,
+                          std::string_view document_name, std::vector<std::string>& job_lines);
 
 // Appends the non-empty lines of the section that starts at the first line
 // containing "#" + section_name + "#" (Latin letters compared in upper case)
 // and runs to the next line beginning with "#". False when there is no such
-// section. Throws FileError when the file cannot be read.
-bool CopyTemplateSection(std::string_view template_path, std::string_view section_name,
-                         std::vector<std::string>& job_lines);
+// section; fails like BeginBankJob when the file cannot be read.
+Result<bool> CopyTemplateSection(FileSystem& files, std::string_view template_path,
+                                 std::string_view section_name,
+                                 std::vector<std::string>& job_lines);
 
 // Finds the table list line among job_lines (the last line is never looked
 // at) and appends, per listed table, "", "[StructureTable]" + name and the
 // table's section of source_folder + dataPrint.src.
-void WriteStructureTables(std::string_view source_folder, std::vector<std::string>& job_lines);
+void WriteStructureTables(FileSystem& files, std::string_view source_folder,
+                          std::vector<std::string>& job_lines);
 
 // The job file's bytes: every entry followed by CR LF.
 std::string JobFileText(const std::vector<std::string>& job_lines);
 
 // Writes job_folder + job_name + ".vrex" with WriteReplacing, so the engine never
 // sees a half-written job and a read-only job file of the same name is
-// replaced. Throws FileError when the file cannot be written (for example a
-// missing folder); an earlier job file of that name then stays as it was.
-void SaveJobFile(std::string_view job_folder, std::string_view job_name,
-                 const std::vector<std::string>& job_lines, FileSystem& files = RealFileSystem());
+// replaced. Fails with "Nelze vytvořit soubor ..." and the system's reason when
+// the file cannot be written (for example a missing folder); an earlier job
+// file of that name then stays as it was.
+Status SaveJobFile(FileSystem& files, std::string_view job_folder, std::string_view job_name,
+                   const std::vector<std::string>& job_lines);
 
 }  // namespace zerkon

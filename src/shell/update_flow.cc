@@ -51,6 +51,14 @@ std::vector<HostProgram> HostProgramsToCheck(int kind) {
     }
 }
 
+// A copy that failed with a message is told; the update goes on as far as it can.
+void TellCopyProblem(UpdateServices& s, const Status& copied) {
+    if (!copied.ok() && !copied.message().empty()) {
+        s.boxes.Show(copied.message(), kDiskProblemCaption, MessageIcon::Warning,
+                     MessageButtons::Ok);
+    }
+}
+
 bool FileExists(UpdateServices& s, const std::string& path) {
     return s.files.Kind(PathFromText(path)) == PathKind::kFile;
 }
@@ -134,16 +142,18 @@ void RunUpdateFlow(const UpdateInputs& inputs, UpdateServices& s) {
     }
 
     if (!FileExists(s, download_folder + "\\Zuta.exe")) {
-        CopyFileVia(install_folder, download_folder, "Zuta.exe", s.boxes, s.clock, s.files);
+        TellCopyProblem(s,
+                        CopyFileVia(s.files, install_folder, download_folder, "Zuta.exe", s.clock));
     }
     if (!FileExists(s, install_folder + "\\Zuta.exe")) {
-        CopyFileVia(download_folder, install_folder, "Zuta.exe", s.boxes, s.clock, s.files);
+        TellCopyProblem(s,
+                        CopyFileVia(s.files, download_folder, install_folder, "Zuta.exe", s.clock));
     }
     if (install_folder.empty()) {
         ShowCannotStart(s.boxes);
         return;
     }
-    if (!s.files.CreateFolders(PathFromText(download_folder))) {
+    if (!s.files.CreateFolders(PathFromText(download_folder)).ok()) {
         s.boxes.Show("Cesta pro uložení dat: \""_cz + download_folder + "\" nelze vytvořit."_cz,
                      "Nelze založit adresář"_cz, MessageIcon::Warning, MessageButtons::Ok);
         return;

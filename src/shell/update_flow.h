@@ -38,7 +38,7 @@ struct UpdateServices {
     std::function<void(WindowHandle window)> bring_to_front;
     WindowsVersion windows_version;
     std::string program_folder;  // with trailing backslash
-    FileSystem& files = RealFileSystem();
+    FileSystem& files;
 };
 
 // The inputs the main window gives: its top-left corner + (30, 60), mode 0, this program's name

@@ -13,7 +13,6 @@
 #include "bank/gpc_decoder.h"
 #include "bank/kpc_decoder.h"
 #include "common/cp1250_literal.h"
-#include "common/file_helpers.h"
 #include "common/regional.h"
 #include "files/file_message.h"
 #include "platform/clock.h"
@@ -22,15 +21,12 @@
 #include "platform/registry.h"
 #include "platform/ui_feedback.h"
 #include "platform/win32/file_dialog_win32.h"
-#include "platform/win32/file_system_win32.h"
 #include "platform/win32/message_boxes_win32.h"
-#include "platform/win32/system_message.h"
 #include "platform/win32/temporary_file.h"
 #include "platform/win32/user_regional_settings.h"
-#include "platform/win32/wide_text.h"
 #include "platform/window_messenger.h"
-#include "print/engine_handoff.h"
 #include "print/job_file.h"
+#include "print/print_engine_flow.h"
 #include "shell/maker_settings.h"
 #include "ui/m_memo.h"
 #include "ui/m_memo_view.h"
@@ -47,38 +43,23 @@ constexpr int kClientHeight = 465;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
-// Opens the file for reading once, so that a file that cannot be read is
-// reported with the system's message, as the system words it, before anything
-// is decoded.
-void CheckReadable(const std::filesystem::path& file) {
-    HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        const DWORD error = GetLastError();
-        throw FileError("Nelze otevřít soubor \""_cz + Narrow(file.wstring()) + "\". " +
-                        SystemMessage(error));
-    }
-    CloseHandle(handle);
-}
-
 class RealBankDecoders : public BankDecoders {
   public:
-    explicit RealBankDecoders(const RegionalSettings& regional) : regional_(regional) {}
-    void DecodeKpc(const std::filesystem::path& file, OutputText& preview) override {
-        CheckReadable(file);
-        zerkon::DecodeKpc(file, regional_, preview);
+    RealBankDecoders(FileSystem& files, const RegionalSettings& regional)
+        : files_(files), regional_(regional) {}
+    Status DecodeKpc(const std::filesystem::path& file, OutputText& preview) override {
+        return zerkon::DecodeKpc(files_, file, regional_, preview);
     }
-    void DecodeGpc(const std::filesystem::path& file, OutputText& preview,
-                   OutputText& records) override {
-        CheckReadable(file);
-        zerkon::DecodeGpc(file, regional_, preview, records);
+    Status DecodeGpc(const std::filesystem::path& file, OutputText& preview,
+                     OutputText& records) override {
+        return zerkon::DecodeGpc(files_, file, regional_, preview, records);
     }
-    void DecodeGeminy(const std::filesystem::path& file, OutputText& preview) override {
-        CheckReadable(file);
-        zerkon::DecodeGeminy(file, regional_, preview);
+    Status DecodeGeminy(const std::filesystem::path& file, OutputText& preview) override {
+        return zerkon::DecodeGeminy(files_, file, regional_, preview);
     }
 
   private:
+    FileSystem& files_;
     RegionalSettings regional_;
 };
 
@@ -86,14 +67,13 @@ class RealBankDecoders : public BankDecoders {
 // print engine hand-off, the request naming the main window.
 class ProgramHandOff : public BankJobHandOff {
   public:
-    ProgramHandOff(HWND main_window, HWND window, const ProgramContext& context)
-        : main_window_(main_window), boxes_(window), context_(context) {}
-    void BeginBankJob(std::string_view section, BankTextLines& job_lines) override {
-        CheckReadable(PathFromText(context_.source_folder + std::string(kBankTemplateFile)));
-        zerkon::BeginBankJob(context_.source_folder, section, job_lines);
+    ProgramHandOff(HWND main_window, HWND window, const ProgramContext& context, FileSystem& files)
+        : main_window_(main_window), boxes_(window), context_(context), files_(files) {}
+    Status BeginBankJob(std::string_view section, BankTextLines& job_lines) override {
+        return zerkon::BeginBankJob(files_, context_.source_folder, section, job_lines);
     }
-    void PrintBankJob(const BankTextLines& job_lines) override {
-        ProgramPrintEngine(main_window_, boxes_, context_).PrintBankJob(job_lines);
+    Status PrintBankJob(const BankTextLines& job_lines) override {
+        return ProgramPrintEngine(main_window_, boxes_, context_, files_).PrintBankJob(job_lines);
     }
     std::filesystem::path NewTemporaryFile() override { return zerkon::NewTemporaryFile(); }
 
@@ -101,16 +81,18 @@ class ProgramHandOff : public BankJobHandOff {
     HWND main_window_;
     Win32MessageBoxes boxes_;
     const ProgramContext& context_;
+    FileSystem& files_;
 };
 
 class TFormBanka : public WindowBase, public BankPreviewView {
   public:
-    TFormBanka(HWND owner, int mode, const ProgramContext& context)
+    TFormBanka(HWND owner, BankFormat format, const ProgramContext& context, FileSystem& files)
         : owner_(owner),
-          mode_(mode),
+          format_(format),
           context_(context),
+          files_(files),
           regional_(UserRegionalSettings()),
-          decoders_(regional_) {}
+          decoders_(files, regional_) {}
     bool Create();
 
     // BankPreviewView
@@ -135,12 +117,13 @@ class TFormBanka : public WindowBase, public BankPreviewView {
 
     void sbOpenBankaClick() { flow_->OpenFile(); }
     void sbTiskBankaClick() { flow_->Print(); }
-    void OnSaveCsvClick() { csv_flow_->Save(mode_, flow_->shown_file()); }
+    void OnSaveCsvClick() { csv_flow_->Save(format_, flow_->shown_file()); }
     void sbExitClick() { ShowWindow(hwnd_, SW_HIDE); }
 
     HWND owner_;
-    int mode_;
+    BankFormat format_;
     const ProgramContext& context_;
+    FileSystem& files_;
     RegionalSettings regional_;
     RealBankDecoders decoders_;
     std::unique_ptr<ProgramHandOff> hand_off_;
@@ -150,13 +133,12 @@ class TFormBanka : public WindowBase, public BankPreviewView {
     std::unique_ptr<Win32MessageBoxes> boxes_;
     std::unique_ptr<Win32FileOpenDialog> dialog_;
     std::unique_ptr<BankPreviewFlow> flow_;
-    Win32FileSystem files_;
     std::unique_ptr<Win32FileSaveDialog> save_dialog_;
     std::unique_ptr<BankCsvFlow> csv_flow_;
 };
 
 bool TFormBanka::Create() {
-    const std::string caption = BankWindowCaption(mode_);
+    const std::string caption = BankWindowCaption(format_);
     CreateOptions options;
     options.class_name = kBankWindowClass;
     options.caption = caption;
@@ -186,7 +168,7 @@ void TFormBanka::CreateControls() {
                            .settings = {.key_arrow_exit = true, .key_tab_on_key_press = false}});
     SendMessageW(memo_->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().normal), FALSE);
 
-    const std::string open_caption = BankOpenButtonCaption(mode_);
+    const std::string open_caption = BankOpenButtonCaption(format_);
     const SpeedButtonOptions buttons[] = {
         {.id = kBankOpenId, .caption = open_caption, .place = {20, 424, 125, 26}},
         {.id = kBankPrintId, .caption = "Tisk", .place = {168, 424, 97, 26}, .enabled = false},
@@ -213,8 +195,9 @@ void TFormBanka::CreateControls() {
 
     boxes_ = std::make_unique<Win32MessageBoxes>(hwnd_);
     dialog_ = std::make_unique<Win32FileOpenDialog>(hwnd_);
-    hand_off_ = std::make_unique<ProgramHandOff>(owner_, hwnd_, context_);
-    flow_ = std::make_unique<BankPreviewFlow>(mode_, *dialog_, decoders_, *hand_off_, *this);
+    hand_off_ = std::make_unique<ProgramHandOff>(owner_, hwnd_, context_, files_);
+    flow_ =
+        std::make_unique<BankPreviewFlow>(format_, *dialog_, decoders_, *hand_off_, *this, files_);
     save_dialog_ = std::make_unique<Win32FileSaveDialog>(hwnd_);
     csv_flow_ = std::make_unique<BankCsvFlow>(*save_dialog_, files_, regional_, *boxes_);
 }
@@ -254,8 +237,9 @@ LRESULT TFormBanka::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 }  // namespace
 
-void ShowBankPreview(HWND owner, int mode, const ProgramContext& context) {
-    TFormBanka form(owner, mode, context);
+void ShowBankPreview(HWND owner, BankFormat format, const ProgramContext& context,
+                     FileSystem& files) {
+    TFormBanka form(owner, format, context, files);
     if (form.Create()) RunModal(form.hwnd(), owner);
 }
 

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include "bank/bank_format.h"
+#include "common/file_system.h"
 #include "shell/program_context.h"
 
 namespace zerkon {
@@ -23,8 +25,9 @@ enum BankWindowControl : int {
 
 inline constexpr wchar_t kBankWindowClass[] = L"TFormBanka";
 
-// Opens the window modally over `owner` (the main window) in format `mode`
-// and returns when it has closed; nothing of it survives.
-void ShowBankPreview(HWND owner, int mode, const ProgramContext& context);
+// Opens the window modally over `owner` (the main window) in that format and
+// returns when it has closed; nothing of it survives.
+void ShowBankPreview(HWND owner, BankFormat format, const ProgramContext& context,
+                     FileSystem& files);
 
 }  // namespace zerkon

@@ -55,7 +55,7 @@ HICON Glyph(int id) {
 
 class TFormELDP : public WindowBase, public EldpFormView {
   public:
-    TFormELDP(HWND owner, ProgramContext& context, const TXFileVersion& version);
+    TFormELDP(HWND owner, ProgramContext& context, const TXFileVersion& version, FileSystem& files);
     bool Create();
 
     // EldpFormView
@@ -85,6 +85,7 @@ class TFormELDP : public WindowBase, public EldpFormView {
     HWND owner_;
     ProgramContext& context_;
     const TXFileVersion& version_;
+    FileSystem& files_;
     Win32MessageBoxes boxes_;
     EldpExportList export_list_;
     EldpOutputServices services_;
@@ -104,27 +105,29 @@ class TFormELDP : public WindowBase, public EldpFormView {
     HICON exit_glyph_ = nullptr;
 };
 
-TFormELDP::TFormELDP(HWND owner, ProgramContext& context, const TXFileVersion& version)
+TFormELDP::TFormELDP(HWND owner, ProgramContext& context, const TXFileVersion& version,
+                     FileSystem& files)
     : owner_(owner),
       context_(context),
       version_(version),
+      files_(files),
       boxes_(nullptr),
       services_{
           .read_payroll_folder =
               [] { return ReadMakerSetting(SystemRegistry(), kRalSubKey, "", kInstallPathValue); },
           .context = context,
           .regional = UserRegionalSettings(),
-          .boxes = boxes_,
           .export_list = export_list_,
           .print_eldp_job =
               [this](const std::vector<std::string>& job_lines) {
-                  ProgramPrintEngine(owner_, boxes_, context_).PrintEldpJob(job_lines);
+                  return ProgramPrintEngine(owner_, boxes_, context_, files_)
+                      .PrintEldpJob(job_lines);
               },
           .choose_data_files =
               [this](const std::string& folder) { return ChooseDataFiles(folder); },
-          .files = RealFileSystem(),
+          .files = files,
       },
-      flow_(*this, services_, [] { CloseWindowByClass("TFormZerkon"); }) {}
+      flow_(*this, services_, boxes_, [] { CloseWindowByClass("TFormZerkon"); }) {}
 
 bool TFormELDP::Create() {
     CreateOptions options;
@@ -403,8 +406,9 @@ LRESULT TFormELDP::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 }  // namespace
 
-void ShowEldpForm(HWND owner, ProgramContext& context, const TXFileVersion& version) {
-    TFormELDP form(owner, context, version);
+void ShowEldpForm(HWND owner, ProgramContext& context, const TXFileVersion& version,
+                  FileSystem& files) {
+    TFormELDP form(owner, context, version, files);
     if (!form.Create()) return;
     RunModal(form.hwnd(), owner);
 }

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "common/file_system.h"
 #include "controls/file_version.h"
 #include "shell/program_context.h"
 
@@ -31,6 +32,7 @@ enum EldpWindowControl : int {
 // Opens the form modally over `owner` (the main window) and returns when it has closed; nothing
 // of it survives. In ELDP mode (context.eldp) the data file is loaded at once. An output points
 // the context's template folder at the payroll program's.
-void ShowEldpForm(HWND owner, ProgramContext& context, const TXFileVersion& version);
+void ShowEldpForm(HWND owner, ProgramContext& context, const TXFileVersion& version,
+                  FileSystem& files);
 
 }  // namespace zerkon

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/instance_guard.h"
+#include "platform/win32/file_system_win32.h"
 #include "ui/main_window.h"
 #include "ui/main_window_ids.h"
 #include "ui/premium_overview_window.h"
@@ -40,7 +41,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show_command) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
-    zerkon::TFormZerkon FormZerkon;
+    zerkon::Win32FileSystem files;
+    zerkon::TFormZerkon FormZerkon(files);
     if (!FormZerkon.Create()) return 1;
     zerkon::TFormPrehledPoj FormPrehledPoj;
     FormPrehledPoj.Create(FormZerkon.hwnd());

@@ -38,7 +38,8 @@ constexpr std::string_view kEldpHint = "Evidenční list důchodového pojiště
 
 }  // namespace
 
-TFormZerkon::TFormZerkon() : XFileVersion1(OwnProgramVersionResource()) {}
+TFormZerkon::TFormZerkon(FileSystem& files)
+    : XFileVersion1(OwnProgramVersionResource()), files_(files) {}
 
 bool TFormZerkon::Create() {
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -119,13 +120,13 @@ void TFormZerkon::OnActivate(WPARAM wparam, LPARAM lparam) {
 void TFormZerkon::OnCommand(int id) {
     switch (id) {
         case kMainKpcId:
-            sbBankaClick(1);
+            sbBankaClick(BankFormat::kKpc);
             break;
         case kMainGpcId:
-            sbBankaClick(2);
+            sbBankaClick(BankFormat::kGpc);
             break;
         case kMainGeminyId:
-            sbBankaClick(3);
+            sbBankaClick(BankFormat::kGeminy);
             break;
         case kMainEldpId:
             sbELDPClick();
@@ -161,9 +162,9 @@ void TFormZerkon::FormActivate() {
     }
 }
 
-// The bank preview window in format mode `tag` (1 KPC, 2 GPC, 3 Geminy).
-void TFormZerkon::sbBankaClick(int tag) {
-    ShowBankPreview(hwnd_, tag, context_);
+// The bank preview window in the format of the pressed button.
+void TFormZerkon::sbBankaClick(BankFormat format) {
+    ShowBankPreview(hwnd_, format, context_, files_);
 }
 
 // The ELDP form, modal; in ELDP mode it loads the data file of the command line at once.
@@ -171,7 +172,7 @@ void TFormZerkon::sbELDPClick() {
     // In ELDP mode every activation asks for the form; one is enough.
     if (eldp_form_open_) return;
     eldp_form_open_ = true;
-    ShowEldpForm(hwnd_, context_, XFileVersion1);
+    ShowEldpForm(hwnd_, context_, XFileVersion1, files_);
     eldp_form_open_ = false;
 }
 
@@ -198,6 +199,7 @@ void TFormZerkon::sbUpgradeClick() {
         [](WindowHandle window) { BringWindowToForeground(reinterpret_cast<HWND>(window)); },
         RunningWindowsVersion(),
         context_.program_folder,
+        files_,
     };
     RunUpdateFlow(
         MainWindowUpdateInputs(frame.left, frame.top, XFileVersion1.GetVersionInfo("FileVersion"),

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include "bank/bank_format.h"
+#include "common/file_system.h"
 #include "controls/file_version.h"
 #include "shell/activation_filter.h"
 #include "shell/program_context.h"
@@ -17,7 +19,8 @@ namespace zerkon {
 
 class TFormZerkon : public WindowBase {
   public:
-    TFormZerkon();
+    // `files`: the disk, for every window and output of the program.
+    explicit TFormZerkon(FileSystem& files);
     // Creates the window hidden, centred on the screen.
     bool Create();
 
@@ -28,7 +31,7 @@ class TFormZerkon : public WindowBase {
     void OnCommand(int id);
 
     void FormActivate();
-    void sbBankaClick(int tag);
+    void sbBankaClick(BankFormat format);
     void sbELDPClick();
     void sbPrehledPojClick();
     void sbUpgradeClick();
@@ -38,6 +41,7 @@ class TFormZerkon : public WindowBase {
 
     // The reader of the program's own version resource (XFileVersion1 in the form's layout).
     TXFileVersion XFileVersion1;
+    FileSystem& files_;
     HICON exit_glyph_ = nullptr;
     ActivationFilter activation_filter_;
     // The run's folders and start-up request, renewed at every activation.

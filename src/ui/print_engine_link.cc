@@ -9,9 +9,9 @@
 
 namespace zerkon {
 
-PrintEngineHandOff ProgramPrintEngine(HWND main_window, MessageBoxes& boxes,
-                                      const ProgramContext& context) {
-    return PrintEngineHandOff(PrintEngineServices{
+PrintEngineFlow ProgramPrintEngine(HWND main_window, MessageBoxes& boxes,
+                                   const ProgramContext& context, FileSystem& files) {
+    return PrintEngineFlow(PrintEngineServices{
         .read_engine_folder =
             [] { return ReadMakerSetting(SystemRegistry(), kOlbrixSubKey, "", kInstallPathValue); },
         .windows = SystemWindowMessenger(),
@@ -23,6 +23,7 @@ PrintEngineHandOff ProgramPrintEngine(HWND main_window, MessageBoxes& boxes,
         .own_window = reinterpret_cast<WindowHandle>(main_window),
         .message_file = ShippedMessageFile(context.program_folder),
         .request_quit = [] { PostQuitMessage(0); },
+        .files = files,
     });
 }
 

@@ -5,13 +5,14 @@
 
 #include <windows.h>
 
+#include "common/file_system.h"
 #include "platform/message_box.h"
-#include "print/engine_handoff.h"
+#include "print/print_engine_flow.h"
 #include "shell/program_context.h"
 
 namespace zerkon {
 
-PrintEngineHandOff ProgramPrintEngine(HWND main_window, MessageBoxes& boxes,
-                                      const ProgramContext& context);
+PrintEngineFlow ProgramPrintEngine(HWND main_window, MessageBoxes& boxes,
+                                   const ProgramContext& context, FileSystem& files);
 
 }  // namespace zerkon

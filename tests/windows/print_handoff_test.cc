@@ -11,8 +11,8 @@
 #include "common/file_helpers.h"
 #include "harness.h"
 #include "platform/registry.h"
-#include "print/engine_handoff.h"
 #include "print/job_file.h"
+#include "print/print_engine_flow.h"
 #include "shell/maker_settings.h"
 
 namespace {
@@ -94,8 +94,8 @@ class PrintHandOffTest : public ::testing::Test {
         ASSERT_TRUE(e2e::SetRegistryString(HKEY_CURRENT_USER, kOlbrixKey, L"InstallPath",
                                            folder.wstring()));
     }
-    PrintEngineHandOff HandOff() {
-        return PrintEngineHandOff({
+    PrintEngineFlow HandOff() {
+        return PrintEngineFlow({
             .read_engine_folder =
                 [] {
                     return ReadMakerSetting(SystemRegistry(), kOlbrixSubKey, "", kInstallPathValue);

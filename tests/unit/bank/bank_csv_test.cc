@@ -29,7 +29,7 @@ std::string Csv(BankFormat format, std::string_view file, const RegionalSettings
                 CsvEncoding encoding, long long* items = nullptr) {
     BankLines lines(file);
     OutputText out;
-    const long long count = WriteBankCsv(format, lines, regional, encoding, out);
+    const long long count = WriteBankCsv(format, lines, regional, encoding, out).value_or(-1);
     if (items) *items = count;
     return out.Take();
 }
@@ -169,21 +169,21 @@ TEST(BankCsvFlow, SavesTheFileShownWhereTheUserChooses) {
     const std::filesystem::path target = "/out/vypis.csv";
     testing::FakeFileSystem files;
     files.AddFolder("/out");
+    files.Put(gpc, testing::ReadBankData("gpc_statement.gpc"));
     testing::FakeMessageBoxes boxes;
     FakeSaveDialog dialog;
     BankCsvFlow flow(dialog, files, RegionalSettings::Czech(), boxes);
 
-    flow.Save(kBankModeGpc, std::nullopt);  // nothing shown yet
-    flow.Save(4, gpc);                      // a mode without a format
-    flow.Save(kBankModeGpc, gpc);           // cancelled
+    flow.Save(BankFormat::kGpc, std::nullopt);  // nothing shown yet
+    flow.Save(BankFormat::kGpc, gpc);           // cancelled
     ASSERT_EQ(dialog.asked.size(), 1u);
     EXPECT_EQ(dialog.asked[0],
               CsvDialogFilter() + "|" + gpc.parent_path().generic_string() + "|gpc_statement.csv");
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_TRUE(files.files.empty());
+    EXPECT_EQ(files.files.size(), 1u);  // the bank file alone
 
     dialog.answer = SaveChoice{target, 2};  // Windows-1250
-    flow.Save(kBankModeGpc, gpc);
+    flow.Save(BankFormat::kGpc, gpc);
     const std::string utf8 = testing::ReadBankData("gpc_statement.csv");
     EXPECT_EQ(Cp1250ToUtf8(files.Bytes(target).value_or("")), utf8.substr(3));
     ASSERT_EQ(boxes.shown.size(), 1u);
@@ -192,14 +192,14 @@ TEST(BankCsvFlow, SavesTheFileShownWhereTheUserChooses) {
 
     // Neither the bank file itself nor a bank file that is gone is written.
     for (const std::filesystem::path& answer : {gpc, target}) {
-        files.files.clear();
+        files.Remove(target);
         dialog.answer = SaveChoice{answer, 1};
-        flow.Save(kBankModeKpc, gpc.parent_path() / "gone.kpc");
-        flow.Save(kBankModeGpc, gpc);
+        flow.Save(BankFormat::kKpc, gpc.parent_path() / "gone.kpc");
+        flow.Save(BankFormat::kGpc, gpc);
     }
     EXPECT_TRUE(files.Bytes(target).has_value());
     ASSERT_EQ(boxes.shown.size(), 5u);
-    EXPECT_NE(boxes.shown[1].text.find("gone.kpc\" nelze načíst."_cz), std::string::npos);
+    EXPECT_NE(boxes.shown[1].text.find("gone.kpc\"."), std::string::npos) << boxes.shown[1].text;
     EXPECT_NE(boxes.shown[2].text.find("gpc_statement.gpc\" nelze uložit. Je to soubor"_cz),
               std::string::npos)
         << boxes.shown[2].text;

@@ -8,6 +8,7 @@
 
 #include "bank/kpc_decoder.h"
 #include "common/cp1250_literal.h"
+#include "common/disk_file_system.h"
 
 namespace zerkon {
 namespace {
@@ -73,12 +74,14 @@ TEST_F(BankFileTest, ReadsBytesAndTheLocalModificationDate) {
     const auto when = std::chrono::system_clock::from_time_t(std::mktime(&noon));
     fs::last_write_time(path, std::chrono::file_clock::from_sys(when));
 
-    BankLines lines = BankLines::FromFile(path);
-    EXPECT_EQ(AllLines(lines), (Lines{"a", std::string("č\0b"_cz, 3)}));
-    EXPECT_EQ(FormatFileDate(lines.modified()), "7.3.2009");
+    DiskFileSystem files;
+    Result<BankLines> lines = BankLines::Open(files, path);
+    ASSERT_TRUE(lines.ok()) << lines.status().Text();
+    EXPECT_EQ(AllLines(*lines), (Lines{"a", std::string("č\0b"_cz, 3)}));
+    EXPECT_EQ(FormatFileDate(lines->modified()), "7.3.2009");
 
     OutputText preview;
-    DecodeKpc(path, RegionalSettings::Czech(), preview);
+    ASSERT_TRUE(DecodeKpc(files, path, RegionalSettings::Czech(), preview).ok());
     EXPECT_TRUE(preview.Take().starts_with("Soubor:  " + PathToProgramText(path) +
                                            "\r\nZe dne:  7.3.2009\r\n"));
 }
@@ -91,8 +94,9 @@ TEST_F(BankFileTest, FileReadInBlocksGivesTheLinesOfTheBytes) {
     const fs::path path = Write("bloky.gpc", bytes);
     BankLines in_memory{std::string_view(bytes)};
     const Lines expected = AllLines(in_memory);
+    DiskFileSystem files;
     for (std::size_t block = 1; block <= 9; ++block) {
-        BankLines lines = BankLines::FromFile(path, block);
+        BankLines lines = *BankLines::Open(files, path, block);
         EXPECT_EQ(AllLines(lines), expected) << block;
         lines.Rewind();
         EXPECT_EQ(AllLines(lines), expected) << block;
@@ -100,17 +104,15 @@ TEST_F(BankFileTest, FileReadInBlocksGivesTheLinesOfTheBytes) {
 }
 
 TEST_F(BankFileTest, MissingFileOrFolderIsAnErrorNamingTheFile) {
+    DiskFileSystem files;
     OutputText preview;
-    try {
-        DecodeKpc(folder_ / fs::path(u8"chybí.kpc"), RegionalSettings::Czech(), preview);
-        FAIL() << "no error";
-    } catch (const BankFileError& error) {
-        EXPECT_NE(std::string(error.what()).find("chybí.kpc\" nelze načíst. "_cz),
-                  std::string::npos)
-            << error.what();
-    }
+    const Status missing =
+        DecodeKpc(files, folder_ / fs::path(u8"chybí.kpc"), RegionalSettings::Czech(), preview);
+    EXPECT_EQ(missing.code(), StatusCode::kNotFound);
+    EXPECT_NE(missing.Text().find("Nelze otevřít soubor \""_cz), std::string::npos);
+    EXPECT_NE(missing.Text().find("chybí.kpc\". "_cz), std::string::npos) << missing.Text();
     EXPECT_EQ(preview.Take(), "");  // nothing written
-    EXPECT_THROW(BankLines::FromFile(folder_), BankFileError);
+    EXPECT_EQ(BankLines::Open(files, folder_).status().code(), StatusCode::kCannotOpen);
 }
 
 TEST(FormatFileDate, NoLeadingZeros) {

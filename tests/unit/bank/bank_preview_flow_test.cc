@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/cp1250_literal.h"
+#include "common/disk_file_system.h"
 
 namespace zerkon {
 namespace {
@@ -43,26 +44,34 @@ class FakeDialog : public FileOpenDialog {
 class FakeDecoders : public BankDecoders {
   public:
     explicit FakeDecoders(Journal& journal) : journal_(journal) {}
-    void DecodeKpc(const fs::path& file, OutputText& preview) override {
-        Decode("kpc", file, preview);
+    Status DecodeKpc(const fs::path& file, OutputText& preview) override {
+        return Decode("kpc", file, preview);
     }
-    void DecodeGpc(const fs::path& file, OutputText& preview, OutputText& records) override {
+    Status DecodeGpc(const fs::path& file, OutputText& preview, OutputText& records) override {
         records.Append("record " + file.string() + "\r\n");  // written before a failure
-        Decode("gpc", file, preview);
-        records.Append("head " + file.string() + "\r\n");
+        const Status decoded = Decode("gpc", file, preview);
+        if (decoded.ok()) records.Append("head " + file.string() + "\r\n");
+        return decoded;
     }
-    void DecodeGeminy(const fs::path& file, OutputText& preview) override {
-        Decode("geminy", file, preview);
+    Status DecodeGeminy(const fs::path& file, OutputText& preview) override {
+        return Decode("geminy", file, preview);
     }
 
   private:
-    void Decode(const std::string& kind, const fs::path& file, OutputText& preview) {
+    Status Decode(const std::string& kind, const fs::path& file, OutputText& preview) {
         journal_.push_back(kind + " " + file.string());
         const std::string name = file.string();
-        if (name.starts_with("bad")) throw std::runtime_error("Soubor nelze otevřít."_cz);
-        if (name.starts_with("big")) preview.Expect({.bytes = 100000, .lines = 10});
+        if (name.starts_with("bad")) {
+            return Status::Failed(StatusCode::kCannotOpen, "Soubor nelze otevřít."_cz);
+        }
+        if (name.starts_with("big")) {
+            if (Status room = preview.Expect({.bytes = 100000, .lines = 10}); !room.ok()) {
+                return room;
+            }
+        }
         if (name.starts_with("huge")) throw std::bad_alloc();
         preview.Append(name + "\r\na\r\nb\r\nc\r\n\r\n\r\n");
+        return Status::Ok();
     }
     Journal& journal_;
 };
@@ -70,15 +79,19 @@ class FakeDecoders : public BankDecoders {
 class FakeHandOff : public BankJobHandOff {
   public:
     explicit FakeHandOff(Journal& journal) : journal_(journal) {}
-    void BeginBankJob(std::string_view section, Lines& job) override {
+    Status BeginBankJob(std::string_view section, Lines& job) override {
         journal_.push_back("begin " + std::string(section) + " on " + std::to_string(job.size()) +
                            " lines");
-        if (template_missing) throw std::runtime_error("Systém nemůže nalézt uvedený soubor."_cz);
+        if (template_missing) {
+            return Status::Failed(StatusCode::kNotFound, "Systém nemůže nalézt uvedený soubor."_cz);
+        }
         job.push_back("[ExtProgram]Zerkon");
+        return Status::Ok();
     }
-    void PrintBankJob(const Lines& job) override {
+    Status PrintBankJob(const Lines& job) override {
         printed.push_back(job);
-        if (print_fails) throw std::runtime_error("Přístup byl odepřen."_cz);
+        if (print_fails) return Status::Failed(StatusCode::kCannotOpen, "Přístup byl odepřen."_cz);
+        return Status::Ok();
     }
     // Files in the test's own folder, as Windows makes them: new and empty.
     fs::path NewTemporaryFile() override {
@@ -145,8 +158,9 @@ struct TemporaryFolder {
 };
 
 struct Window {
-    explicit Window(int mode, fs::path temporary_folder = {})
-        : flow(mode, dialog, decoders, hand_off, view, OutputLimits{.bytes = 1000, .lines = 100}) {
+    explicit Window(BankFormat format, fs::path temporary_folder = {})
+        : flow(format, dialog, decoders, hand_off, view, files,
+               OutputLimits{.bytes = 1000, .lines = 100}) {
         hand_off.temporary_folder = std::move(temporary_folder);
     }
     // Runs "Soubor" with the dialog answering `file` (nothing = cancel).
@@ -156,6 +170,7 @@ struct Window {
         flow.OpenFile();
     }
     Journal journal;
+    DiskFileSystem files;
     FakeDialog dialog{journal};
     FakeDecoders decoders{journal};
     FakeHandOff hand_off{journal};
@@ -164,22 +179,21 @@ struct Window {
 };
 
 TEST(BankPreviewTexts, CaptionsAndFiltersPerMode) {
-    EXPECT_EQ(BankWindowCaption(1),
+    EXPECT_EQ(BankWindowCaption(BankFormat::kKpc),
               "Náhled příkazu do banky v elektronickém tvaru ve formátu KPC"_cz);
-    EXPECT_EQ(BankWindowCaption(3),
+    EXPECT_EQ(BankWindowCaption(BankFormat::kGeminy),
               "Náhled příkazu do banky v elektronickém tvaru ve formátu Geminy"_cz);
-    EXPECT_EQ(BankOpenButtonCaption(2), "Soubor GPC");
-    EXPECT_EQ(BankDialogFilter(1), "KPC soubory (*.kpc)|*.kpc");
-    EXPECT_EQ(BankDialogFilter(2), "GPC soubory (*.gpc)|*.gpc");
-    EXPECT_EQ(BankDialogFilter(3), "Geminy soubory (*.gem)|*.gem");
-    EXPECT_EQ(BankOpenButtonCaption(4), "Soubor ");
+    EXPECT_EQ(BankOpenButtonCaption(BankFormat::kGpc), "Soubor GPC");
+    EXPECT_EQ(BankDialogFilter(BankFormat::kKpc), "KPC soubory (*.kpc)|*.kpc");
+    EXPECT_EQ(BankDialogFilter(BankFormat::kGpc), "GPC soubory (*.gpc)|*.gpc");
+    EXPECT_EQ(BankDialogFilter(BankFormat::kGeminy), "Geminy soubory (*.gem)|*.gem");
 }
 
 TEST(BankPreviewOpen, KpcAndGeminyDecodeAndShowWithoutPrint) {
-    for (int mode : {kBankModeKpc, kBankModeGeminy}) {
+    for (BankFormat mode : {BankFormat::kKpc, BankFormat::kGeminy}) {
         Window window(mode);
         window.Open("x.f");
-        const std::string kind = mode == kBankModeKpc ? "kpc" : "geminy";
+        const std::string kind = mode == BankFormat::kKpc ? "kpc" : "geminy";
         EXPECT_EQ(window.journal, (Journal{"hide", "dialog " + BankDialogFilter(mode),
                                            kind + " x.f", "show 15780518"}));
         EXPECT_EQ(window.view.text, "x.f\r\na\r\nb\r\nc\r\n\r\n\r\n");
@@ -198,22 +212,22 @@ TEST(BankPreviewOpen, GpcStartsTheJobThenDecodesAndEnablesPrint) {
     const TemporaryFolder folder;
     for (const fs::path& temporary_folder : {folder.path, fs::path(), folder.path / "gone"}) {
         SCOPED_TRACE(temporary_folder);
-        Window window(kBankModeGpc, temporary_folder);
+        Window window(BankFormat::kGpc, temporary_folder);
         window.Open("a.gpc");
         EXPECT_EQ(window.journal,
                   (Journal{"hide", "dialog GPC soubory (*.gpc)|*.gpc", "begin Vypis on 0 lines",
                            "gpc a.gpc", "show 15780518", "enable print"}));
-        EXPECT_EQ(window.flow.JobLines(),
+        EXPECT_EQ(window.flow.JobLines().value_or(Lines{}),
                   (Lines{"[ExtProgram]Zerkon", "record a.gpc\r\nhead a.gpc"}));
 
         // A second statement starts a fresh job, not one appended to the first.
         window.Open("b.gpc");
         EXPECT_EQ(window.journal[2], "begin Vypis on 0 lines");
-        EXPECT_EQ(window.flow.JobLines(),
+        EXPECT_EQ(window.flow.JobLines().value_or(Lines{}),
                   (Lines{"[ExtProgram]Zerkon", "record b.gpc\r\nhead b.gpc"}));
         window.flow.Print();
         ASSERT_EQ(window.hand_off.printed.size(), 1u);
-        EXPECT_EQ(window.hand_off.printed[0], window.flow.JobLines());
+        EXPECT_EQ(window.hand_off.printed[0], window.flow.JobLines().value_or(Lines{}));
     }
 }
 
@@ -222,7 +236,7 @@ TEST(BankPreviewOpen, GpcStartsTheJobThenDecodesAndEnablesPrint) {
 TEST(BankPreviewOpen, TemporaryFilesLastAsLongAsTheirStatement) {
     const TemporaryFolder folder;
     {
-        Window window(kBankModeGpc, folder.path);
+        Window window(BankFormat::kGpc, folder.path);
         for (const char* file : {"a.gpc", "b.gpc", "bad.gpc", "big.gpc", "huge.gpc"}) {
             window.Open(file);
             EXPECT_EQ(folder.Count(), 1u) << file;
@@ -241,7 +255,7 @@ TEST(BankPreviewOpen, TemporaryFilesLastAsLongAsTheirStatement) {
 }
 
 TEST(BankPreviewOpen, CancelHidesTheEarlierPreviewAndKeepsItPrintable) {
-    Window window(kBankModeGpc);
+    Window window(BankFormat::kGpc);
     window.Open("a.gpc");
     window.Open(std::nullopt);
     EXPECT_EQ(window.journal, (Journal{"hide", "dialog GPC soubory (*.gpc)|*.gpc"}));
@@ -253,7 +267,7 @@ TEST(BankPreviewOpen, CancelHidesTheEarlierPreviewAndKeepsItPrintable) {
 }
 
 TEST(BankPreviewOpen, CancelFirstLeavesEverythingAsOpened) {
-    Window window(kBankModeGpc);
+    Window window(BankFormat::kGpc);
     window.Open(std::nullopt);
     EXPECT_FALSE(window.view.shown);
     EXPECT_FALSE(window.flow.print_enabled());
@@ -263,32 +277,32 @@ TEST(BankPreviewOpen, CancelFirstLeavesEverythingAsOpened) {
 }
 
 TEST(BankPreviewOpen, UnreadableFileShowsTheMessageAndStaysHidden) {
-    for (int mode : {kBankModeKpc, kBankModeGpc, kBankModeGeminy}) {
+    for (BankFormat mode : {BankFormat::kKpc, BankFormat::kGpc, BankFormat::kGeminy}) {
         Window window(mode);
         window.Open("bad.f");
         EXPECT_EQ(window.journal.back(), "error Soubor nelze otevřít."_cz);
         EXPECT_FALSE(window.view.shown);
-        EXPECT_FALSE(window.view.print_enabled) << mode;
+        EXPECT_FALSE(window.view.print_enabled) << static_cast<int>(mode);
         EXPECT_FALSE(window.flow.print_enabled());
     }
 }
 
 TEST(BankPreviewOpen, FailedGpcReadKeepsTheEarlierStatementPrintable) {
-    Window window(kBankModeGpc);
+    Window window(BankFormat::kGpc);
     window.Open("a.gpc");
-    const std::optional<Lines> earlier = window.flow.JobLines();
+    const std::optional<Lines> earlier = window.flow.JobLines().value_or(Lines{});
     window.Open("bad.gpc");
     EXPECT_FALSE(window.view.shown);
     EXPECT_TRUE(window.flow.print_enabled());
     EXPECT_EQ(window.flow.shown_file(), std::optional<fs::path>("a.gpc"));  // saved as CSV
     EXPECT_EQ(window.view.csv_enabled, 1);
-    EXPECT_EQ(window.flow.JobLines(), earlier);  // not a half-built job
+    EXPECT_EQ(window.flow.JobLines().value_or(Lines{}), earlier);  // not a half-built job
     window.flow.Print();
     EXPECT_EQ(window.hand_off.printed.at(0), *earlier);
 }
 
 TEST(BankPreviewOpen, MissingTemplateIsReportedBeforeDecoding) {
-    Window window(kBankModeGpc);
+    Window window(BankFormat::kGpc);
     window.hand_off.template_missing = true;
     window.Open("a.gpc");
     EXPECT_EQ(window.journal,
@@ -298,27 +312,20 @@ TEST(BankPreviewOpen, MissingTemplateIsReportedBeforeDecoding) {
     EXPECT_FALSE(window.flow.print_enabled());
 }
 
-TEST(BankPreviewOpen, ModeWithoutDecoderShowsAnEmptyPreview) {
-    Window window(4);
-    window.Open("x");
-    EXPECT_EQ(window.journal, (Journal{"hide", "dialog ", "show 15780518"}));
-    EXPECT_EQ(window.view.text, "");
-}
-
 // A file of millions of blank lines, or any preview that cannot be held: a
 // Czech message, and the window goes on with the statement shown before.
 TEST(BankPreviewOpen, PreviewThatCannotBeHeldIsReportedAndTheWindowGoesOn) {
     EXPECT_EQ(BankPreviewTooLargeMessage("big.gpc"),
               "Soubor \"big.gpc\" je příliš velký: jeho náhled se nevejde do paměti."_cz);
-    Window window(kBankModeGpc);
+    Window window(BankFormat::kGpc);
     window.Open("a.gpc");
-    const std::optional<Lines> earlier = window.flow.JobLines();
+    const std::optional<Lines> earlier = window.flow.JobLines().value_or(Lines{});
     for (const char* file : {"big.gpc", "huge.gpc", "full.gpc"}) {
         window.view.memo_full = std::string(file) == "full.gpc";
         window.Open(file);
         EXPECT_EQ(window.journal.back(), "error " + BankPreviewTooLargeMessage(file)) << file;
         EXPECT_FALSE(window.view.shown) << file;
-        EXPECT_EQ(window.flow.JobLines(), earlier) << file;
+        EXPECT_EQ(window.flow.JobLines().value_or(Lines{}), earlier) << file;
         EXPECT_TRUE(window.flow.print_enabled());
     }
     window.view.memo_full = false;
@@ -328,7 +335,7 @@ TEST(BankPreviewOpen, PreviewThatCannotBeHeldIsReportedAndTheWindowGoesOn) {
 }
 
 TEST(BankPreviewPrint, FailureIsShownAndPrintStaysEnabled) {
-    Window window(kBankModeGpc);
+    Window window(BankFormat::kGpc);
     window.Open("a.gpc");
     window.hand_off.print_fails = true;
     window.journal.clear();

@@ -11,8 +11,15 @@
 
 #include "bank/bank_file.h"
 #include "bank/output_text.h"
+#include "common/disk_file_system.h"
 
 namespace zerkon::testing {
+
+// The disk, as the program's main hands it on.
+inline FileSystem& Disk() {
+    static DiskFileSystem files;
+    return files;
+}
 
 inline std::string BankDataPath(const std::string& name) {
     return std::string(ZERKON_TEST_DATA) + "/bank/" + name;

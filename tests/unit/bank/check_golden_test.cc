@@ -15,6 +15,7 @@
 #include "bank/kpc_decoder.h"
 #include "bank_test_support.h"
 #include "common/cp1250_literal.h"
+#include "common/disk_file_system.h"
 
 namespace zerkon {
 namespace {
@@ -76,7 +77,9 @@ TEST(CheckGolden, FileReadFromDiskKeepsCtrlZAndLoneCr) {
          std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + ".kpc");
     std::ofstream(path, std::ios::binary) << "H\r\n1\r\n2 A 100 010109\r\nx 100 1 2 3 a\x1A"
                                              "b\ry 200\n\x1A\r\n";
-    const std::string text = Held([&](OutputText& out) { DecodeKpc(path, kCzech, out); });
+    DiskFileSystem files;
+    const std::string text =
+        Held([&](OutputText& out) { ASSERT_TRUE(DecodeKpc(files, path, kCzech, out).ok()); });
     std::error_code ignored;
     fs::remove(path, ignored);
     EXPECT_NE(text.find("Zpráva pro příjemce:  a\x1A"_cz

@@ -136,7 +136,10 @@ TEST(DecodeGpc, StreamedOutputIsTheHeldOneInWholeRecords) {
     const BankSource source{file, "v.gpc", {}};
     for (const bool records_wanted : {true, false}) {
         std::vector<std::string> blocks;
-        OutputText streamed([&](std::string_view block) { blocks.emplace_back(block); });
+        OutputText streamed([&](std::string_view block) {
+            blocks.emplace_back(block);
+            return Status::Ok();
+        });
         OutputText unwanted = OutputText::Unwanted();
         DecodeGpc(source, kCzech, records_wanted ? unwanted : streamed,
                   records_wanted ? streamed : unwanted);

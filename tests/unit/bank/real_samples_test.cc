@@ -25,7 +25,7 @@ TEST(RealSamples, EveryFileDecodesThroughItsPath) {
     const RegionalSettings czech = RegionalSettings::Czech();
     for (const char* name : kpc) {
         const std::vector<std::string> lines = Lines(Held([&](OutputText& out) {
-            DecodeKpc(BankDataPath(std::string("real/") + name), czech, out);
+            DecodeKpc(testing::Disk(), BankDataPath(std::string("real/") + name), czech, out);
         }));
         EXPECT_GE(lines.size(), 5u) << name;
         EXPECT_TRUE(lines[0].ends_with(name)) << name;
@@ -33,11 +33,12 @@ TEST(RealSamples, EveryFileDecodesThroughItsPath) {
     for (const char* name : gpc) {
         OutputText preview;
         OutputText records;
-        DecodeGpc(BankDataPath(std::string("real/") + name), czech, preview, records);
+        DecodeGpc(testing::Disk(), BankDataPath(std::string("real/") + name), czech, preview,
+                  records);
         EXPECT_GE(testing::Records(records.Take()).size(), 1u) << name;
     }
     const std::vector<std::string> lines = Lines(Held([&](OutputText& out) {
-        DecodeGeminy(BankDataPath("real/ciki_gemini_v104_3items.gem"), czech, out);
+        DecodeGeminy(testing::Disk(), BankDataPath("real/ciki_gemini_v104_3items.gem"), czech, out);
     }));
     EXPECT_EQ(lines[4], "Druh platebního styku:  platební příkaz k úhradě"_cz);
     EXPECT_EQ(lines[lines.size() - 3], "Celkový počet řádků:  3"_cz);
@@ -46,8 +47,8 @@ TEST(RealSamples, EveryFileDecodesThroughItsPath) {
 TEST(RealSamples, FioStatementRunningBalanceEndsAtTheNewBalance) {
     OutputText preview;
     OutputText records;
-    DecodeGpc(BankDataPath("real/shopeca_bank_fio.gpc"), RegionalSettings::Czech(), preview,
-              records);
+    DecodeGpc(testing::Disk(), BankDataPath("real/shopeca_bank_fio.gpc"), RegionalSettings::Czech(),
+              preview, records);
     const std::vector<std::string> job = testing::Records(records.Take());
     ASSERT_EQ(job.size(), 36u);
     EXPECT_NE(job[34].find("<Zustatek>363939,36\r\n"), std::string::npos);
@@ -69,8 +70,8 @@ TEST(RealSamples, FioStatementRunningBalanceEndsAtTheNewBalance) {
 
 TEST(RealSamples, KpcWithTwoGroupsAndNoFinalLineBreak) {
     const std::vector<std::string> lines = Lines(Held([](OutputText& out) {
-        DecodeKpc(BankDataPath("real/shevyy_expected_raiffeisen.kpc"), RegionalSettings::Czech(),
-                  out);
+        DecodeKpc(testing::Disk(), BankDataPath("real/shevyy_expected_raiffeisen.kpc"),
+                  RegionalSettings::Czech(), out);
     }));
     // 150050 + 275000 + 50075 halere.
     EXPECT_EQ(lines[lines.size() - 3], "Celkový počet řádků:  3"_cz);

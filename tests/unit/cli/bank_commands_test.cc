@@ -86,8 +86,9 @@ TEST(BankCommands, FailuresAreReportedWithAnExitCode) {
     const Result missing = Call(RunPreview, {"kpc", Data("no-such-file.kpc")});
     EXPECT_EQ(missing.code, 1);
     EXPECT_TRUE(missing.out.empty());
-    EXPECT_NE(missing.err.find("no-such-file.kpc\" nelze na\xC4\x8D\xC3\xADst."), std::string::npos)
+    EXPECT_NE(missing.err.find("Nelze otev\xC5\x99\xC3\xADt soubor"), std::string::npos)
         << missing.err;
+    EXPECT_NE(missing.err.find("no-such-file.kpc\"."), std::string::npos) << missing.err;
     EXPECT_EQ(Call(RunGpcData, {Data("no-such-file.gpc")}).code, 1);
 
     EXPECT_EQ(Call(RunPreview, {"abo", Data("kpc_one_group.kpc")}).code, 2);

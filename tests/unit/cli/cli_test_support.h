@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "common/disk_file_system.h"
 
 namespace zerkon::cli {
 
@@ -15,10 +16,12 @@ struct Result {
     std::string err;
 };
 
+// On the disk, as main runs it.
 inline Result Call(CommandFunction command, const std::vector<std::string>& args) {
+    DiskFileSystem files;
     std::ostringstream out;
     std::ostringstream err;
-    const int code = command(args, out, err);
+    const int code = command(files, args, out, err);
     return {code, out.str(), err.str()};
 }
 

@@ -3,7 +3,9 @@
 // real system would, and leave behind what it would leave (part of the bytes after a short write
 // or a full disk).
 
+#include <algorithm>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -21,6 +23,8 @@ enum class Fault {
     kHeldOpen,        // the target is open in another program without sharing (set by the test)
     kFolderMissing,   // the target folder is missing and cannot be created
     kDiskFull,        // no free byte: a write stores nothing and fails
+    kReadDenied,      // no file can be opened for reading
+    kReadBroken,      // a read fails once part of the file was read (a network gone)
 };
 
 class FakeFileSystem final : public FileSystem {
@@ -56,54 +60,72 @@ class FakeFileSystem final : public FileSystem {
         return it->second.bytes;
     }
 
-    std::optional<std::string> ReadWhole(const std::filesystem::path& file) override {
-        const Entry* entry = Find(file);
-        if (entry == nullptr || entry->held_open) return std::nullopt;
-        return entry->bytes;
-    }
-    WriteStep Write(const std::filesystem::path& file, std::string_view bytes) override {
-        if (fault == Fault::kOpen || !HasFolder(file.parent_path())) return WriteStep::kOpenFailed;
-        if (const Entry* entry = Find(file); entry && (entry->read_only || entry->held_open)) {
-            return WriteStep::kOpenFailed;
+    // Every failure, as the system would word it.
+    static constexpr char kReason[] = "porucha";
+    static Status Failed(StatusCode code) { return Status::Failed(code, "", kReason); }
+
+    Result<std::string> ReadWhole(const std::filesystem::path& file) override {
+        Result<std::unique_ptr<FileReader>> reader = OpenForReading(file);
+        if (!reader.ok()) return reader.status();
+        std::string bytes;
+        char block[4096];
+        for (;;) {
+            const Result<std::size_t> got = (*reader)->Read(block, sizeof block);
+            if (!got.ok()) return got.status();
+            if (*got == 0) return bytes;
+            bytes.append(block, *got);
         }
-        if (folders.count(Key(file))) return WriteStep::kOpenFailed;
+    }
+    Result<std::unique_ptr<FileReader>> OpenForReading(const std::filesystem::path& file) override {
+        const Entry* entry = Find(file);
+        if (entry == nullptr) return Failed(StatusCode::kNotFound);
+        if (entry->held_open || fault == Fault::kReadDenied) return Failed(StatusCode::kCannotOpen);
+        return std::unique_ptr<FileReader>(
+            std::make_unique<Reader>(entry->bytes, fault == Fault::kReadBroken));
+    }
+    Status Write(const std::filesystem::path& file, std::string_view bytes) override {
+        if (fault == Fault::kOpen || !HasFolder(file.parent_path())) {
+            return Failed(StatusCode::kCannotOpen);
+        }
+        if (const Entry* entry = Find(file); entry && (entry->read_only || entry->held_open)) {
+            return Failed(StatusCode::kCannotOpen);
+        }
+        if (folders.count(Key(file))) return Failed(StatusCode::kCannotOpen);
         Entry& entry = files[Key(file)];
         if (fault == Fault::kShortWrite) {
             entry.bytes = std::string(bytes.substr(0, bytes.size() / 2));
-            return WriteStep::kWriteFailed;
+            return Failed(StatusCode::kCannotWrite);
         }
         if (fault == Fault::kDiskFull) {
             entry.bytes.clear();
-            return bytes.empty() ? WriteStep::kDone : WriteStep::kWriteFailed;
+            return bytes.empty() ? Status::Ok() : Failed(StatusCode::kCannotWrite);
         }
         entry.bytes = std::string(bytes);
-        return WriteStep::kDone;
+        return Status::Ok();
     }
-    WriteStep Append(const std::filesystem::path& file, std::string_view bytes) override {
+    Status Append(const std::filesystem::path& file, std::string_view bytes) override {
         auto it = files.find(Key(file));
         if (it == files.end() || it->second.read_only || it->second.held_open) {
-            return WriteStep::kOpenFailed;
+            return Failed(StatusCode::kCannotOpen);
         }
         const std::string before = it->second.bytes;
-        const WriteStep step = Write(file, bytes);
+        const Status step = Write(file, bytes);
         it->second.bytes = before + it->second.bytes;
         return step;
     }
-    // The fault, as the system would word it.
-    std::string LastFailure() override { return fault == Fault::kNone ? "" : "porucha"; }
-    bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to) override {
+    Status MoveOver(const std::filesystem::path& from, const std::filesystem::path& to) override {
         const Entry* source = Find(from);
         if (fault == Fault::kRename || source == nullptr || source->held_open ||
             !HasFolder(to.parent_path()) || folders.count(Key(to))) {
-            return false;
+            return Failed(StatusCode::kCannotReplace);
         }
         if (const Entry* target = Find(to); target && (target->read_only || target->held_open)) {
-            return false;
+            return Failed(StatusCode::kCannotReplace);
         }
         Entry moved = *source;
         files.erase(Key(from));
         files[Key(to)] = moved;
-        return true;
+        return Status::Ok();
     }
     bool Remove(const std::filesystem::path& file) override {
         const Entry* entry = Find(file);
@@ -126,11 +148,13 @@ class FakeFileSystem final : public FileSystem {
         it->second.read_only = read_only;
         return true;
     }
-    bool CreateFolders(const std::filesystem::path& folder) override {
-        if (HasFolder(folder)) return true;
-        if (fault == Fault::kFolderMissing || Find(folder)) return false;
+    Status CreateFolders(const std::filesystem::path& folder) override {
+        if (HasFolder(folder)) return Status::Ok();
+        if (fault == Fault::kFolderMissing || Find(folder)) {
+            return Failed(StatusCode::kCannotCreateFolder);
+        }
         AddFolder(folder);
-        return true;
+        return Status::Ok();
     }
     std::optional<std::uintmax_t> FreeSpace(const std::filesystem::path&) override {
         return fault == Fault::kDiskFull ? 0 : std::uintmax_t{1} << 40;
@@ -144,6 +168,30 @@ class FakeFileSystem final : public FileSystem {
     }
 
   private:
+    // Reads a copy of the bytes; a broken one gives its first half, then fails.
+    class Reader final : public FileReader {
+      public:
+        Reader(std::string bytes, bool broken) : bytes_(std::move(bytes)), broken_(broken) {}
+        Result<std::size_t> Read(char* into, std::size_t size) override {
+            const std::size_t end = broken_ ? bytes_.size() / 2 : bytes_.size();
+            if (broken_ && at_ >= end) return Failed(StatusCode::kCannotRead);
+            const std::size_t n = std::min(size, end - at_);
+            bytes_.copy(into, n, at_);
+            at_ += n;
+            return n;
+        }
+        Status Rewind() override {
+            at_ = 0;
+            return Status::Ok();
+        }
+        CalendarDate Modified() const override { return {2009, 3, 7}; }
+
+      private:
+        std::string bytes_;
+        bool broken_;
+        std::size_t at_ = 0;
+    };
+
     const Entry* Find(const std::filesystem::path& path) const {
         auto it = files.find(Key(path));
         return it == files.end() ? nullptr : &it->second;

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "common/cp1250_literal.h"
+#include "common/disk_file_system.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -14,6 +15,8 @@
 
 namespace zerkon {
 namespace {
+
+DiskFileSystem disk;
 
 using testing::ScratchFolder;
 namespace fs = std::filesystem;
@@ -39,10 +42,10 @@ TEST(DeleteFileForcedTest, DeletesReadOnlyFilesAndAcceptsMissingOnes) {
     ScratchFolder scratch;
     const std::string file = scratch.Write("ro.txt", "x");
     MakeReadOnly(file);
-    EXPECT_TRUE(DeleteFileForced(file));
+    EXPECT_TRUE(DeleteFileForced(disk, file));
     EXPECT_FALSE(ScratchFolder::Exists(file));
-    EXPECT_TRUE(DeleteFileForced(scratch.Text() + "missing.txt"));
-    EXPECT_FALSE(DeleteFileForced(scratch.Text()));  // a folder is no file
+    EXPECT_TRUE(DeleteFileForced(disk, scratch.Text() + "missing.txt"));
+    EXPECT_FALSE(DeleteFileForced(disk, scratch.Text()));  // a folder is no file
 }
 
 TEST(DeleteFilesByMaskTest, DeletesOnlyTheExtensionAsked) {
@@ -50,23 +53,21 @@ TEST(DeleteFilesByMaskTest, DeletesOnlyTheExtensionAsked) {
     scratch.Write("a.FF2", "");
     scratch.Write("b.ff2", "");
     scratch.Write("c.cfg", "");
-    EXPECT_TRUE(DeleteFilesByMask(scratch.Text(), "FF2"));
+    EXPECT_TRUE(DeleteFilesByMask(disk, scratch.Text(), "FF2"));
     EXPECT_FALSE(ScratchFolder::Exists(scratch.Text() + "a.FF2"));
     EXPECT_FALSE(ScratchFolder::Exists(scratch.Text() + "b.ff2"));
     EXPECT_TRUE(ScratchFolder::Exists(scratch.Text() + "c.cfg"));
-    EXPECT_TRUE(DeleteFilesByMask(scratch.Text(), ""));
+    EXPECT_TRUE(DeleteFilesByMask(disk, scratch.Text(), ""));
     EXPECT_FALSE(ScratchFolder::Exists(scratch.Text() + "c.cfg"));
-    EXPECT_FALSE(DeleteFilesByMask("", "FF2"));
-    EXPECT_FALSE(DeleteFilesByMask(scratch.Text() + "none\\", "FF2"));
+    EXPECT_FALSE(DeleteFilesByMask(disk, "", "FF2"));
+    EXPECT_FALSE(DeleteFilesByMask(disk, scratch.Text() + "none\\", "FF2"));
 }
 
-TEST(FileReadingTest, JoinsLinesAndMeasuresSizes) {
+TEST(FileReadingTest, MeasuresSizes) {
     ScratchFolder scratch;
     const std::string file = scratch.Write("t.txt", "AB\r\nCD\r\n");
-    EXPECT_EQ(ReadTextFileJoined(file), "ABCD");
-    EXPECT_EQ(ReadTextFileJoined(scratch.Text() + "none.txt"), "");
-    EXPECT_EQ(GetFileSizeOrMinusOne(file), 8);
-    EXPECT_EQ(GetFileSizeOrMinusOne(scratch.Text() + "none.txt"), -1);
+    EXPECT_EQ(GetFileSizeOrMinusOne(disk, file), 8);
+    EXPECT_EQ(GetFileSizeOrMinusOne(disk, scratch.Text() + "none.txt"), -1);
 }
 
 TEST(TerminateAfterFailureTest, OnlyAsksTheApplicationToEnd) {

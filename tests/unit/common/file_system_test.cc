@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../print/scratch_folder.h"
+#include "common/disk_file_system.h"
 #include "fake_file_system.h"
 
 namespace zerkon {
@@ -12,13 +13,15 @@ using testing::ScratchFolder;
 
 // The writers' tests cover replacing on the disk (read-only, held-open and missing targets, a
 // full disk); here what they rely on besides: a folder is neither read nor removed.
-TEST(RealFileSystemTest, ReadsAndRemovesFilesOnly) {
+TEST(DiskFileSystemTest, ReadsAndRemovesFilesOnlyAndTellsWhyNot) {
     ScratchFolder scratch;
     scratch.Write("a.txt", "A\r\nB");
-    FileSystem& files = RealFileSystem();
-    EXPECT_EQ(files.ReadWhole(scratch.path() / "a.txt"), std::optional<std::string>("A\r\nB"));
-    EXPECT_EQ(files.ReadWhole(scratch.path() / "none.txt"), std::nullopt);
-    EXPECT_EQ(files.ReadWhole(scratch.path()), std::nullopt);
+    DiskFileSystem files;
+    EXPECT_EQ(files.ReadWhole(scratch.path() / "a.txt"), std::string("A\r\nB"));
+    const Status missing = files.ReadWhole(scratch.path() / "none.txt").status();
+    EXPECT_EQ(missing.code(), StatusCode::kNotFound);
+    EXPECT_FALSE(missing.reason().empty());
+    EXPECT_EQ(files.ReadWhole(scratch.path()).status().code(), StatusCode::kCannotOpen);
     EXPECT_EQ(files.Kind(scratch.path()), PathKind::kFolder);
     EXPECT_FALSE(files.Remove(scratch.path()));
     EXPECT_EQ(files.Kind(scratch.path()), PathKind::kFolder);
@@ -36,19 +39,20 @@ TEST(WriteReplacingBlocks, ReplacesOnlyWhenTheWholeTextIsWritten) {
     const auto blocks = [](const BlockSink& sink) {
         sink("one,");
         sink("two");
-        throw std::runtime_error("the bank file went away");
+        return Status::Failed(StatusCode::kCannotRead, "the bank file went away");
     };
-    EXPECT_THROW(WriteReplacing(files, "/out/a.csv", blocks), std::runtime_error);
+    EXPECT_EQ(WriteReplacing(files, "/out/a.csv", blocks).message(), "the bank file went away");
     EXPECT_EQ(files.Bytes("/out/a.csv"), std::optional<std::string>("old"));
     EXPECT_EQ(files.files.size(), 1u);
 
     const auto whole = [](const BlockSink& sink) {
         sink("one,");
-        sink("two");
+        return sink("two");
     };
-    EXPECT_EQ(WriteReplacing(files, "/out/a.csv", whole), ReplaceFault::kNone);
+    EXPECT_TRUE(WriteReplacing(files, "/out/a.csv", whole).ok());
     EXPECT_EQ(files.Bytes("/out/a.csv"), std::optional<std::string>("one,two"));
-    EXPECT_EQ(WriteReplacing(files, "/out/b.csv", [](const BlockSink&) {}), ReplaceFault::kNone);
+    EXPECT_TRUE(
+        WriteReplacing(files, "/out/b.csv", [](const BlockSink&) { return Status::Ok(); }).ok());
     EXPECT_EQ(files.Bytes("/out/b.csv"), std::optional<std::string>(""));
 }
 

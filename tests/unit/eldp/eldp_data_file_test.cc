@@ -126,7 +126,7 @@ TEST(IniEldp, JoinsTheLinesWithNothingBetweenThem) {
                "rok=\"2009\" Prijmeni=\"Novák\"\r\nJmeno=\"Jan\"\r\n Titul=\"Ing.\"\n"_cz
                " NazevOSSZ=\"Okresní správa sociálního zabezpečení\"\r\n"_cz);
     EldpRecord record;
-    IniEldp(folder.text() + "data.txt", record);
+    IniEldp(testing::Disk(), folder.text() + "data.txt", record);
     EXPECT_EQ(record.year, "2009");
     EXPECT_EQ(record.surname, "Novák"_cz);
     EXPECT_EQ(record.first_name, "");
@@ -138,11 +138,11 @@ TEST(IniEldp, JoinsTheLinesWithNothingBetweenThem) {
 TEST(IniEldp, AMissingFileEmptiesTheTextFieldsAndKeepsTheMarks) {
     ScratchFolder folder;
     EldpRecord record;
-    IniEldp(TextFromPath(EldpData("novak.txt")), record);
+    IniEldp(testing::Disk(), TextFromPath(EldpData("novak.txt")), record);
     ASSERT_EQ(record.surname, " Nováková "_cz);
     ASSERT_TRUE(record.rows[0].months[0]);
 
-    IniEldp(folder.text() + "missing.txt", record);
+    IniEldp(testing::Disk(), folder.text() + "missing.txt", record);
     EXPECT_EQ(record.year, "");
     EXPECT_EQ(record.surname, "");
     EXPECT_EQ(record.rows[0].code, "");

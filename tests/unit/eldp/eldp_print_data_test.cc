@@ -36,7 +36,7 @@ bool HasLineStarting(const std::vector<std::string>& lines, const std::string& t
 
 TEST(EldpPrintData, MatchesTheGoldenRecord) {
     EldpRecord record;
-    IniEldp(TextFromPath(EldpData("novak.txt")), record);
+    IniEldp(testing::Disk(), TextFromPath(EldpData("novak.txt")), record);
     std::string text;
     for (const std::string& line : PrintData(record)) text += line + "\r\n";
     EXPECT_EQ(text, ReadBytes(EldpData("novak_print.txt")));
@@ -153,19 +153,12 @@ TEST(EldpPrintData, WritesDatesWithoutLeadingZeros) {
 TEST(EldpPrintData, StopsAtAFilledDateThatIsNoRealDate) {
     EldpRecord record;
     record.made_out = "31.02.2010";
-    EXPECT_THROW(
-        {
-            try {
-                PrintData(record);
-            } catch (const DateConversionError& e) {
-                EXPECT_STREQ(e.what(), "'31.02.2010' is not a valid date");
-                throw;
-            }
-        },
-        DateConversionError);
+    std::vector<std::string> lines;
+    EXPECT_EQ(AppendEldpPrintData(record, RegionalSettings::Czech(), lines).message(),
+              "'31.02.2010' is not a valid date");
     record.made_out = "__.__.____";
     record.rows[2].to = "31.04.";
-    EXPECT_THROW(PrintData(record), DateConversionError);
+    EXPECT_FALSE(AppendEldpPrintData(record, RegionalSettings::Czech(), lines).ok());
 }
 
 TEST(EldpPrintData, AddsOneLinePerTickedBoxAfterTheRowsLastField) {

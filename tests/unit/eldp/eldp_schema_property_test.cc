@@ -184,9 +184,10 @@ TEST(EldpSchemaProperty, SheetsThatPassTheCheckAreValidAndEveryRejectedSheetIsNa
 
     testing::PayrollInstallation payroll;
     testing::ScratchFolder out;
-    testing::RecordingBoxes boxes;
     const auto write = [&](const EldpExportList& list, const std::string& name) {
-        WriteEldpXml(list, payroll.base_text() + "/SOURCERAL/", out.text() + name + "/", boxes);
+        EXPECT_TRUE(WriteEldpXml(testing::Disk(), list, payroll.base_text() + "/SOURCERAL/",
+                                 out.text() + name + "/")
+                        .ok());
         return out.text() + name + "/" + kEldpXmlFile;
     };
     std::vector<std::string> files;

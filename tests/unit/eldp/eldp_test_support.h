@@ -10,11 +10,18 @@
 #include <vector>
 
 #include "common/cp1250_literal.h"
+#include "common/disk_file_system.h"
 #include "common/file_helpers.h"
 #include "eldp/eldp_record.h"
 #include "platform/message_box.h"
 
 namespace zerkon::testing {
+
+// The disk, as the program's main hands it on.
+inline FileSystem& Disk() {
+    static DiskFileSystem files;
+    return files;
+}
 
 class RecordingBoxes : public MessageBoxes {
   public:

@@ -16,7 +16,6 @@ namespace {
 using testing::EldpData;
 using testing::PayrollInstallation;
 using testing::ReadBytes;
-using testing::RecordingBoxes;
 using testing::ScratchFolder;
 using testing::WriteBytes;
 
@@ -126,20 +125,20 @@ std::string RowLine(const std::map<std::string, std::string>& values) {
 // Loads a data file and exports it as the XML button does.
 class EldpXmlExport : public ::testing::Test {
   protected:
-    EldpXmlResult Export(EldpRecord& record) {
+    Result<std::string> Export(EldpRecord& record) {
         list_.assign(1, MakeEldpExportRecord(record));
-        return WriteEldpXml(list_, payroll_.base_text() + "\\SOURCERAL\\",
-                            payroll_.base_text() + "\\xml-manualne\\", boxes_);
+        return WriteEldpXml(testing::Disk(), list_, payroll_.base_text() + "\\SOURCERAL\\",
+                            payroll_.base_text() + "\\xml-manualne\\");
     }
     std::string ExportFile(const std::string& data_file) {
         EldpRecord record;
-        IniEldp(TextFromPath(EldpData(data_file)), record);
-        Export(record);
+        IniEldp(testing::Disk(), TextFromPath(EldpData(data_file)), record);
+        EXPECT_TRUE(Export(record).ok());
         return ReadBytes(payroll_.xml_file());
     }
     // The output lines (without their CR LF).
     std::vector<std::string> ExportLines(EldpRecord& record) {
-        Export(record);
+        EXPECT_TRUE(Export(record).ok());
         std::vector<std::string> lines;
         std::string text = ReadBytes(payroll_.xml_file());
         for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) {
@@ -159,19 +158,16 @@ class EldpXmlExport : public ::testing::Test {
     }
 
     PayrollInstallation payroll_;
-    RecordingBoxes boxes_;
     EldpExportList list_;
 };
 
 TEST_F(EldpXmlExport, MatchesTheGoldenFiles) {
     EXPECT_EQ(ExportFile("novak.txt"), ReadBytes(EldpData("novak.xml")));
     EXPECT_EQ(ExportFile("quirks.txt"), ReadBytes(EldpData("quirks.xml")));
-    ASSERT_EQ(boxes_.shown.size(), 2u);
-    const std::string written =
-        TextFromPath(PathFromText(payroll_.base_text() + "\\xml-manualne\\eldp09.xml"));
-    EXPECT_EQ(boxes_.shown[1].text, "Program ZERKON uložil data do "_cz + written);
-    EXPECT_EQ(boxes_.shown[1].caption, "Uložení datové věty XML"_cz);
-    EXPECT_EQ(boxes_.shown[1].icon, MessageIcon::Warning);
+    EldpRecord record;
+    // The file's name as the user is told it.
+    EXPECT_EQ(Export(record),
+              TextFromPath(PathFromText(payroll_.base_text() + "\\xml-manualne\\eldp09.xml")));
 }
 
 TEST_F(EldpXmlExport, NumbersOnlyTheUsedRows) {
@@ -267,12 +263,12 @@ TEST_F(EldpXmlExport, SetsAnEmptyTypeTo01InTheRecordToo) {
 TEST_F(EldpXmlExport, AFullRecordIsValidAgainstThePublishedSchema) {
     if (!HasXmlLint()) GTEST_SKIP() << "xmllint is not installed";
     EldpRecord record;
-    IniEldp(TextFromPath(EldpData("full.txt")), record);
+    IniEldp(testing::Disk(), TextFromPath(EldpData("full.txt")), record);
     record.correction_date = "15.06.2010";
     for (const EldpRow& row : record.rows) {
         for (bool mark : row.months) ASSERT_TRUE(mark);
     }
-    Export(record);
+    EXPECT_TRUE(Export(record).ok());
     EXPECT_TRUE(XmlLintAccepts(EldpData("ELDP09.xsd")));
 
     // Well-formed whatever the values hold.
@@ -282,32 +278,29 @@ TEST_F(EldpXmlExport, AFullRecordIsValidAgainstThePublishedSchema) {
     }
     record.employer_name = "\"<&>'\x01]]>";
     record.surname = "a=\"\" b=\"";
-    Export(record);
+    EXPECT_TRUE(Export(record).ok());
     EXPECT_TRUE(XmlLintAccepts());
     EldpRecord empty;
-    Export(empty);
+    EXPECT_TRUE(Export(empty).ok());
     EXPECT_TRUE(XmlLintAccepts());
 }
 
 TEST_F(EldpXmlExport, TellsAndWritesNothingWithoutTheMarkerFile) {
     std::filesystem::remove(payroll_.source() / "ELDP09.src");
     EldpRecord record;
-    EXPECT_EQ(Export(record).status, EldpXmlStatus::kMarkerFileMissing);
-    ASSERT_EQ(boxes_.shown.size(), 1u);
-    EXPECT_EQ(boxes_.shown[0].text, "Program ZERKON nemůže najít data eldp09.xml"_cz);
-    EXPECT_EQ(boxes_.shown[0].caption, "Datová věty XML"_cz);
-    EXPECT_EQ(boxes_.shown[0].icon, MessageIcon::Warning);
+    const Status missing = Export(record).status();
+    EXPECT_EQ(missing.code(), StatusCode::kNotFound);
+    EXPECT_EQ(missing.message(), "Program ZERKON nemůže najít data eldp09.xml"_cz);
     EXPECT_FALSE(std::filesystem::exists(payroll_.base() / "xml-manualne"));
 }
 
 TEST_F(EldpXmlExport, StopsWithAFileErrorWithoutTheTemplate) {
     std::filesystem::remove(payroll_.source() / "ELDP09xml.src");
     EldpRecord record;
-    const EldpXmlResult result = Export(record);
-    EXPECT_EQ(result.status, EldpXmlStatus::kTemplateMissing);
-    EXPECT_EQ(result.error.rfind("Cannot open file ", 0), 0u);
-    EXPECT_NE(result.error.find("ELDP09xml.src"), std::string::npos);
-    EXPECT_TRUE(boxes_.shown.empty());
+    const Status missing = Export(record).status();
+    EXPECT_EQ(missing.message().rfind("Cannot open file ", 0), 0u);
+    EXPECT_NE(missing.message().find("ELDP09xml.src"), std::string::npos);
+    EXPECT_FALSE(missing.reason().empty());
     EXPECT_FALSE(std::filesystem::exists(payroll_.xml_file()));
 }
 
@@ -330,7 +323,7 @@ TEST_F(EldpXmlExport, WritesAnEmptyLineForAPartWithoutMarker) {
 TEST_F(EldpXmlExport, LeavesTheLastExportWholeWhenTheNewOneCannotBeWritten) {
     EldpRecord record;
     record.surname = "First";
-    Export(record);
+    EXPECT_TRUE(Export(record).ok());
     const std::string first = ReadBytes(payroll_.xml_file());
     ASSERT_NE(first.find("First"), std::string::npos);
 
@@ -338,21 +331,18 @@ TEST_F(EldpXmlExport, LeavesTheLastExportWholeWhenTheNewOneCannotBeWritten) {
     std::filesystem::create_directory(payroll_.base() / "xml-manualne" / "eldp09.xml.tmp");
     std::filesystem::create_directory(payroll_.base() / "xml-manualne" / "eldp09.xml.tmp" / "x");
     record.surname = "Second";
-    const EldpXmlResult result = Export(record);
-    EXPECT_EQ(result.status, EldpXmlStatus::kWriteFailed);
-    EXPECT_EQ(result.error.rfind("Cannot create file ", 0), 0u);
+    EXPECT_EQ(Export(record).status().message().rfind("Cannot create file ", 0), 0u);
     EXPECT_EQ(ReadBytes(payroll_.xml_file()), first);
 
     std::filesystem::remove_all(payroll_.base() / "xml-manualne" / "eldp09.xml.tmp");
-    EXPECT_EQ(Export(record).status, EldpXmlStatus::kWritten);
+    EXPECT_TRUE(Export(record).ok());
     EXPECT_NE(ReadBytes(payroll_.xml_file()).find("Second"), std::string::npos);
 }
 
-TEST_F(EldpXmlExport, StopsSilentlyWhenTheOutputFolderCannotBeMade) {
+TEST_F(EldpXmlExport, StopsWhenTheOutputFolderCannotBeMade) {
     WriteBytes(payroll_.base() / "xml-manualne", "a file, not a folder");
     EldpRecord record;
-    EXPECT_EQ(Export(record).status, EldpXmlStatus::kOutputFolderFailed);
-    EXPECT_TRUE(boxes_.shown.empty());
+    EXPECT_EQ(Export(record).status().code(), StatusCode::kCannotCreateFolder);
 }
 
 }  // namespace

@@ -5,21 +5,28 @@
 #include <filesystem>
 
 #include "common/cp1250_literal.h"
+#include "common/disk_file_system.h"
 #include "common/file_helpers.h"
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "platform/win32/file_system_win32.h"
 #endif
 
-#include "../print/fake_message_boxes.h"
 #include "../print/scratch_folder.h"
 
 namespace zerkon {
 namespace {
 
-using testing::FakeMessageBoxes;
 using testing::ScratchFolder;
 namespace fs = std::filesystem;
+
+#ifdef _WIN32
+Win32FileSystem disk;
+#else
+DiskFileSystem disk;
+#endif
 
 class FixedClock final : public Clock {
   public:
@@ -37,55 +44,46 @@ TEST(CopyFileCheckedTest, CreatesMissingTargetFoldersAndCopiesEveryByte) {
     std::string content(5000, 'x');  // more than two copy blocks
     content[4999] = '\x9a';
     scratch.Write("src\\data.bin", content);
-    FakeMessageBoxes boxes;
     const std::string target = scratch.Text() + "a\\b\\c\\";
-    EXPECT_TRUE(CopyFileChecked(scratch.Text() + "src\\", target, "data.bin", "", boxes));
+    EXPECT_TRUE(CopyFileChecked(disk, scratch.Text() + "src\\", target, "data.bin", "").ok());
     EXPECT_EQ(ScratchFolder::Read(target + "data.bin"), content);
-    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST(CopyFileCheckedTest, RefusesACopyOntoItselfWhateverTheLetterCase) {
     ScratchFolder scratch;
     scratch.Write("data.txt", "abc");
-    FakeMessageBoxes boxes;
     std::string upper_folder = scratch.Text();
-    EXPECT_FALSE(CopyFileChecked(scratch.Text(), upper_folder, "data.txt", "DATA.TXT", boxes));
+    EXPECT_FALSE(CopyFileChecked(disk, scratch.Text(), upper_folder, "data.txt", "DATA.TXT").ok());
     EXPECT_EQ(ScratchFolder::Read(scratch.Text() + "data.txt"), "abc");
-    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST(CopyFileCheckedTest, CleansTheNamesBeforeUse) {
     ScratchFolder scratch;
     scratch.Write("src\\ab.txt", "obsah");
-    FakeMessageBoxes boxes;
-    EXPECT_TRUE(CopyFileChecked(scratch.Text() + "src\\", scratch.Text() + "dst\\", "a:b.txt",
-                                "c?d", boxes));
+    EXPECT_TRUE(
+        CopyFileChecked(disk, scratch.Text() + "src\\", scratch.Text() + "dst\\", "a:b.txt", "c?d")
+            .ok());
     EXPECT_EQ(ScratchFolder::Read(scratch.Text() + "dst\\cd"), "obsah");
 }
 
 TEST(CopyFileCheckedTest, MissingSourceOrEmptyNameGivesFalseSilently) {
     ScratchFolder scratch;
-    FakeMessageBoxes boxes;
-    EXPECT_FALSE(CopyFileChecked(scratch.Text(), scratch.Text() + "t\\", "none.txt", "", boxes));
-    EXPECT_FALSE(CopyFileChecked(scratch.Text() + "nofolder\\", scratch.Text(), "x", "", boxes));
-    EXPECT_FALSE(CopyFileChecked(scratch.Text(), scratch.Text() + "t\\", "", "x", boxes));
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_FALSE(
+        CopyFileChecked(disk, scratch.Text(), scratch.Text() + "t\\", "none.txt", "").ok());
+    EXPECT_FALSE(
+        CopyFileChecked(disk, scratch.Text() + "nofolder\\", scratch.Text(), "x", "").ok());
+    EXPECT_FALSE(CopyFileChecked(disk, scratch.Text(), scratch.Text() + "t\\", "", "x").ok());
 }
 
 TEST(CopyFileCheckedTest, TargetThatCannotBeCreatedShowsTheHeldOpenBox) {
     ScratchFolder scratch;
     scratch.Write("src\\busy.txt", "abc");
     fs::create_directories(PathFromText(scratch.Text() + "dst\\busy.txt"));
-    FakeMessageBoxes boxes;
-    EXPECT_FALSE(
-        CopyFileChecked(scratch.Text() + "src\\", scratch.Text() + "dst\\", "busy.txt", "", boxes));
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text,
+    const Status held =
+        CopyFileChecked(disk, scratch.Text() + "src\\", scratch.Text() + "dst\\", "busy.txt", "");
+    EXPECT_EQ(held.message(),
               "Pravděpodobně soubor \"busy.txt\" je otevřen jiným programem.\r\n"_cz
               "Pokusím se tento soubor přepsat a opětovně uložit."_cz);
-    EXPECT_EQ(boxes.shown[0].caption, "Problém při ukládání dat na disk"_cz);
-    EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(boxes.shown[0].buttons, MessageButtons::Ok);
 }
 
 #ifndef _WIN32
@@ -93,8 +91,7 @@ TEST(CopyFileCheckedTest, AWriteThatFailsIsNoSuccess) {
     if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
     ScratchFolder scratch;
     scratch.Write("big.bin", std::string(10000, 'z'));
-    FakeMessageBoxes boxes;
-    EXPECT_FALSE(CopyFileChecked(scratch.Text(), "/dev/", "big.bin", "full", boxes));
+    EXPECT_FALSE(CopyFileChecked(disk, scratch.Text(), "/dev/", "big.bin", "full").ok());
     EXPECT_TRUE(fs::exists("/dev/full"));
 }
 #endif
@@ -104,22 +101,19 @@ TEST(CopyFileViaTest, ReplacesAReadOnlyTargetAndLeavesNoTemporaryFile) {
     scratch.Write("src\\Zuta.exe", "new program");
     const std::string target = scratch.Write("dst\\Zuta.exe", "old");
     MakeReadOnly(target);
-    FakeMessageBoxes boxes;
     FixedClock clock;
     EXPECT_TRUE(
-        CopyFileVia(scratch.Text() + "src", scratch.Text() + "dst", "Zuta.exe", boxes, clock));
+        CopyFileVia(disk, scratch.Text() + "src", scratch.Text() + "dst", "Zuta.exe", clock).ok());
     EXPECT_EQ(ScratchFolder::Read(target), "new program");
     EXPECT_FALSE(ScratchFolder::Exists(scratch.Text() + "dst\\tmpFile140509.tmp"));
-    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST(CopyFileViaTest, AFailedCopyKeepsTheExistingTarget) {
     ScratchFolder scratch;
     const std::string target = scratch.Write("dst\\Zuta.exe", "old");
-    FakeMessageBoxes boxes;
     FixedClock clock;
     EXPECT_FALSE(
-        CopyFileVia(scratch.Text() + "src", scratch.Text() + "dst", "Zuta.exe", boxes, clock));
+        CopyFileVia(disk, scratch.Text() + "src", scratch.Text() + "dst", "Zuta.exe", clock).ok());
     EXPECT_EQ(ScratchFolder::Read(target), "old");
     EXPECT_FALSE(ScratchFolder::Exists(scratch.Text() + "dst\\tmpFile140509.tmp"));
 }
@@ -128,15 +122,13 @@ TEST(CopyFileViaTest, TargetThatCannotBeReplacedStaysAndIsReported) {
     ScratchFolder scratch;
     scratch.Write("src\\Zuta.exe", "new");
     scratch.Write("dst\\Zuta.exe\\inside.txt", "a folder in the way");
-    FakeMessageBoxes boxes;
     FixedClock clock;
-    EXPECT_FALSE(
-        CopyFileVia(scratch.Text() + "src", scratch.Text() + "dst", "Zuta.exe", boxes, clock));
+    const Status copied =
+        CopyFileVia(disk, scratch.Text() + "src", scratch.Text() + "dst", "Zuta.exe", clock);
     EXPECT_EQ(ScratchFolder::Read(scratch.Text() + "dst\\Zuta.exe\\inside.txt"),
               "a folder in the way");
     EXPECT_FALSE(ScratchFolder::Exists(scratch.Text() + "dst\\tmpFile140509.tmp"));
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_NE(boxes.shown[0].text.find("\"Zuta.exe\" je otevřen"_cz), std::string::npos);
+    EXPECT_NE(copied.message().find("\"Zuta.exe\" je otevřen"_cz), std::string::npos);
 }
 
 #ifdef _WIN32
@@ -147,26 +139,22 @@ TEST(CopyFileViaTest, TargetHeldOpenWithoutSharingStaysAsItWas) {
     HANDLE held = CreateFileW(PathFromText(target).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    FakeMessageBoxes boxes;
     FixedClock clock;
-    const bool copied =
-        CopyFileVia(scratch.Text() + "src", scratch.Text() + "dst", "Zuta.exe", boxes, clock);
+    const Status copied =
+        CopyFileVia(disk, scratch.Text() + "src", scratch.Text() + "dst", "Zuta.exe", clock);
     CloseHandle(held);
-    EXPECT_FALSE(copied);
     EXPECT_EQ(ScratchFolder::Read(target), "old");
     EXPECT_FALSE(ScratchFolder::Exists(scratch.Text() + "dst\\tmpFile140509.tmp"));
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_NE(boxes.shown[0].text.find("\"Zuta.exe\" je otevřen jiným programem"_cz),
+    EXPECT_NE(copied.message().find("\"Zuta.exe\" je otevřen jiným programem"_cz),
               std::string::npos);
 }
 #endif
 
 TEST(CopyFileViaTest, EmptyFolderArgumentsGiveFalse) {
     ScratchFolder scratch;
-    FakeMessageBoxes boxes;
     FixedClock clock;
-    EXPECT_FALSE(CopyFileVia("", scratch.Text(), "x", boxes, clock));
-    EXPECT_FALSE(CopyFileVia(scratch.Text(), "", "x", boxes, clock));
+    EXPECT_FALSE(CopyFileVia(disk, "", scratch.Text(), "x", clock).ok());
+    EXPECT_FALSE(CopyFileVia(disk, scratch.Text(), "", "x", clock).ok());
 }
 
 }  // namespace

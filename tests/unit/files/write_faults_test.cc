@@ -1,6 +1,6 @@
-// Every writer that replaces a file, under every fault of the file system: the old file stays
-// whole or the new one is complete, no temporary file is left behind, the user is told in the
-// writer's own words, and no success is reported after a failure.
+// Every writer that replaces a file, under every fault of the file system (reading its sources
+// too): the old file stays whole or the new one is complete, no temporary file is left behind,
+// the user is told in the writer's own words, and no success is reported after a failure.
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include "../common/fake_file_system.h"
 #include "../print/fake_message_boxes.h"
 #include "bank/bank_csv_flow.h"
-#include "bank/bank_preview_flow.h"
 #include "common/cp1250_literal.h"
+#include "common/disk_file_system.h"
 #include "common/file_helpers.h"
 #include "eldp/eldp_xml.h"
 #include "files/file_copy.h"
@@ -39,47 +39,51 @@ std::string AllBoxTexts(const FakeMessageBoxes& boxes) {
     return texts;
 }
 
+// A file of the test data as bytes.
+std::string TestDataBytes(const std::string& path) {
+    return DiskFileSystem().ReadWhole(path).value_or("");
+}
+
 struct Writer {
     const char* name;
     const char* target;  // program text
+    bool reads;          // it reads files of its own before it writes
     std::function<void(FakeFileSystem&)> prepare;
     std::function<WriterRun(FakeFileSystem&)> run;
 };
 
+WriterRun Ran(const Status& status) {
+    return {status.ok(), status.Text()};
+}
+
 const Writer kJobFile{
-    "job file", "C:\\out\\job.vrex", [](FakeFileSystem&) {},
+    "job file", "C:\\out\\job.vrex", false, [](FakeFileSystem&) {},
     [](FakeFileSystem& files) {
-        try {
-            SaveJobFile("C:\\out\\", "job", {"[ExtProgram]Zerkon", "[DataArea]"}, files);
-            return WriterRun{true, ""};
-        } catch (const FileError& error) {
-            return WriterRun{false, error.what()};
-        }
+        return Ran(SaveJobFile(files, "C:\\out\\", "job", {"[ExtProgram]Zerkon", "[DataArea]"}));
     }};
 
 const Writer kEldpXml{
-    "eldp09.xml", "C:\\out\\eldp09.xml",
+    "eldp09.xml", "C:\\out\\eldp09.xml", true,
     [](FakeFileSystem& files) {
         files.Put(PathFromText("C:\\src\\ELDP09.src"), "#xml#<?xml\r\n#reldp_end#</reldp\r\n");
         files.Put(PathFromText("C:\\src\\ELDP09xml.src"),
                   "<?xml version=\"1.0\"?>\r\n<reldp>\r\n</reldp>\r\n");
     },
     [](FakeFileSystem& files) {
-        FakeMessageBoxes boxes;
-        const EldpXmlResult result =
-            WriteEldpXml(EldpExportList(1), "C:\\src\\", "C:\\out\\", boxes, files);
-        return WriterRun{result.status == EldpXmlStatus::kWritten,
-                         result.error + AllBoxTexts(boxes)};
+        const Result<std::string> written =
+            WriteEldpXml(files, EldpExportList(1), "C:\\src\\", "C:\\out\\");
+        // What the form tells of it.
+        if (written.ok()) return WriterRun{true, "Program ZERKON uložil data do "_cz + *written};
+        return Ran(written.status());
     }};
 
 const Writer kCopy{
-    "copy", "C:\\out\\Zuta.exe",
+    "copy", "C:\\out\\Zuta.exe", true,
     [](FakeFileSystem& files) { files.Put(PathFromText("C:\\src\\Zuta.exe"), "new program"); },
     [](FakeFileSystem& files) {
-        FakeMessageBoxes boxes;
         const FixedClock clock;
-        const bool copied = CopyFileVia("C:\\src", "C:\\out", "Zuta.exe", boxes, clock, files);
-        return WriterRun{copied, AllBoxTexts(boxes)};
+        const Status copied = CopyFileVia(files, "C:\\src", "C:\\out", "Zuta.exe", clock);
+        return WriterRun{copied.ok(), copied.message()};  // a message is what the box shows
     }};
 
 // "Uložit CSV" of a statement shown in the window.
@@ -92,12 +96,16 @@ class SaveAs final : public FileSaveDialog {
 };
 
 const Writer kBankCsv{
-    "bank CSV", "C:\\out\\vypis.csv", [](FakeFileSystem&) {},
+    "bank CSV", "C:\\out\\vypis.csv", true,
+    [](FakeFileSystem& files) {
+        files.Put(PathFromText("C:\\Banka\\vypis.gpc"),
+                  TestDataBytes(std::string(ZERKON_TEST_DATA) + "/bank/gpc_statement.gpc"));
+    },
     [](FakeFileSystem& files) {
         FakeMessageBoxes boxes;
         SaveAs dialog;
         BankCsvFlow(dialog, files, RegionalSettings::Czech(), boxes)
-            .Save(kBankModeGpc, std::filesystem::path(ZERKON_TEST_DATA) / "bank/gpc_statement.gpc");
+            .Save(BankFormat::kGpc, PathFromText("C:\\Banka\\vypis.gpc"));
         const std::string told = AllBoxTexts(boxes);
         return WriterRun{told.find("bylo uloženo položek: 4."_cz) != std::string::npos, told};
     }};
@@ -120,10 +128,14 @@ constexpr const char* kCopyHeldOpen = "\"Zuta.exe\" je otevřen jiným programem
 constexpr const char* kCopyLowSpace = "na disku C:\\ je málo volného prostoru"_cz;
 constexpr const char* kCsvSaved = "\" bylo uloženo položek: 4."_cz;
 constexpr const char* kCsvError = "vypis.csv\" nelze uložit. porucha"_cz;
+constexpr const char* kXmlUnread = "Cannot open file ";
+constexpr const char* kCsvUnopened = "vypis.gpc\". porucha";  // "Nelze otevřít soubor ..."
+constexpr const char* kCsvUnread = "vypis.gpc\" nelze načíst. porucha"_cz;
 
 std::string FaultName(const ::testing::TestParamInfo<FaultCase>& info) {
-    static const char* const kNames[] = {"None",           "Open",     "ShortWrite",    "Rename",
-                                         "ReadOnlyTarget", "HeldOpen", "FolderMissing", "DiskFull"};
+    static const char* const kNames[] = {"None",           "Open",      "ShortWrite",    "Rename",
+                                         "ReadOnlyTarget", "HeldOpen",  "FolderMissing", "DiskFull",
+                                         "ReadDenied",     "ReadBroken"};
     return kNames[static_cast<int>(info.param.fault)];
 }
 
@@ -143,9 +155,12 @@ class WriteFaults : public ::testing::TestWithParam<FaultCase> {
         const WriterRun run = writer.run(files);
 
         SCOPED_TRACE(writer.name);
-        EXPECT_EQ(run.success, c.replaced);
+        // A writer that reads nothing writes whatever the reading faults.
+        const bool read_fault = c.fault == Fault::kReadDenied || c.fault == Fault::kReadBroken;
+        const bool replaced = c.replaced || (read_fault && !writer.reads);
+        EXPECT_EQ(run.success, replaced);
         const std::optional<std::string> now = files.Bytes(target);
-        if (c.replaced) {
+        if (replaced) {
             // Complete: as the same writer leaves it on a faultless system.
             FakeFileSystem clean;
             writer.prepare(clean);
@@ -182,9 +197,10 @@ TEST_P(WriteFaults, BankCsv) {
     Check(kBankCsv, GetParam().csv_told);
 }
 
-// A missing folder: the job file reports it; the XML export stops without writing (the form then
-// names the folder); the copy gives false silently (the update flow reports the folder or the
-// program that cannot start).
+// A missing folder: the job file reports it; the XML export stops without writing and names the
+// folder; the copy fails silently (the update flow reports the folder or the program that cannot
+// start). A source that cannot be read: the XML's templates, the copy's program (silently) and
+// the CSV's bank file.
 INSTANTIATE_TEST_SUITE_P(
     EveryFault, WriteFaults,
     ::testing::Values(
@@ -195,8 +211,11 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{Fault::kRename, false, kJobError, kXmlError, kCopyHeldOpen, kCsvError},
         FaultCase{Fault::kReadOnlyTarget, true, "", kXmlSaved, "", kCsvSaved},
         FaultCase{Fault::kHeldOpen, false, kJobError, kXmlError, kCopyHeldOpen, kCsvError},
-        FaultCase{Fault::kFolderMissing, false, kJobError, "", "", kCsvError},
-        FaultCase{Fault::kDiskFull, false, kJobError, kXmlError, kCopyLowSpace, kCsvError}),
+        FaultCase{Fault::kFolderMissing, false, kJobError, "eldp09.xml nebyl uložen"_cz, "",
+                  kCsvError},
+        FaultCase{Fault::kDiskFull, false, kJobError, kXmlError, kCopyLowSpace, kCsvError},
+        FaultCase{Fault::kReadDenied, false, "", kXmlUnread, "", kCsvUnopened},
+        FaultCase{Fault::kReadBroken, false, "", kXmlUnread, "", kCsvUnread}),
     FaultName);
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "common/cp1250_literal.h"
+#include "common/disk_file_system.h"
 
 namespace zerkon {
 namespace {
@@ -107,6 +108,8 @@ class UpdateFlowTest : public ::testing::Test {
     void TearDown() override { fs::remove_all(root_); }
 
     std::string Folder(const std::string& name) const { return (root_ / name).string(); }
+    DiskFileSystem files_;
+
     void Touch(const fs::path& file) {
         fs::create_directories(file.parent_path());
         std::ofstream(file) << "MZ";
@@ -126,7 +129,8 @@ class UpdateFlowTest : public ::testing::Test {
                                 },
                                 [this](WindowHandle w) { fronted_.push_back(w); },
                                 version,
-                                Folder("prog") + "/"};
+                                Folder("prog") + "/",
+                                files_};
         UpdateInputs inputs =
             MainWindowUpdateInputs(100, 200, "1.0.0.0", Folder("prog") + "/", 0x4242);
         inputs.download_folder =

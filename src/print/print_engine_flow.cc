@@ -1,4 +1,4 @@
-#include "print/engine_handoff.h"
+#include "print/print_engine_flow.h"
 
 #include "common/cp1250_literal.h"
 #include "common/date_helpers.h"
@@ -35,15 +35,28 @@ void ShowEngineMissing(MessageBoxes& boxes) {
         "Program \"Olbrix\" nelze spustit.", MessageIcon::Warning, MessageButtons::OkCancel);
 }
 
-WindowHandle PrintEngineHandOff::FindEngine() {
+std::optional<MessageResult> ShowFileMessage(FileSystem& files, MessageBoxes& boxes,
+                                             std::string_view message_name,
+                                             const std::vector<std::string>& arguments,
+                                             MessageButtons buttons, MessageIcon icon,
+                                             const MessageFileSettings& settings) {
+    const FileMessageLookup lookup = LookUpFileMessage(files, message_name, arguments, settings);
+    for (const Status& missing : lookup.missing_files) {
+        boxes.Show(missing.message(), "Chyba", MessageIcon::Warning, MessageButtons::Ok);
+    }
+    if (lookup.message.text.empty()) return std::nullopt;
+    return boxes.Show(lookup.message.text, lookup.message.caption, icon, buttons);
+}
+
+WindowHandle PrintEngineFlow::FindEngine() {
     return s_.windows.FindWindowByClass(kEngineWindowClass);
 }
 
-bool PrintEngineHandOff::StartEngine(std::string_view program_without_extension) {
+bool PrintEngineFlow::StartEngine(std::string_view program_without_extension) {
     return s_.starter.Start(QuotedCommandLine(program_without_extension, kEngineSwitches));
 }
 
-WindowHandle PrintEngineHandOff::WaitForEngineWindow(int already_waited_ms) {
+WindowHandle PrintEngineFlow::WaitForEngineWindow(int already_waited_ms) {
     for (int waited = already_waited_ms; waited < kEngineStartTimeoutMs;
          waited += kEngineStartPollMs) {
         s_.feedback.Wait(kEngineStartPollMs);
@@ -52,8 +65,8 @@ WindowHandle PrintEngineHandOff::WaitForEngineWindow(int already_waited_ms) {
     return 0;
 }
 
-void PrintEngineHandOff::SendRequest(WindowHandle engine, std::string_view job_file_name,
-                                     std::string_view program_name) {
+void PrintEngineFlow::SendRequest(WindowHandle engine, std::string_view job_file_name,
+                                  std::string_view program_name) {
     PrintRequestFields fields;
     fields.engine_window = static_cast<std::uint32_t>(engine);
     fields.caller_window = static_cast<std::uint32_t>(s_.own_window);
@@ -64,12 +77,14 @@ void PrintEngineHandOff::SendRequest(WindowHandle engine, std::string_view job_f
     s_.windows.SendCopyData(engine, 0, request);
 }
 
-void PrintEngineHandOff::PrintBankJob(const std::vector<std::string>& job_lines) {
+Status PrintEngineFlow::PrintBankJob(const std::vector<std::string>& job_lines) {
     const std::string engine_folder = s_.read_engine_folder();
-    if (engine_folder.empty()) return;
+    if (engine_folder.empty()) return Status::Ok();
     job_folder_ = JobFolderFor(engine_folder);
     const std::string job_name = BankJobName(s_.clock);
-    SaveJobFile(job_folder_, job_name, job_lines, s_.files);
+    if (Status saved = SaveJobFile(s_.files, job_folder_, job_name, job_lines); !saved.ok()) {
+        return saved;
+    }
 
     WindowHandle engine = FindEngine();
     if (engine == 0) {
@@ -82,33 +97,34 @@ void PrintEngineHandOff::PrintBankJob(const std::vector<std::string>& job_lines)
     }
     SendRequest(engine, job_name + std::string(kJobFileExtension), kBankProgramName);
     s_.feedback.ShowDefaultCursor();
+    return Status::Ok();
 }
 
-bool PrintEngineHandOff::EnsureJobFolder() {
+bool PrintEngineFlow::EnsureJobFolder() {
     const std::string engine_folder = s_.read_engine_folder();
     if (engine_folder.empty()) {
         ShowEngineMissing(s_.boxes);
         return false;
     }
     job_folder_ = JobFolderFor(engine_folder);
-    if (!s_.files.CreateFolders(PathFromText(job_folder_))) {
-        ShowFileMessage("NoCreateDir", {job_folder_}, MessageButtons::Ok, MessageIcon::Warning,
-                        s_.message_file, s_.boxes);
+    if (!s_.files.CreateFolders(PathFromText(job_folder_)).ok()) {
+        ShowFileMessage(s_.files, s_.boxes, "NoCreateDir", {job_folder_}, MessageButtons::Ok,
+                        MessageIcon::Warning, s_.message_file);
         TerminateAfterFailure(s_.request_quit);
         return false;
     }
     return true;
 }
 
-void PrintEngineHandOff::HandJobToEngine(std::string_view job_name) {
+void PrintEngineFlow::HandJobToEngine(std::string_view job_name) {
     const std::string engine_folder = s_.read_engine_folder();
     WindowHandle engine = FindEngine();
     if (engine == 0) {
         const bool started = StartEngine(engine_folder + "\\Olbrix");
         if (!started) {
-            ShowFileMessage("NeniOlbrix_V", {"Olbrix", engine_folder + "\\Olbrix.exe"},
-                            MessageButtons::OkCancel, MessageIcon::Warning, s_.message_file,
-                            s_.boxes);
+            ShowFileMessage(s_.files, s_.boxes, "NeniOlbrix_V",
+                            {"Olbrix", engine_folder + "\\Olbrix.exe"}, MessageButtons::OkCancel,
+                            MessageIcon::Warning, s_.message_file);
         }
         s_.feedback.ShowBusyCursor();
         s_.feedback.Wait(kEldpEngineStartWaitMs);
@@ -122,10 +138,13 @@ void PrintEngineHandOff::HandJobToEngine(std::string_view job_name) {
     s_.feedback.ShowDefaultCursor();
 }
 
-void PrintEngineHandOff::PrintEldpJob(const std::vector<std::string>& job_lines) {
-    if (!EnsureJobFolder()) return;
-    SaveJobFile(job_folder_, kEldpJobName, job_lines, s_.files);
+Status PrintEngineFlow::PrintEldpJob(const std::vector<std::string>& job_lines) {
+    if (!EnsureJobFolder()) return Status::Ok();  // told already
+    if (Status saved = SaveJobFile(s_.files, job_folder_, kEldpJobName, job_lines); !saved.ok()) {
+        return saved;
+    }
     HandJobToEngine(kEldpJobName);
+    return Status::Ok();
 }
 
 }  // namespace zerkon

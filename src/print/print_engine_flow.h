@@ -1,7 +1,8 @@
 #pragma once
-// Handing a print job to the print engine: saving the job file into the
-// engine's job folder, starting the engine when its window is not found, and
-// sending it the PrintRequest with WM_COPYDATA.
+// Handing a print job to the print engine, step by step as the user sees it:
+// saving the job file into the engine's job folder, starting the engine when
+// its window is not found (telling the user when it cannot be), and sending it
+// the PrintRequest with WM_COPYDATA.
 //
 // Engine folder: "InstallPath" below "\Olbrix" in the maker's registry key.
 // Job folder:    engine folder + "\vrex\".
@@ -10,6 +11,7 @@
 //                another program.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -17,6 +19,7 @@
 
 #include "common/cp1250_literal.h"
 #include "common/file_system.h"
+#include "common/status.h"
 #include "files/file_message.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
@@ -47,6 +50,14 @@ std::string BankJobName(const Clock& clock);
 // warning icon); the answer is not used.
 void ShowEngineMissing(MessageBoxes& boxes);
 
+// A message of the message file, shown with the buttons and icon given, after the missing-file
+// box of each message file that could not be read; nothing when the message was not found.
+std::optional<MessageResult> ShowFileMessage(FileSystem& files, MessageBoxes& boxes,
+                                             std::string_view message_name,
+                                             const std::vector<std::string>& arguments,
+                                             MessageButtons buttons, MessageIcon icon,
+                                             const MessageFileSettings& settings);
+
 // Everything the hand-off needs from the rest of the program.
 struct PrintEngineServices {
     // "InstallPath" below "\Olbrix"; empty when the engine is not installed.
@@ -66,26 +77,26 @@ struct PrintEngineServices {
     // Ends the application after the job folder could not be created.
     std::function<void()> request_quit;
     // Where the job folder is made and the job file written.
-    FileSystem& files = RealFileSystem();
+    FileSystem& files;
 };
 
-class PrintEngineHandOff {
+class PrintEngineFlow {
   public:
-    explicit PrintEngineHandOff(PrintEngineServices services) : s_(std::move(services)) {}
+    explicit PrintEngineFlow(PrintEngineServices services) : s_(std::move(services)) {}
 
     // The bank preview's "Tisk": without a registered engine nothing happens.
     // Otherwise saves the job as GPC-<date>(<time>).vrex and sends the request,
     // starting the engine first (from the engine folder, else beside this
     // program) when its window is not found; a started engine is given up to
     // kEngineStartTimeoutMs to open its window. A job file that cannot be
-    // written throws FileError (for the standard error dialog) before anything
-    // is started or sent.
-    void PrintBankJob(const std::vector<std::string>& job_lines);
+    // written fails (for the standard error dialog) before anything is started
+    // or sent.
+    Status PrintBankJob(const std::vector<std::string>& job_lines);
 
     // The ELDP form's print, after BeginEldpJob succeeded and the data records
     // were appended: EnsureJobFolder, save as "Podklady pro ELDP - ruční
-    // zadání.vrex", HandJobToEngine. Throws FileError like PrintBankJob.
-    void PrintEldpJob(const std::vector<std::string>& job_lines);
+    // zadání.vrex", HandJobToEngine. Fails like PrintBankJob.
+    Status PrintEldpJob(const std::vector<std::string>& job_lines);
 
     // Sets the job folder and creates it when missing. An unregistered engine
     // shows ShowEngineMissing; a folder that cannot be created shows the

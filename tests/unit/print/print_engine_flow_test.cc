@@ -1,10 +1,11 @@
-#include "print/engine_handoff.h"
+#include "print/print_engine_flow.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
 
 #include "common/cp1250_literal.h"
+#include "common/disk_file_system.h"
 #include "common/file_helpers.h"
 #include "fake_message_boxes.h"
 #include "print/print_request.h"
@@ -12,6 +13,8 @@
 
 namespace zerkon {
 namespace {
+
+DiskFileSystem disk;
 
 using testing::FakeMessageBoxes;
 using testing::ScratchFolder;
@@ -83,8 +86,8 @@ class FixedClock final : public Clock {
 
 class HandOffTest : public ::testing::Test {
   protected:
-    PrintEngineHandOff MakeHandOff() {
-        return PrintEngineHandOff({
+    PrintEngineFlow MakeHandOff() {
+        return PrintEngineFlow({
             .read_engine_folder = [this] { return engine_folder; },
             .windows = windows,
             .starter = starter,
@@ -95,6 +98,7 @@ class HandOffTest : public ::testing::Test {
             .own_window = kOwnWindow,
             .message_file = {scratch.Write("zerkon.msg", kMessages), "", true},
             .request_quit = [this] { ++quits; },
+            .files = disk,
         });
     }
     PrintRequestFields SentRequest(std::size_t index = 0) {
@@ -196,7 +200,8 @@ TEST_F(HandOffTest, BankPrintGivesUpWaitingForAnEngineThatNeverOpens) {
 }
 
 TEST_F(HandOffTest, BankPrintIntoAMissingJobFolderFailsBeforeTheEngine) {
-    EXPECT_THROW(MakeHandOff().PrintBankJob({"a"}), FileError);
+    EXPECT_NE(MakeHandOff().PrintBankJob({"a"}).message().find("Nelze vytvořit soubor"_cz),
+              std::string::npos);
     EXPECT_TRUE(starter.command_lines.empty());
     EXPECT_TRUE(windows.sent.empty());
 }
