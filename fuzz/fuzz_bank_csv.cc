@@ -123,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const BankFormat format : {BankFormat::kKpc, BankFormat::kGpc, BankFormat::kGeminy}) {
         BankLines lines(bytes);
         OutputText out;
-        const long long items = WriteBankCsv(format, lines, regional, encoding, out);
+        const long long items = WriteBankCsv(format, lines, regional, encoding, out).value_or(-1);
         std::string text = out.Take();
         const std::string_view bom = "\xEF\xBB\xBF";
         Check(text.starts_with(bom) == (encoding == CsvEncoding::kUtf8),

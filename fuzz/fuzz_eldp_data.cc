@@ -23,9 +23,10 @@ using zerkon::fuzz::Check;
 namespace {
 
 std::vector<std::string> ShippedTemplate(const char* name) {
-    std::string text;
-    ReadWholeFile(std::string(ZERKON_SOURCE_DIR) + "/demo/RAL/SOURCERAL/" + name, text);
-    return SplitTextLines(text);
+    return SplitTextLines(
+        fuzz::Disk()
+            .ReadWhole(std::string(ZERKON_SOURCE_DIR) + "/demo/RAL/SOURCERAL/" + name)
+            .value_or(""));
 }
 
 // What a parser reads back from an attribute that carries `value`.
@@ -133,9 +134,7 @@ bool FilledDate(const std::string& text) {
 
 void CheckPrintData(EldpRecord record) {
     std::vector<std::string> job{"[DataArea]"};
-    try {
-        AppendEldpPrintData(record, RegionalSettings::Czech(), job);
-    } catch (const DateConversionError&) {
+    if (!AppendEldpPrintData(record, RegionalSettings::Czech(), job).ok()) {
         bool any_date = FilledDate(record.correction_date) || FilledDate(record.birth_date) ||
                         FilledDate(record.activity_since) || FilledDate(record.made_out);
         for (const EldpRow& row : record.rows)
@@ -175,7 +174,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     EldpRecord record;
     record.tech_code = "T";
-    IniEldp(fuzz::WriteScratch("data.txt", bytes), record);
+    IniEldp(fuzz::Disk(), fuzz::WriteScratch("data.txt", bytes), record);
     Check(record.tech_code == "T" && record.correction_date == kEmptyFullDate,
           "loading leaves the technical code and the correction date alone");
     const std::string joined = ReplaceCharCopy(ReplaceCharCopy(bytes, '\r', ""), '\n', "");

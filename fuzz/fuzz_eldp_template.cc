@@ -18,9 +18,9 @@ using zerkon::fuzz::Check;
 namespace {
 
 std::string Shipped(const char* name) {
-    std::string text;
-    ReadWholeFile(std::string(ZERKON_SOURCE_DIR) + "/demo/RAL/SOURCERAL/" + name, text);
-    return text;
+    return fuzz::Disk()
+        .ReadWhole(std::string(ZERKON_SOURCE_DIR) + "/demo/RAL/SOURCERAL/" + name)
+        .value_or("");
 }
 
 // Every field holds markup, quotes, the block separator and Czech letters.

@@ -4,6 +4,7 @@
 
 #include "files/file_message.h"
 #include "fuzz_support.h"
+#include "print/print_engine_flow.h"
 
 using namespace zerkon;
 using zerkon::fuzz::Check;
@@ -20,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     settings.second_path = settings.first_path + ".missing";
 
     fuzz::RecordingBoxes boxes;
-    const auto answer = ShowFileMessage(name, arguments, MessageButtons::OkCancel,
-                                        MessageIcon::Warning, settings, boxes);
+    const auto answer = ShowFileMessage(fuzz::Disk(), boxes, name, arguments,
+                                        MessageButtons::OkCancel, MessageIcon::Warning, settings);
     std::size_t missing = first_only ? 0 : 1;
     Check(boxes.shown.size() == missing + (answer ? 1 : 0),
           "a message found is shown once, after the box of a missing second file");

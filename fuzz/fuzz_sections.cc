@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::vector<std::string> lines{"before"};
     std::string remainder = "before";
-    const bool found = ReadIniSection(section, path, lines, remainder);
+    const bool found = ReadIniSection(fuzz::Disk(), section, path, lines, remainder);
     Check(lines.front() == "before" && found == (lines.size() > 1) &&
               (found || remainder == "before"),
           "the section's lines are appended, and only when there are some");
@@ -30,9 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               "a section line is one non-empty line of the section", lines[i]);
     }
 
-    fuzz::RecordingBoxes boxes;
-    const std::string value = FindKeyedLine(section, key, path, boxes);
-    Check(boxes.shown.empty(), "a file that exists shows no box");
+    const Result<std::string> keyed = FindKeyedLine(fuzz::Disk(), section, key, path);
+    Check(keyed.ok(), "a file that exists is read");
+    const std::string value = keyed.value_or("");
     std::string expected;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         std::string rest = lines[i];
@@ -44,14 +44,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(value == expected, "the keyed lookup finds the first line of the section with that key",
           value);
 
-    try {
-        const std::string numbered = FindNumberedLine(section, number, true, path, boxes);
-        Check(boxes.shown.size() == (numbered.empty() ? boxes.shown.size() : 0),
-              "a value found shows no box");
-        for (const auto& box : boxes.shown) {
-            Check(box.text.find("[" + UpperCase1250(section) + "]") != std::string::npos,
-                  "the not-found box names the section in capitals", box.text);
-        }
+    const Result<std::string> found_numbered =
+        FindNumberedLine(fuzz::Disk(), section, number, path);
+    const Status& failure = found_numbered.status();
+    if (failure.code() == StatusCode::kNotValid) {
+        Check(found, "only a key in the section can stop the numbered lookup", failure.message());
+    } else if (!found_numbered.ok()) {
+        Check(failure.message().find("[" + UpperCase1250(section) + "]") != std::string::npos,
+              "the not-found message names the section in capitals", failure.message());
+    } else {
+        const std::string& numbered = *found_numbered;
         if (!numbered.empty()) {
             bool in_section = false;
             for (std::size_t i = 1; i < lines.size(); ++i) {
@@ -61,8 +63,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             Check(in_section, "the numbered lookup's value is a line of the section", numbered);
         }
-    } catch (const KeyConversionError& error) {
-        Check(found, "only a key in the section can stop the numbered lookup", error.key());
     }
     return 0;
 }

@@ -17,10 +17,17 @@
 
 #include "bank/output_text.h"
 #include "common/cp1250_literal.h"
+#include "common/disk_file_system.h"
 #include "controls/edit_behavior.h"
 #include "platform/message_box.h"
 
 namespace zerkon::fuzz {
+
+// The disk, as the program's main hands it on.
+inline FileSystem& Disk() {
+    static DiskFileSystem files;
+    return files;
+}
 
 // Prints what broke and aborts, so that libFuzzer keeps the input.
 [[noreturn]] inline void Fail(std::string_view promise, std::string_view detail = {}) {

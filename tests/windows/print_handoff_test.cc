@@ -11,6 +11,7 @@
 #include "common/file_helpers.h"
 #include "harness.h"
 #include "platform/registry.h"
+#include "platform/win32/file_system_win32.h"
 #include "print/job_file.h"
 #include "print/print_engine_flow.h"
 #include "shell/maker_settings.h"
@@ -110,8 +111,10 @@ class PrintHandOffTest : public ::testing::Test {
             .message_file = {std::string(ZERKON_TEST_DATA) + "\\..\\..\\resources\\zerkon.msg", "",
                              true},
             .request_quit = [this] { ++quits_; },
+            .files = files_,
         });
     }
+    Win32FileSystem files_;
     fs::path Received(const std::wstring& name) const { return engine_dir_ / L"received" / name; }
     std::string JobFolderText() const { return TextFromPath(engine_dir_) + "\\vrex\\"; }
     std::uint32_t EngineWindow() const {
