@@ -36,7 +36,7 @@ class EldpFormView {
 
 class EldpFormFlow {
   public:
-    // end_program posts the quit message to the main window.
+    // end_program asks the main window to close, which ends the program.
     EldpFormFlow(EldpFormView& view, EldpOutputServices& services,
                  std::function<void()> end_program);
 
