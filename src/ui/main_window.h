@@ -42,11 +42,11 @@ class TFormZerkon : public WindowBase {
     void sbELDPClick();
     void sbPrehledPojClick();
     void sbUpgradeClick();
-    // "Informace": SpeedButton1 is the information button's name in the form's layout.
+    // "Informace": SpeedButton1 is the information button.
     void SpeedButton1Click();
     void sbExitClick();
 
-    // The reader of the program's own version resource (XFileVersion1 in the form's layout).
+    // The reader of the program's own version resource.
     TXFileVersion XFileVersion1;
     HICON exit_glyph_ = nullptr;
     ActivationFilter activation_filter_;
