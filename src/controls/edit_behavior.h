@@ -76,7 +76,6 @@ struct EditState {
     bool enabled = true;
     bool focused = false;
     bool read_only = false;
-    bool loading = false;  // the window layout is being read
     ControlColour colour = kClWindow;
     ControlColour normal_colour = kClWindow;
     PaintAlignment paint_alignment = PaintAlignment::Left;
