@@ -54,7 +54,7 @@ std::string ComboItemByIndex(std::string_view items, int index);
 // match: the text stays.
 std::string ComboTypeAhead(std::string_view items, std::string_view current_text, char ch);
 
-// Load (Loaded, after the layout was read): the edit shows its side button,
+// When the edit is made (EditBehavior::Loaded): it shows its side button,
 // becomes read-only and sets its text to this result (empty unless
 // ItemIndex >= 0).
 std::string ComboTextOnLoad(const TComboBoxEdit& combo);

@@ -1,5 +1,5 @@
 #pragma once
-// The colours of the data-entry controls, as window layouts store them: an RGB value
+// The colours of the data-entry controls, as their settings hold them: an RGB value
 // (0x00BBGGRR), or a system colour index with the top byte set (the window layer resolves it).
 
 #include <cstdint>

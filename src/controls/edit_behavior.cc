@@ -69,7 +69,6 @@ void EditBehavior::WriteVersion() {
 }
 
 void EditBehavior::SetValue(Amount value, const EditEnvironment& env) {
-    if (state_.loading) return;
     state_.value = ClampValue(settings_.number, value);
     if (NumberType()) {
         SetText(NumberTextFromValue(settings_.edit_type, settings_.number, state_.value,

@@ -48,7 +48,7 @@ struct EditSettings {
     TNumberEdit number;
     TMaskSpecEdit mask_edit;
     TStringEdit string_edit;
-    // The toolkit edit's own properties that the behaviour reads.
+    // The standard edit's own settings that the behaviour reads.
     int max_length = 0;
     char password_char = 0;
     bool labeled = false;  // TMLabeledEdit (its masked fields also take a space)
@@ -76,7 +76,6 @@ struct EditState {
     bool enabled = true;
     bool focused = false;
     bool read_only = false;
-    bool loading = false;  // the window layout is being read
     ControlColour colour = kClWindow;
     ControlColour normal_colour = kClWindow;
     PaintAlignment paint_alignment = PaintAlignment::Left;
@@ -85,7 +84,7 @@ struct EditState {
     std::string undo_text;
     Amount undo_value = 0;
     int saved_caret = 0;
-    // Number fields: allowed characters and decimal separator fixed at load,
+    // Number fields: allowed characters and decimal separator fixed when made,
     // and the digit remembered from the last main-row digit key.
     CharSet number_allowed;
     char number_separator = ',';
@@ -147,7 +146,8 @@ class EditBehavior {
     EditState& state() { return state_; }
     const EditState& state() const { return state_; }
 
-    // After the layout was read: normal colour, pick-list setup, number clean-up.
+    // Once the control is made from its settings and text: normal colour, pick-list setup,
+    // number clean-up.
     void Loaded(const EditEnvironment& env);
     // Version write: stays "2.77"; a masked text is fitted to its mask.
     void WriteVersion();
@@ -215,7 +215,7 @@ struct SideButtonLayout {
     EditRect button;  // in the edit's client coordinates
     EditRect format;  // EM_SETRECT
 };
-// `new_style`: the toolkit's newer 3D look (button 4 pixels in from the edge).
+// `new_style`: the newer 3D look (button 4 pixels in from the edge).
 SideButtonLayout LayoutSideButton(int edit_width, int edit_height, int button_width,
                                   bool new_style);
 // ButtonWidth write while the button exists: at least 15, at most the edit's width.

@@ -36,7 +36,7 @@ struct TMaskSpecEdit {
     std::string Mask;
     TMaskOn MaskOnEnter = TMaskOn::moNone;
     TMaskOn MaskOnExit = TMaskOn::moNone;
-    bool MaskDelShift = false;  // stored with the layout only; editing ignores it
+    bool MaskDelShift = false;  // a setting without effect: editing ignores it
 
     // Run-time: the characters that may be typed, rebuilt on every entry by
     // RebuildMaskTypingSet. Empty at first, so nothing can be typed before the
@@ -87,8 +87,8 @@ bool IsFixedMask(std::string_view mask);
 // body's literal or '_'; cuts a longer text to the body's length. A mask with
 // an empty body leaves the text as it is.
 // The edit calls it on entry and exit (inside MaskTextOnEnter / MaskTextOnExit)
-// and whenever its Version property is written, which the stored layout does
-// last, so a masked field is fitted once at load: set the text to the result.
+// and whenever its version is set, which TMEdit does last when it is made, so
+// a masked field is fitted once then: set the text to the result.
 std::string FitTextToMask(std::string_view text, std::string_view mask);
 
 // The revision of a date or time text for the recognised masks
@@ -110,7 +110,7 @@ std::string ApplyMaskOn(std::string_view text, std::string_view mask, TMaskOn en
 // its previous content.
 void RebuildMaskTypingSet(TMaskSpecEdit& mask_settings, bool labeled_edit);
 
-// Entry, right after the toolkit's standard entry processing (whole text
+// Entry, right after the standard edit's entry processing (whole text
 // selected when focus did not come by mouse): fits the text and applies the
 // MaskOnEnter revision. The edit sets its text to the result (it keeps its
 // selection policy; the caret is placed later, see MaskEntryCaret).

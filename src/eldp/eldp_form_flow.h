@@ -37,7 +37,7 @@ class EldpFormView {
 
 class EldpFormFlow {
   public:
-    // end_program asks the main window to end the program.
+    // end_program asks the main window to close, which ends the program.
     EldpFormFlow(EldpFormView& view, EldpOutputServices& services, MessageBoxes& boxes,
                  std::function<void()> end_program);
 

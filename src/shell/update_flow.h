@@ -32,7 +32,8 @@ struct UpdateServices {
     Downloader& downloader;
     const RegistryReader& registry;
     const Clock& clock;
-    // Posts WM_QUIT to the top-level window of that class (CloseWindowByClass).
+    // Ends the update program Zuta by its window class: posts WM_QUIT to the top-level window of
+    // that class (CloseWindowByClass). Never this program.
     std::function<void(std::string_view class_name)> close_window_by_class;
     // Brings the window to the foreground.
     std::function<void(WindowHandle window)> bring_to_front;

@@ -9,7 +9,6 @@
 #include "common/file_system.h"
 #include "eldp/eldp_form_flow.h"
 #include "eldp/eldp_form_layout.h"
-#include "platform/close_window.h"
 #include "platform/registry.h"
 #include "platform/win32/file_dialog_win32.h"
 #include "platform/win32/message_boxes_win32.h"
@@ -127,7 +126,9 @@ TFormELDP::TFormELDP(HWND owner, ProgramContext& context, const TXFileVersion& v
               [this](const std::string& folder) { return ChooseDataFiles(folder); },
           .files = files,
       },
-      flow_(*this, services_, boxes_, [] { CloseWindowByClass("TFormZerkon"); }) {}
+      // In ELDP mode "Zpět" ends this program through the main window it was handed: asked to
+      // close, it ends once this form's modal loop has returned.
+      flow_(*this, services_, boxes_, [owner] { PostMessageW(owner, WM_CLOSE, 0, 0); }) {}
 
 bool TFormELDP::Create() {
     CreateOptions options;

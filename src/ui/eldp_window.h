@@ -30,8 +30,9 @@ enum EldpWindowControl : int {
 };
 
 // Opens the form modally over `owner` (the main window) and returns when it has closed; nothing
-// of it survives. In ELDP mode (context.eldp) the data file is loaded at once. An output points
-// the context's template folder at the payroll program's.
+// of it survives. In ELDP mode (context.eldp) the data file is loaded at once, and "Zpět" asks
+// the owner to close (WM_CLOSE), which ends the program. An output points the context's template
+// folder at the payroll program's.
 void ShowEldpForm(HWND owner, ProgramContext& context, const TXFileVersion& version,
                   FileSystem& files);
 

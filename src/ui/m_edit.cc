@@ -115,7 +115,7 @@ TMEdit::TMEdit(HWND parent, const EditOptions& options)
     behavior_.Loaded(Environment());
     WriteEdit();
     if (s.button_visible) SetButtonVisible(true);
-    // The stored layout writes Version last.
+    // The version is set last: it fits a masked field's text to its mask once, as it is made.
     SetVersion(edit::kEditVersion);
     last_text_ = Text();
 }
@@ -427,7 +427,7 @@ LRESULT TMEdit::OnKillFocus(WPARAM wparam, LPARAM lparam) {
     HWND to = reinterpret_cast<HWND>(wparam);
     if (!to || GetAncestor(to, GA_ROOT) != GetAncestor(hwnd_, GA_ROOT)) {
         // Focus goes to another window: the field stays its window's active
-        // control and is not left (as with the toolkit's forms).
+        // control and is not left (as in a dialog).
         away_ = true;
         return Standard(WM_KILLFOCUS, wparam, lparam);
     }

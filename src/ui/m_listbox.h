@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "controls/m_listbox.h"
+#include "controls/list_box_behaviour.h"
 #include "ui/m_memo.h"
 
 namespace zerkon {

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "controls/m_memo.h"
+#include "controls/memo_behaviour.h"
 #include "ui/coloured_control.h"
 
 namespace zerkon {

@@ -1,12 +1,14 @@
 // zerkon.exe: start-up in this order: the shared modules, the single-instance guard (a second
 // copy of the same executable activates the first one and ends with exit code 0 before creating
 // any window), the main window, the hidden premium overview, and the message loop.
+//
+// The program ends one way: the main window is destroyed, its WM_DESTROY posts the quit message,
+// the loop ends and wWinMain returns; the windows' destructors run, then the guard's, which
+// removes this copy from the instance list.
 
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
-
-#include <memory>
 
 #include "platform/instance_guard.h"
 #include "platform/win32/file_system_win32.h"
@@ -15,10 +17,6 @@
 #include "ui/premium_overview_window.h"
 
 namespace {
-
-// Lives until the process ends, also when it ends through std::exit ("Konec"): its destructor
-// removes this copy from the instance list.
-std::unique_ptr<zerkon::SingleInstanceGuard> instance_guard;
 
 int RunMessageLoop() {
     MSG message;
@@ -32,9 +30,9 @@ int RunMessageLoop() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show_command) {
-    instance_guard = std::make_unique<zerkon::SingleInstanceGuard>();
-    if (!instance_guard->first()) {
-        instance_guard->ActivateFirstCopy(zerkon::kMainWindowClass);
+    zerkon::SingleInstanceGuard instance_guard;
+    if (!instance_guard.first()) {
+        instance_guard.ActivateFirstCopy(zerkon::kMainWindowClass);
         return 0;
     }
 

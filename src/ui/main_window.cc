@@ -1,6 +1,5 @@
 #include "ui/main_window.h"
 
-#include <cstdlib>
 #include <string>
 
 #include "common/cp1250_literal.h"
@@ -35,6 +34,13 @@ constexpr UINT kOpenEldpMessage = WM_APP + 1;
 constexpr int kClientWidth = 377;
 constexpr int kClientHeight = 275;
 constexpr std::string_view kEldpHint = "Evidenční list důchodového pojištění"_cz;
+
+BOOL CALLBACK CloseIfOwnedBy(HWND window, LPARAM owner) {
+    if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(owner) && IsWindowVisible(window)) {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    }
+    return TRUE;
+}
 
 }  // namespace
 
@@ -88,10 +94,15 @@ LRESULT TFormZerkon::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             OnActivate(wparam, lparam);
             return 0;
         case WM_COMMAND:
-            if (HIWORD(wparam) == BN_CLICKED) OnCommand(LOWORD(wparam));
+            if (HIWORD(wparam) == BN_CLICKED) {
+                RunHandler([this, wparam] { OnCommand(LOWORD(wparam)); });
+            }
             return 0;
         case kOpenEldpMessage:
-            sbELDPClick();
+            RunHandler([this] { sbELDPClick(); });
+            return 0;
+        case WM_CLOSE:
+            OnClose();
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
@@ -115,6 +126,30 @@ void TFormZerkon::OnActivate(WPARAM wparam, LPARAM lparam) {
     if (!activation_filter_.WindowActivated(change)) return;
     FormActivate();
     activation_filter_.HandlerDone();
+}
+
+// A handler may run a modal window's loop, inside which the program can be asked to end: the
+// window outlives the handler and is destroyed when it has returned.
+void TFormZerkon::RunHandler(const std::function<void()>& handler) {
+    ++handlers_running_;
+    handler();
+    --handlers_running_;
+    if (handlers_running_ == 0 && end_requested_) DestroyWindow(hwnd_);
+}
+
+// The one way out. With a handler running, the windows open over this one are closed (each
+// hides itself, which ends its modal loop) and the handler returns before the window goes.
+void TFormZerkon::OnClose() {
+    if (handlers_running_ == 0) {
+        DestroyWindow(hwnd_);
+        return;
+    }
+    end_requested_ = true;
+    CloseOwnedWindows();
+}
+
+void TFormZerkon::CloseOwnedWindows() {
+    EnumThreadWindows(GetCurrentThreadId(), CloseIfOwnedBy, reinterpret_cast<LPARAM>(hwnd_));
 }
 
 void TFormZerkon::OnCommand(int id) {
@@ -215,10 +250,9 @@ void TFormZerkon::SpeedButton1Click() {
                    InformationText(payroll_folder, context_.program_folder));
 }
 
+// Ends the program at once, without asking.
 void TFormZerkon::sbExitClick() {
-    // Ends at once; std::exit still runs the module finalisation (static destructors), which
-    // removes the single-instance registration.
-    std::exit(0);
+    OnClose();
 }
 
 }  // namespace zerkon

@@ -23,8 +23,8 @@ enum MemoReadControl : int {
     kMemoReadCancelId = 403,  // sbCancel "Zpět"
 };
 
-// The next text window's font and size; 0 / empty / -1 keep the design
-// values. Closing a text window resets it. Nothing in the program sets it.
+// The next text window's font and size; 0 / empty / -1 keep the window's
+// own. Closing a text window resets it. Nothing in the program sets it.
 struct MemoWindowSettings {
     std::string font_name;
     int font_size = -1;
@@ -64,7 +64,7 @@ class TFormMemoRead : public WindowBase {
         std::function<void()> on_escape_;
     };
 
-    HWND Memo1 = nullptr;  // the memo of the text, named as in the form's layout
+    HWND Memo1 = nullptr;  // the memo that shows the text
     std::unique_ptr<EscapeKey> escape_;
     HWND sbTisk = nullptr;
     HWND sbCancel = nullptr;

@@ -22,7 +22,8 @@ PrintEngineFlow ProgramPrintEngine(HWND main_window, MessageBoxes& boxes,
         .program_folder = context.program_folder,
         .own_window = reinterpret_cast<WindowHandle>(main_window),
         .message_file = ShippedMessageFile(context.program_folder),
-        .request_quit = [] { PostQuitMessage(0); },
+        // The program ends through its main window, as every way out does.
+        .request_quit = [main_window] { PostMessageW(main_window, WM_CLOSE, 0, 0); },
         .files = files,
     });
 }

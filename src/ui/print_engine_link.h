@@ -1,7 +1,7 @@
 #pragma once
 // The print engine hand-off as the program's windows use it: the engine found through the
 // maker's registry key, its messages from the program's message file, the request naming the
-// main window.
+// main window, and the emergency stop asking the main window to close.
 
 #include <windows.h>
 

@@ -395,6 +395,12 @@ TEST_F(EldpFormWindowTest, AnXmlFileThatCannotBeWrittenIsToldAndNothingHalfWritt
     for (const auto& entry : fs::directory_iterator(payroll_ / L"xml-manualne")) {
         if (entry.path() != XmlFile()) ADD_FAILURE() << "left behind: " << entry.path();
     }
+
+    // Nor the print engine's job folder: told, then the form closes and the program ends.
+    std::ofstream(engine_ / L"vrex") << "x";
+    e2e::Click(Control(zerkon::kEldpPrintId));
+    EXPECT_NE(AnswerMessageBox().find((engine_ / L"vrex").wstring()), std::wstring::npos);
+    EXPECT_EQ(zerkon_.WaitForExit(), std::optional<DWORD>(0));
 }
 
 TEST_F(EldpFormWindowTest, AfterSwitchingProgramsDuringAnOutputTheBankWindowReadsItsOwnTemplates) {

@@ -162,7 +162,11 @@ TEST_F(EldpModeTest, LoadsTheDataFileShowsWhereItCameFromAndZpetEndsTheProgram) 
     EXPECT_TRUE(Checked("cb107"));
     EXPECT_TRUE(Checked("cb101"));  // marks are never taken away
 
+    // With another installation's copy running beside it, "Zpět" ends this one only.
+    e2e::Process other = e2e::Process::Start(e2e::ZerkonExe());
+    ASSERT_NE(e2e::WaitForWindow(zerkon::kMainWindowClass, other.id()), nullptr);
     PressZpetAndExpectTheEnd();
+    EXPECT_TRUE(other.Running());
 }
 
 TEST_F(EldpModeTest, TheXmlButtonAsksBeforeSavingAWrongSheetAndEnterLeavesTheCaretThere) {

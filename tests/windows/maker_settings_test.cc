@@ -25,7 +25,7 @@ class MakerSettingsTest : public ::testing::Test {
         HWND window = e2e::WaitForWindow(L"ZerkonMakerSettingProbe", probe.id());
         if (window == nullptr) return L"<no window>";
         std::wstring value = e2e::GetText(e2e::WaitForChild(window, 100));
-        // The probe ends through CloseWindowByClass (WM_QUIT), as the ELDP form ends the program.
+        // The probe ends through CloseWindowByClass (WM_QUIT), as the update flow ends Zuta.
         EXPECT_TRUE(e2e::Click(e2e::WaitForChild(window, 101)));
         EXPECT_EQ(probe.WaitForExit(), 0u);
         return value;

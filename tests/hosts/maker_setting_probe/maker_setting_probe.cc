@@ -1,7 +1,7 @@
 // Test host: shows ReadMakerSetting(sub-key, "", value name) of the machine's registry, read the
 // way zerkon.exe reads it, as the text of an edit control (id 100) in a window of class
 // "ZerkonMakerSettingProbe". Arguments: the sub-key (e.g. \RAL) and the value name.
-// "Quit" (id 101) posts WM_QUIT through CloseWindowByClass, as the ELDP form ends the program.
+// "Quit" (id 101) posts WM_QUIT through CloseWindowByClass, as the update flow ends Zuta.
 
 #include <windows.h>
 

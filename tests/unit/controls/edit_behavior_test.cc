@@ -12,7 +12,7 @@ namespace {
 
 using namespace fixture;
 
-TEST(EditDefaults, MatchTheStoredLayoutDefaults) {
+TEST(EditDefaults, AreTheControlsOwn) {
     EditBehavior e;
     const EditSettings& s = e.settings();
     EXPECT_EQ(s.color_on_focus, 10092543u);

@@ -1,9 +1,9 @@
+#include "controls/memo_behaviour.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "controls/m_memo.h"
 
 namespace zerkon {
 namespace {

@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "controls/m_memo.h"
+#include "controls/control_colours.h"
+#include "controls/virtual_keys.h"
 
 namespace zerkon {
 

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
+#include "controls/list_box_behaviour.h"
 
-#include "controls/m_listbox.h"
+#include <gtest/gtest.h>
 
 namespace zerkon {
 namespace {

@@ -1,4 +1,4 @@
-#include "controls/m_listbox.h"
+#include "controls/list_box_behaviour.h"
 
 namespace zerkon {
 

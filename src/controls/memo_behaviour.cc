@@ -1,4 +1,4 @@
-#include "controls/m_memo.h"
+#include "controls/memo_behaviour.h"
 
 namespace zerkon {
 
