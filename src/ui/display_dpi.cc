@@ -33,7 +33,7 @@ Function User32Function(const char* name) {
 }
 
 struct MadeFont {
-    FontSpec spec;
+    FontSpec style;
     int dpi;
     HFONT font;
 };
@@ -93,22 +93,22 @@ void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD ex_style, int dpi) {
     AdjustWindowRectEx(&rect, style, FALSE, ex_style);
 }
 
-HFONT UiFont(FontSpec spec, int dpi) {
+HFONT UiFont(FontSpec style, int dpi) {
     dpi = UsableDpi(dpi);
     for (const MadeFont& made : MadeFonts()) {
-        if (made.spec == spec && made.dpi == dpi) return made.font;
+        if (made.style == style && made.dpi == dpi) return made.font;
     }
     HFONT font =
-        CreateFontW(ScaleFontHeight(spec.height, dpi), 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL,
+        CreateFontW(ScaleFontHeight(style.height, dpi), 0, 0, 0, style.bold ? FW_BOLD : FW_NORMAL,
                     FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
-    MadeFonts().push_back({spec, dpi, font});
+    MadeFonts().push_back({style, dpi, font});
     return font;
 }
 
 HFONT FontAtDpi(HFONT font, int dpi) {
     for (const MadeFont& made : MadeFonts()) {
-        if (made.font == font) return UiFont(made.spec, dpi);
+        if (made.font == font) return UiFont(made.style, dpi);
     }
     return font;
 }

@@ -35,9 +35,9 @@ struct FontSpec {
     bool bold = false;
     bool operator==(const FontSpec&) const = default;
 };
-// Made at the first call for the spec and the DPI, alive for the whole run.
-HFONT UiFont(FontSpec spec, int dpi);
-// The font of the same spec at `dpi`; a font that UiFont did not make is returned as it is.
+// Made at the first call for the style and the DPI, alive for the whole run.
+HFONT UiFont(FontSpec style, int dpi);
+// The font of the same style at `dpi`; a font that UiFont did not make is returned as it is.
 HFONT FontAtDpi(HFONT font, int dpi);
 
 // Marks for the layout step of a window (WindowBase): a label that is sized to its text takes
