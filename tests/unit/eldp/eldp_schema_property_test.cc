@@ -9,8 +9,10 @@
 
 #include <chrono>
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <random>
+#include <sstream>
 
 #include "common/cp1250_literal.h"
 #include "eldp/eldp_check.h"
@@ -83,21 +85,12 @@ class SheetGenerator {
     // field without its digit stands for the first used row).
     static constexpr const char* kStray[] = {"",    " ", "abc",         "12a",    "-5",    "+5",
                                              "1 2", "0", "99999999999", "01.0_.", "31.02."};
-    static constexpr const char* kTypedFields[] = {"leRok",
-                                                   "leTypELDP",
-                                                   "leKodELDP",
-                                                   "leRC",
-                                                   "leDny",
-                                                   "leOd",
-                                                   "leDo",
-                                                   "leVymZakl",
-                                                   "leVylDoby",
-                                                   "leVylDobyCelkem",
-                                                   "leVymZaklCelkem",
-                                                   "leICO",
-                                                   "leVS",
-                                                   "lePSC",
-                                                   "leDatumNar"};
+    static std::vector<std::string> TypedFields() {
+        std::istringstream names(
+            "leRok leTypELDP leKodELDP leRC leDny leOd leDo leVymZakl leVylDoby leVylDobyCelkem "
+            "leVymZaklCelkem leICO leVS lePSC leDatumNar");
+        return {std::istream_iterator<std::string>(names), std::istream_iterator<std::string>()};
+    }
 
     static void PutStray(EldpRecord& r, std::string name, const char* value) {
         if (!name.ends_with("Celkem") && (name == "leDny" || name == "leOd" || name == "leDo" ||
@@ -171,7 +164,7 @@ TEST(EldpSchemaProperty, SheetsThatPassTheCheckAreValidAndEveryRejectedSheetIsNa
     SheetGenerator generate(seed);
     std::vector<std::pair<EldpRecord, bool>> sheets;  // with whether a mistake was put in
     for (int i = 0; i < 250; ++i) sheets.emplace_back(generate.FilingReady(), false);
-    for (const char* field : SheetGenerator::kTypedFields) {
+    for (const std::string& field : SheetGenerator::TypedFields()) {
         for (const char* value : SheetGenerator::kStray) {
             sheets.emplace_back(generate.FilingReady(), true);
             SheetGenerator::PutStray(sheets.back().first, field, value);
