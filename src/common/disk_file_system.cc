@@ -102,14 +102,7 @@ CalendarDate LocalDateOf(fs::file_time_type time) {
 Result<std::string> DiskFileSystem::ReadWhole(const fs::path& file) {
     Result<std::unique_ptr<FileReader>> reader = OpenForReading(file);
     if (!reader.ok()) return reader.status();
-    std::string contents;
-    char block[1 << 16];
-    for (;;) {
-        const Result<std::size_t> got = (*reader)->Read(block, sizeof block);
-        if (!got.ok()) return got.status();
-        if (*got == 0) return contents;
-        contents.append(block, *got);
-    }
+    return ReadToEnd(**reader);
 }
 
 Result<std::unique_ptr<FileReader>> DiskFileSystem::OpenForReading(const fs::path& file) {

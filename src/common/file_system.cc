@@ -13,6 +13,17 @@ fs::path TemporaryBeside(const fs::path& target) {
 
 }  // namespace
 
+Result<std::string> ReadToEnd(FileReader& reader) {
+    std::string contents;
+    char block[1 << 16];
+    for (;;) {
+        const Result<std::size_t> got = reader.Read(block, sizeof block);
+        if (!got.ok()) return got.status();
+        if (*got == 0) return contents;
+        contents.append(block, *got);
+    }
+}
+
 Status MoveTemporaryOver(FileSystem& files, const fs::path& temporary, const fs::path& target) {
     const bool was_read_only = files.IsReadOnly(target);
     if (was_read_only) files.SetReadOnly(target, false);

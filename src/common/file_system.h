@@ -72,6 +72,9 @@ class FileSystem {
     virtual std::vector<std::filesystem::path> Files(const std::filesystem::path& folder) = 0;
 };
 
+// Reads what is left of the file into one text.
+Result<std::string> ReadToEnd(FileReader& reader);
+
 // Moves a finished temporary file over the target. A read-only target loses its flag first and
 // gets it back when the move fails; a failed move removes the temporary file.
 Status MoveTemporaryOver(FileSystem& files, const std::filesystem::path& temporary,

@@ -25,21 +25,30 @@ std::u16string FilterPairs(std::string_view filter) {
 
 constexpr std::size_t kLongestPath = 32768;  // the longest path Windows knows
 
+// What every dialog of the program shares: its owner, the filter's pairs (kept alive by the
+// caller), the first type chosen, the buffer for the names, and the folder it opens in.
+OPENFILENAMEW DialogFields(HWND owner, const std::u16string& pairs, std::vector<wchar_t>& names,
+                           const std::wstring& folder, DWORD flags) {
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = reinterpret_cast<const wchar_t*>(pairs.c_str());
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = names.data();
+    dialog.nMaxFile = static_cast<DWORD>(names.size());
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | flags;
+    return dialog;
+}
+
 }  // namespace
 
 std::optional<std::filesystem::path> Win32FileOpenDialog::Choose(std::string_view filter) {
     const std::u16string pairs = FilterPairs(filter);
     std::vector<wchar_t> file(kLongestPath, L'\0');
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = owner_;
-    dialog.lpstrFilter = reinterpret_cast<const wchar_t*>(pairs.c_str());
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = file.data();
-    dialog.nMaxFile = static_cast<DWORD>(file.size());
     // No "must exist" check: a typed name that cannot be opened is reported by
     // the reader with the system's own message.
-    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
+    OPENFILENAMEW dialog = DialogFields(owner_, pairs, file, {}, 0);
     if (!GetOpenFileNameW(&dialog)) return std::nullopt;
     return std::filesystem::path(file.data());
 }
@@ -56,17 +65,10 @@ std::optional<SaveChoice> Win32FileSaveDialog::Choose(std::string_view filter,
     std::string_view mask = filter.substr(filter.find('|') + 1);
     mask = mask.substr(0, mask.find('|'));
     const std::wstring extension = Wide(mask.substr(mask.rfind('.') + 1));
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = owner_;
-    dialog.lpstrFilter = reinterpret_cast<const wchar_t*>(pairs.c_str());
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = file.data();
-    dialog.nMaxFile = static_cast<DWORD>(file.size());
-    dialog.lpstrInitialDir = initial_folder.empty() ? nullptr : initial_folder.c_str();
+    OPENFILENAMEW dialog =
+        DialogFields(owner_, pairs, file, initial_folder,
+                     OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOREADONLYRETURN);
     dialog.lpstrDefExt = extension.c_str();
-    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_OVERWRITEPROMPT |
-                   OFN_PATHMUSTEXIST | OFN_NOREADONLYRETURN;
     if (!GetSaveFileNameW(&dialog)) return std::nullopt;
     return SaveChoice{std::filesystem::path(file.data()), static_cast<int>(dialog.nFilterIndex)};
 }
@@ -77,16 +79,9 @@ std::vector<std::filesystem::path> Win32FileOpenDialog::ChooseMany(
     // Room for the names of a whole submission (1500 sheets) and many more.
     std::vector<wchar_t> names(1 << 21, L'\0');
     const std::wstring initial = folder.wstring();
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = owner_;
-    dialog.lpstrFilter = reinterpret_cast<const wchar_t*>(pairs.c_str());
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = names.data();
-    dialog.nMaxFile = static_cast<DWORD>(names.size());
-    dialog.lpstrInitialDir = initial.empty() ? nullptr : initial.c_str();
-    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_ALLOWMULTISELECT |
-                   OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+    OPENFILENAMEW dialog =
+        DialogFields(owner_, pairs, names, initial,
+                     OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
     if (!GetOpenFileNameW(&dialog)) return {};
     // One file: its full path. Several: the folder, then each name, every one ended by a NUL.
     std::vector<std::filesystem::path> chosen;

@@ -81,14 +81,7 @@ Status WriteTo(const std::filesystem::path& file, std::string_view bytes, bool a
 Result<std::string> Win32FileSystem::ReadWhole(const std::filesystem::path& file) {
     Result<std::unique_ptr<FileReader>> reader = OpenForReading(file);
     if (!reader.ok()) return reader.status();
-    std::string contents;
-    char block[1 << 16];
-    for (;;) {
-        const Result<std::size_t> got = (*reader)->Read(block, sizeof block);
-        if (!got.ok()) return got.status();
-        if (*got == 0) return contents;
-        contents.append(block, *got);
-    }
+    return ReadToEnd(**reader);
 }
 
 Result<std::unique_ptr<FileReader>> Win32FileSystem::OpenForReading(
