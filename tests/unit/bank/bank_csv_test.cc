@@ -1,6 +1,5 @@
-// The CSV of bank files: the cells of one item of each format, the rules of
-// the cells that spreadsheets would otherwise change, and a statement byte
-// for byte.
+// The CSV of bank files: one item of each format, the cells that spreadsheets would otherwise
+// change, a statement byte for byte, and "Uložit CSV".
 
 #include "bank/bank_csv.h"
 
@@ -9,7 +8,6 @@
 #include "../common/fake_file_system.h"
 #include "../print/fake_message_boxes.h"
 #include "bank/bank_csv_flow.h"
-#include "bank/bank_preview_flow.h"
 #include "bank_test_support.h"
 #include "common/cp1250.h"
 #include "common/cp1250_literal.h"
@@ -17,22 +15,7 @@
 namespace zerkon {
 namespace {
 
-struct Case {
-    const char* what;
-    BankFormat format;
-    std::string file;
-    RegionalSettings regional;
-    std::string rows;  // Windows-1250, after the header
-};
-
-std::string Csv(BankFormat format, std::string_view file, const RegionalSettings& regional,
-                CsvEncoding encoding, long long* items = nullptr) {
-    BankLines lines(file);
-    OutputText out;
-    const long long count = WriteBankCsv(format, lines, regional, encoding, out).value_or(-1);
-    if (items) *items = count;
-    return out.Take();
-}
+namespace fs = std::filesystem;
 
 // Fixed-width fields one after the other.
 std::string Join(std::initializer_list<std::string_view> fields) {
@@ -41,18 +24,18 @@ std::string Join(std::initializer_list<std::string_view> fields) {
     return line;
 }
 
-// Without the header row.
-std::string Rows(const std::string& csv) {
-    return csv.substr(csv.find("\r\n") + 2);
-}
-
 TEST(BankCsv, OneItemOfEachFormat) {
-    // The fields one after the other, as gpc_record.h and geminy_record.h
-    // list them.
+    // The fields one after the other, as gpc_record.h and geminy_record.h list them.
     const std::string gpc_head =
         Join({"074", "0000192000145399", "Novák a syn         "_cz, "010309", "00000001234550+",
               "00000001185050+", "00000000060500+", "00000000011000+", "123", "310309\r\n"});
-    const Case cases[] = {
+    const struct {
+        const char* what;
+        BankFormat format;
+        std::string file;
+        RegionalSettings regional;
+        std::string rows;  // Windows-1250, after the header
+    } cases[] = {
         {"GPC storno credit, a quote and the separator in the message, English settings",
          BankFormat::kGpc,
          gpc_head + Join({"075", "0000192000145399", "0000192000145300", "0000000000042",
@@ -84,42 +67,42 @@ TEST(BankCsv, OneItemOfEachFormat) {
          "19-1234567890/0800;1111222222/0300;100,50;55;308;12;20.03.2024;"
          "\"=\"\"12345678901234567\"\"\";Dodavatel Šťastný\r\n"_cz},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        long long items = 0;
-        EXPECT_EQ(Rows(Csv(c.format, c.file, c.regional, CsvEncoding::kWindows1250, &items)),
-                  c.rows);
-        EXPECT_EQ(items, 1);
+    for (const auto& c : cases) {
+        BankLines lines(c.file);
+        OutputText out;
+        const Result<long long> items =
+            WriteBankCsv(c.format, lines, c.regional, CsvEncoding::kWindows1250, out);
+        const std::string csv = out.Take();
+        EXPECT_EQ(csv.substr(csv.find("\r\n") + 2), c.rows) << c.what;
+        EXPECT_EQ(items.value_or(-1), 1) << c.what;
     }
 }
 
 // Each rule on its own cell, through a writer of one row.
 TEST(BankCsv, CellsKeepWhatSpreadsheetsWouldChange) {
-    using Write = std::function<void(CsvWriter&)>;
-    const std::pair<Write, std::string> cells[] = {
-        {[](CsvWriter& w) { w.Account("0000000000000000", "0000"); }, ""},
-        {[](CsvWriter& w) { w.Account(" 12-00034 ", "0100"); }, "12-34/0100"},
-        {[](CsvWriter& w) { w.Account("123/0300", "0800"); }, "123/0300/0800"},
-        {[](CsvWriter& w) { w.Account("00000000000000000000", "0300"); }, "0/0300"},
-        {[](CsvWriter& w) { w.Account("0-1234567890123456", ""); },
-         "\"=\"\"1234567890123456\"\"\""},
-        {[](CsvWriter& w) { w.Text(std::string(2, '\0') + "1234567890123456"); },
+    const std::pair<std::function<void(CsvWriter&)>, std::string> cells[] = {
+        {[](auto& w) { w.Account("0000000000000000", "0000"); }, ""},
+        {[](auto& w) { w.Account(" 12-00034 ", "0100"); }, "12-34/0100"},
+        {[](auto& w) { w.Account("123/0300", "0800"); }, "123/0300/0800"},
+        {[](auto& w) { w.Account("00000000000000000000", "0300"); }, "0/0300"},
+        {[](auto& w) { w.Account("0-1234567890123456", ""); }, "\"=\"\"1234567890123456\"\"\""},
+        {[](auto& w) { w.Text(std::string(2, '\0') + "1234567890123456"); },
          "\"=\"\"  1234567890123456\"\"\""},
-        {[](CsvWriter& w) { w.Symbol("0000"); }, ""},
-        {[](CsvWriter& w) { w.Symbol("0012345678901234567"); }, "\"=\"\"12345678901234567\"\"\""},
-        {[](CsvWriter& w) { w.Symbol("00A1"); }, "00A1"},
-        {[](CsvWriter& w) { w.Date("290200", DateOrder::kDayMonthYear); }, "29.02.2000"},
-        {[](CsvWriter& w) { w.Date("290201", DateOrder::kDayMonthYear); }, "290201"},
-        {[](CsvWriter& w) { w.Date("991231", DateOrder::kYearMonthDay); }, "31.12.1999"},
-        {[](CsvWriter& w) { w.Date("000000", DateOrder::kDayMonthYear); }, ""},
-        {[](CsvWriter& w) { w.Amount(-50); }, "-0,01"},
-        {[](CsvWriter& w) { w.Amount(-49); }, "0,00"},
-        {[](CsvWriter& w) { w.Amount(std::numeric_limits<Amount>::min()); }, "-922337203685477,58"},
-        {[](CsvWriter& w) { w.Text("-5 Kč; \"sleva\"  "_cz); },
+        {[](auto& w) { w.Symbol("0000"); }, ""},
+        {[](auto& w) { w.Symbol("0012345678901234567"); }, "\"=\"\"12345678901234567\"\"\""},
+        {[](auto& w) { w.Symbol("00A1"); }, "00A1"},
+        {[](auto& w) { w.Date("290200", DateOrder::kDayMonthYear); }, "29.02.2000"},
+        {[](auto& w) { w.Date("290201", DateOrder::kDayMonthYear); }, "290201"},
+        {[](auto& w) { w.Date("991231", DateOrder::kYearMonthDay); }, "31.12.1999"},
+        {[](auto& w) { w.Date("000000", DateOrder::kDayMonthYear); }, ""},
+        {[](auto& w) { w.Amount(-50); }, "-0,01"},
+        {[](auto& w) { w.Amount(-49); }, "0,00"},
+        {[](auto& w) { w.Amount(std::numeric_limits<Amount>::min()); }, "-922337203685477,58"},
+        {[](auto& w) { w.Text("-5 Kč; \"sleva\"  "_cz); },
          "\"=\"\"-5 Kč; \"\"\"\"sleva\"\"\"\"\"\"\""_cz},
-        {[](CsvWriter& w) { w.Text("1 234 567 890 123 456,7"); },
+        {[](auto& w) { w.Text("1 234 567 890 123 456,7"); },
          "\"=\"\"1 234 567 890 123 456,7\"\"\""},
-        {[](CsvWriter& w) { w.Text("=" + std::string(300, 'x')); },
+        {[](auto& w) { w.Text("=" + std::string(300, 'x')); },
          "\"=\"\"=" + std::string(254, 'x') + "\"\"&\"\"" + std::string(46, 'x') + "\"\"\""},
     };
     for (const auto& [write, expected] : cells) {
@@ -132,28 +115,18 @@ TEST(BankCsv, CellsKeepWhatSpreadsheetsWouldChange) {
 }
 
 TEST(BankCsv, SeparatorsFollowTheUserSettingsWithoutClashing) {
-    RegionalSettings odd = RegionalSettings::Czech();
-    odd.list_separator = ',';  // the same as the decimal separator
-    EXPECT_EQ(CsvSettingsFor(odd, CsvEncoding::kUtf8).separator, ';');
-    odd.decimal_separator = '.';
-    odd.list_separator = 'x';
-    EXPECT_EQ(CsvSettingsFor(odd, CsvEncoding::kUtf8).separator, ',');
-    odd.list_separator = '\t';
-    EXPECT_EQ(CsvSettingsFor(odd, CsvEncoding::kUtf8).separator, '\t');
+    // The list separator, the decimal separator, and the file's separator.
+    for (const auto& [list, decimal, expected] :
+         std::vector<std::array<char, 3>>{{',', ',', ';'}, {'x', '.', ','}, {'\t', '.', '\t'}}) {
+        RegionalSettings regional = RegionalSettings::Czech();
+        std::tie(regional.list_separator, regional.decimal_separator) = std::pair(list, decimal);
+        EXPECT_EQ(CsvSettingsFor(regional, CsvEncoding::kUtf8).separator, expected);
+    }
 }
 
-TEST(BankCsv, StatementIsTheHandWrittenFileByteForByte) {
-    long long items = 0;
-    EXPECT_EQ(Csv(BankFormat::kGpc, testing::ReadBankData("gpc_statement.gpc"),
-                  RegionalSettings::Czech(), CsvEncoding::kUtf8, &items),
-              testing::ReadBankData("gpc_statement.csv"));
-    EXPECT_EQ(items, 4);
-}
-
-class FakeSaveDialog final : public FileSaveDialog {
-  public:
-    std::optional<SaveChoice> Choose(std::string_view filter, const std::filesystem::path& folder,
-                                     const std::filesystem::path& name) override {
+struct FakeSaveDialog final : FileSaveDialog {
+    std::optional<SaveChoice> Choose(std::string_view filter, const fs::path& folder,
+                                     const fs::path& name) override {
         asked.push_back(std::string(filter) + "|" + folder.generic_string() + "|" +
                         name.generic_string());
         return answer;
@@ -162,48 +135,48 @@ class FakeSaveDialog final : public FileSaveDialog {
     std::vector<std::string> asked;
 };
 
-// "Uložit CSV": the dialog at the bank file, the type chosen, what the user
-// is told. Every fault of the writing is write_faults_test's.
+// "Uložit CSV": the dialog at the bank file, the statement byte for byte in the type chosen, what
+// the user is told. Every fault of the writing is write_faults_test's.
 TEST(BankCsvFlow, SavesTheFileShownWhereTheUserChooses) {
-    const std::filesystem::path gpc = testing::BankDataPath("gpc_statement.gpc");
-    const std::filesystem::path target = "/out/vypis.csv";
+    const fs::path gpc = testing::BankDataPath("gpc_statement.gpc"), target = "/out/vypis.csv";
+    const std::string bank_file = testing::ReadBankData("gpc_statement.gpc");
+    const std::string golden = testing::ReadBankData("gpc_statement.csv");
     testing::FakeFileSystem files;
     files.AddFolder("/out");
-    files.Put(gpc, testing::ReadBankData("gpc_statement.gpc"));
+    files.Put(gpc, bank_file);
     testing::FakeMessageBoxes boxes;
     FakeSaveDialog dialog;
     BankCsvFlow flow(dialog, files, RegionalSettings::Czech(), boxes);
 
     flow.Save(BankFormat::kGpc, std::nullopt);  // nothing shown yet
     flow.Save(BankFormat::kGpc, gpc);           // cancelled
-    ASSERT_EQ(dialog.asked.size(), 1u);
-    EXPECT_EQ(dialog.asked[0],
-              CsvDialogFilter() + "|" + gpc.parent_path().generic_string() + "|gpc_statement.csv");
+    EXPECT_EQ(dialog.asked, std::vector{CsvDialogFilter() + "|" +
+                                        gpc.parent_path().generic_string() + "|gpc_statement.csv"});
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(files.files.size(), 1u);  // the bank file alone
 
     dialog.answer = SaveChoice{target, 2};  // Windows-1250
     flow.Save(BankFormat::kGpc, gpc);
-    const std::string utf8 = testing::ReadBankData("gpc_statement.csv");
-    EXPECT_EQ(Cp1250ToUtf8(files.Bytes(target).value_or("")), utf8.substr(3));
+    EXPECT_EQ(Cp1250ToUtf8(files.Bytes(target).value_or("")), golden.substr(3));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "Do souboru \"/out/vypis.csv\" bylo uloženo položek: 4."_cz);
     EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Information);
 
-    // Neither the bank file itself nor a bank file that is gone is written.
-    for (const std::filesystem::path& answer : {gpc, target}) {
-        files.Remove(target);
+    // The bank file itself is never the target, and a bank file that is gone leaves the target as
+    // it was.
+    for (const fs::path& answer : {gpc, target}) {
         dialog.answer = SaveChoice{answer, 1};
-        flow.Save(BankFormat::kKpc, gpc.parent_path() / "gone.kpc");
         flow.Save(BankFormat::kGpc, gpc);
+        flow.Save(BankFormat::kKpc, gpc.parent_path() / "gone.kpc");
     }
-    EXPECT_TRUE(files.Bytes(target).has_value());
+    EXPECT_EQ(files.Bytes(gpc), bank_file);
+    EXPECT_EQ(files.Bytes(target), golden);
     ASSERT_EQ(boxes.shown.size(), 5u);
-    EXPECT_NE(boxes.shown[1].text.find("gone.kpc\"."), std::string::npos) << boxes.shown[1].text;
-    EXPECT_NE(boxes.shown[2].text.find("gpc_statement.gpc\" nelze uložit. Je to soubor"_cz),
+    EXPECT_NE(boxes.shown[1].text.find("gpc_statement.gpc\" nelze uložit. Je to soubor"_cz),
               std::string::npos)
-        << boxes.shown[2].text;
-    EXPECT_EQ(boxes.shown[2].icon, MessageIcon::Error);
+        << boxes.shown[1].text;
+    EXPECT_EQ(boxes.shown[1].icon, MessageIcon::Error);
+    EXPECT_NE(boxes.shown[2].text.find("gone.kpc\"."), std::string::npos) << boxes.shown[2].text;
 }
 
 }  // namespace
