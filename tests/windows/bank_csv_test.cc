@@ -1,16 +1,13 @@
-// "Uložit CSV" of the bank window through the real zerkon.exe: reached with
-// Tab from the preview and pressed with Enter, the real save dialog at the
-// bank file, the file against the hand-written golden, and a file that
-// cannot be written told with the system's reason.
+// "Uložit CSV" of the bank window through the real zerkon.exe: reached with Tab from the preview
+// and pressed with Enter, the real save dialog at the bank file, the file against the hand-written
+// golden, and a file that cannot be written told with the system's reason.
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
 #include "bank_window_fixture.h"
-#include "common/cp1250.h"
 #include "common/cp1250_literal.h"
 
 namespace {
@@ -18,30 +15,13 @@ namespace {
 using namespace bank_window;
 using zerkon::operator""_cz;
 
-std::wstring SystemText(DWORD code) {
-    wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = buffer ? std::wstring(buffer, length) : std::wstring();
-    if (buffer) LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n')) text.pop_back();
-    return text;
-}
-
-HWND Focused(HWND window) {
-    GUITHREADINFO gui{};
-    gui.cbSize = sizeof(gui);
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &gui);
-    return gui.hwndFocus;
-}
-
 TEST_F(BankWindowTest, SaveCsvWritesTheStatementShownWhereTheDialogProposes) {
     fs::create_directories(kBankFolder);
-    const fs::path statement = kBankFolder / L"výpis.gpc";
-    const fs::path csv = kBankFolder / L"výpis.csv";
+    const fs::path statement = kBankFolder / L"výpis.gpc", csv = kBankFolder / L"výpis.csv",
+                   held = kBankFolder / L"held.csv";
     fs::copy_file(kData / "gpc_statement.gpc", statement, fs::copy_options::overwrite_existing);
     fs::remove(csv);
+    fs::remove(held);
     StartProgram();
     OpenPreview(L"GPC");
     HWND save = e2e::FindChild(window_, zerkon::kBankCsvId);
@@ -62,23 +42,17 @@ TEST_F(BankWindowTest, SaveCsvWritesTheStatementShownWhereTheDialogProposes) {
     e2e::Focus(memo_);
     e2e::KeyStroke(VK_TAB);
     e2e::Sync(window_);
-    EXPECT_EQ(Focused(window_), save);
+    EXPECT_EQ(e2e::FocusedIn(window_), save);
     e2e::KeyStroke(VK_RETURN);
-    const std::optional<std::wstring> proposed = e2e::FileDialogName(program_.id());
-    EXPECT_EQ(proposed, std::optional<std::wstring>(L"výpis.csv"));
+    EXPECT_EQ(e2e::FileDialogName(program_.id()), std::optional<std::wstring>(L"výpis.csv"));
     e2e::SaveScreenshot(L"bank-GPC-csv-dialog");
     // The name alone: the dialog opened in the bank file's folder.
     ASSERT_TRUE(e2e::ChooseFileInDialog(L"výpis.csv", program_.id()));
-    const std::wstring saved = e2e::AnswerMessageBox(program_.id());
-    std::printf("saved: %s\n", zerkon::Cp1250ToUtf8(Narrow(saved)).c_str());
-    EXPECT_EQ(saved,
+    EXPECT_EQ(e2e::AnswerMessageBox(program_.id()),
               Wide("Do souboru \""_cz + Narrow(csv.wstring()) + "\" bylo uloženo položek: 4."_cz));
     EXPECT_EQ(ReadBytes(csv), ReadBytes(kData / "gpc_statement.csv"));
 
-    // A temporary file that another program holds: nothing is written, and
-    // the system says why.
-    const fs::path held = kBankFolder / L"held.csv";
-    fs::remove(held);
+    // A temporary file that another program holds: nothing is written, and the system says why.
     HANDLE holder = CreateFileW((held.wstring() + L".tmp").c_str(), GENERIC_WRITE, 0, nullptr,
                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
@@ -86,7 +60,6 @@ TEST_F(BankWindowTest, SaveCsvWritesTheStatementShownWhereTheDialogProposes) {
     ASSERT_TRUE(e2e::ChooseFileInDialog(held, program_.id()));
     const std::wstring failed = e2e::AnswerMessageBox(program_.id());
     CloseHandle(holder);
-    std::printf("not saved: %s\n", zerkon::Cp1250ToUtf8(Narrow(failed)).c_str());
     EXPECT_EQ(failed, Wide("Soubor \""_cz + Narrow(held.wstring()) + "\" nelze uložit. "_cz) +
                           SystemText(ERROR_SHARING_VIOLATION));
     EXPECT_FALSE(fs::exists(held));

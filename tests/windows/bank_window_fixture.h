@@ -40,6 +40,16 @@ inline std::string Narrow(const std::wstring& text) {
     return zerkon::Utf16ToCp1250(std::u16string(text.begin(), text.end()));
 }
 
+// The system's text for an error code in the user's language, as the program's error boxes must
+// carry it.
+inline std::wstring SystemText(DWORD code) {
+    wchar_t text[512] = {};
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+                   text, 512, nullptr);
+    const std::wstring_view view = text;
+    return std::wstring(view.substr(0, view.find_last_not_of(L"\r\n") + 1));
+}
+
 struct ChildByText {
     std::wstring text;
     HWND found = nullptr;

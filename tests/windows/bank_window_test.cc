@@ -59,19 +59,6 @@ fs::path PlaceSample(const std::string& sample, const std::wstring& name,
     return target;
 }
 
-// The system's text for an error code in the user's language, as the
-// program's error boxes must carry it.
-std::wstring SystemText(DWORD code) {
-    wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = buffer ? std::wstring(buffer, length) : std::wstring();
-    if (buffer) LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n')) text.pop_back();
-    return text;
-}
-
 struct Format {
     const wchar_t* button;
     const char* name;
@@ -117,10 +104,7 @@ TEST_F(BankWindowTest, EachFormatOpensDecodesAndShowsTheGoldenPreview) {
         ASSERT_TRUE(e2e::WaitUntil([&] { return Visible(memo_); }));
         e2e::Sync(window_);  // the click's handler has finished
         EXPECT_EQ(MemoText(), ReadBytes(kData / format.golden));
-        GUITHREADINFO gui{};
-        gui.cbSize = sizeof(gui);
-        GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &gui);
-        EXPECT_EQ(gui.hwndFocus, memo_);
+        EXPECT_EQ(e2e::FocusedIn(window_), memo_);
         // Sky blue while focused, right of the text and left of the scroll bar.
         const RECT memo_rect = e2e::ScreenRect(memo_);
         HDC screen = GetDC(nullptr);

@@ -24,19 +24,13 @@ class ControlsHostTest : public ::testing::Test {
         ASSERT_TRUE(process_.started());
         host_ = e2e::WaitForWindow(kWindowClass, process_.id());
         ASSERT_NE(host_, nullptr);
-        thread_ = GetWindowThreadProcessId(host_, nullptr);
         ASSERT_TRUE(e2e::WaitUntil([&] { return Focused() == Field(kFilteredString); }));
     }
 
     HWND Field(int id) const { return e2e::FindChild(host_, id); }
     std::wstring Text(int id) const { return e2e::GetText(Field(id)); }
 
-    HWND Focused() const {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        if (!GetGUIThreadInfo(thread_, &info)) return nullptr;
-        return info.hwndFocus;
-    }
+    HWND Focused() const { return e2e::FocusedIn(host_); }
 
     int FocusedId() const { return GetDlgCtrlID(Focused()); }
 
@@ -67,7 +61,6 @@ class ControlsHostTest : public ::testing::Test {
 
     e2e::Process process_;
     HWND host_ = nullptr;
-    DWORD thread_ = 0;
 };
 
 }  // namespace controls_host

@@ -100,7 +100,6 @@ class EldpFormTest : public ::testing::Test {
     // The form, once it is shown; remembers it for the helpers below.
     HWND WaitForForm() {
         form_ = e2e::WaitForWindow(zerkon::kEldpWindowClass, zerkon_.id());
-        if (form_) thread_ = GetWindowThreadProcessId(form_, nullptr);
         return form_;
     }
 
@@ -121,12 +120,7 @@ class EldpFormTest : public ::testing::Test {
         return SendMessageW(Field(name), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
 
-    HWND Focused() const {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        if (!GetGUIThreadInfo(thread_, &info)) return nullptr;
-        return info.hwndFocus;
-    }
+    HWND Focused() const { return e2e::FocusedIn(form_); }
     bool WaitForFocusOn(std::string_view name) const {
         return e2e::WaitUntil([&] { return Focused() == Field(name); }, 3s);
     }
@@ -184,7 +178,6 @@ class EldpFormTest : public ::testing::Test {
     e2e::Process zerkon_;
     HWND main_ = nullptr;
     HWND form_ = nullptr;
-    DWORD thread_ = 0;
 };
 
 }  // namespace eldp_form

@@ -254,6 +254,13 @@ HWND FindChild(HWND parent, int control_id) {
     return search.found;
 }
 
+HWND FocusedIn(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
 HWND WaitForChild(HWND parent, int control_id, std::chrono::milliseconds timeout) {
     HWND found = nullptr;
     WaitUntil([&] { return (found = FindChild(parent, control_id)) != nullptr; }, timeout);

@@ -137,6 +137,8 @@ void MouseClick(HWND window, POINT client_point);
 void MouseClick(HWND control);
 // The hint (tooltip text) that the control's window shows for it; empty when it has none.
 std::wstring HintText(HWND control);
+// The control that has the keyboard focus in the window's thread, or nullptr.
+HWND FocusedIn(HWND window);
 // Gives the window the focus and brings it to the front.
 void Focus(HWND window);
 // Waits until all messages posted so far to the window's thread are handled.
