@@ -57,13 +57,9 @@ int RunPreview(FileSystem& files, const std::vector<std::string>& args, std::ost
                std::ostream& err) {
     const auto options = ParseCommonOptions(args, err);
     if (!options) return 2;
-    if (options->help) {
-        out << kPreviewUsage << kTerminalLineEnd;
-        return 0;
-    }
-    if (options->operands.size() != 2) {
-        err << kPreviewUsage << kTerminalLineEnd;
-        return 2;
+    if (const auto exit =
+            AnswerWithUsage(*options, options->operands.size() == 2, kPreviewUsage, out, err)) {
+        return *exit;
     }
     const std::string& format = options->operands[0];
     const std::string& file = options->operands[1];
@@ -112,14 +108,10 @@ int RunCsv(FileSystem& files, const std::vector<std::string>& args, std::ostream
     }
     const auto options = ParseCommonOptions(rest, err);
     if (!options) return 2;
-    if (options->help) {
-        out << kCsvUsage << kTerminalLineEnd;
-        return 0;
-    }
     // The file's bytes go out as they are: --raw has nothing to choose.
-    if (options->operands.size() != 2 || options->raw) {
-        err << kCsvUsage << kTerminalLineEnd;
-        return 2;
+    if (const auto exit = AnswerWithUsage(*options, options->operands.size() == 2 && !options->raw,
+                                          kCsvUsage, out, err)) {
+        return *exit;
     }
     const std::string& name = options->operands[0];
     BankFormat format;
@@ -144,13 +136,9 @@ int RunGpcData(FileSystem& files, const std::vector<std::string>& args, std::ost
                std::ostream& err) {
     const auto options = ParseCommonOptions(args, err);
     if (!options) return 2;
-    if (options->help) {
-        out << kGpcDataUsage << kTerminalLineEnd;
-        return 0;
-    }
-    if (options->operands.size() != 1) {
-        err << kGpcDataUsage << kTerminalLineEnd;
-        return 2;
+    if (const auto exit =
+            AnswerWithUsage(*options, options->operands.size() == 1, kGpcDataUsage, out, err)) {
+        return *exit;
     }
     OutputText unwanted = OutputText::Unwanted();
     OutputText records = StreamTo(out, options->raw);

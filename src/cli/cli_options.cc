@@ -33,6 +33,17 @@ std::optional<CommonOptions> ParseCommonOptions(const std::vector<std::string>& 
     return options;
 }
 
+std::optional<int> AnswerWithUsage(const CommonOptions& options, bool operands_fit,
+                                   std::string_view usage, std::ostream& out, std::ostream& err) {
+    if (options.help) {
+        out << usage << kTerminalLineEnd;
+        return 0;
+    }
+    if (operands_fit) return std::nullopt;
+    err << usage << kTerminalLineEnd;
+    return 2;
+}
+
 std::filesystem::path PathFromArgument(const std::string& utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }

@@ -34,6 +34,11 @@ struct CommonOptions {
 std::optional<CommonOptions> ParseCommonOptions(const std::vector<std::string>& args,
                                                 std::ostream& err);
 
+// --help, or operands that do not fit the command: writes the usage (to out for --help, to err
+// otherwise) and gives the exit code, 0 or 2; nothing when the command goes on.
+std::optional<int> AnswerWithUsage(const CommonOptions& options, bool operands_fit,
+                                   std::string_view usage, std::ostream& out, std::ostream& err);
+
 // A path given on the command line (UTF-8).
 std::filesystem::path PathFromArgument(const std::string& utf8);
 

@@ -115,13 +115,9 @@ int RunEldpXml(FileSystem& files, const std::vector<std::string>& arguments, std
     if (!TakePayrollDir(args, payroll_dir, err)) return 2;
     const auto options = ParseCommonOptions(args, err);
     if (!options) return 2;
-    if (options->help) {
-        out << kEldpXmlUsage << kTerminalLineEnd;
-        return 0;
-    }
-    if (options->operands.empty()) {
-        err << kEldpXmlUsage << kTerminalLineEnd;
-        return 2;
+    if (const auto exit =
+            AnswerWithUsage(*options, !options->operands.empty(), kEldpXmlUsage, out, err)) {
+        return *exit;
     }
     if (options->operands.size() > kEldpSheetsPerSubmission) {
         WriteError(std::to_string(options->operands.size()) +
@@ -166,13 +162,9 @@ int RunEldpCheck(FileSystem& files, const std::vector<std::string>& args, std::o
                  std::ostream& err) {
     const auto options = ParseCommonOptions(args, err);
     if (!options) return 2;
-    if (options->help) {
-        out << kEldpCheckUsage << kTerminalLineEnd;
-        return 0;
-    }
-    if (options->operands.empty()) {
-        err << kEldpCheckUsage << kTerminalLineEnd;
-        return 2;
+    if (const auto exit =
+            AnswerWithUsage(*options, !options->operands.empty(), kEldpCheckUsage, out, err)) {
+        return *exit;
     }
     const auto data_files = DataFileTexts(files, options->operands, err);
     if (!data_files) return 1;
@@ -197,13 +189,9 @@ int RunEldpPrintData(FileSystem& files, const std::vector<std::string>& args, st
                      std::ostream& err) {
     const auto options = ParseCommonOptions(args, err);
     if (!options) return 2;
-    if (options->help) {
-        out << kEldpPrintDataUsage << kTerminalLineEnd;
-        return 0;
-    }
-    if (options->operands.size() != 1) {
-        err << kEldpPrintDataUsage << kTerminalLineEnd;
-        return 2;
+    if (const auto exit = AnswerWithUsage(*options, options->operands.size() == 1,
+                                          kEldpPrintDataUsage, out, err)) {
+        return *exit;
     }
     const auto data_file = DataFileText(files, options->operands[0], err);
     if (!data_file) return 1;
