@@ -13,6 +13,7 @@ namespace zerkon {
 namespace {
 
 using testing::EldpData;
+using testing::FieldIndex;
 using testing::PayrollInstallation;
 using testing::RecordingBoxes;
 
@@ -39,21 +40,15 @@ TEST(EldpFormLayout, HasEveryControlOnceInTabOrder) {
     EXPECT_EQ(fields.back().name, "leDatumELDP");
 }
 
-// The form's controls, held as a record; records what the flow asks of them.
 TEST(EldpFormLayout, EnterAndTheArrowsGoRoundTheFieldsPastTheDisabledOne) {
     const auto& fields = EldpFormFields();
-    const auto at = [&](std::string_view name) {
-        return static_cast<std::size_t>(
-            std::find_if(fields.begin(), fields.end(),
-                         [&](const auto& f) { return f.name == name; }) -
-            fields.begin());
-    };
-    EXPECT_EQ(fields[FieldAfterByKey(at("leDatumELDP"), true)].name, "leRok");
-    EXPECT_EQ(fields[FieldAfterByKey(at("leRok"), false)].name, "leDatumELDP");
-    EXPECT_EQ(fields[FieldAfterByKey(at("leTypELDP"), false)].name, "leRok");
-    EXPECT_EQ(fields[FieldAfterByKey(at("cb113"), true)].name, "leVylDoby1");
+    EXPECT_EQ(fields[FieldAfterByKey(FieldIndex("leDatumELDP"), true)].name, "leRok");
+    EXPECT_EQ(fields[FieldAfterByKey(FieldIndex("leRok"), false)].name, "leDatumELDP");
+    EXPECT_EQ(fields[FieldAfterByKey(FieldIndex("leTypELDP"), false)].name, "leRok");
+    EXPECT_EQ(fields[FieldAfterByKey(FieldIndex("cb113"), true)].name, "leVylDoby1");
 }
 
+// The form's controls, held as a record; records what the flow asks of them.
 class FakeForm : public EldpFormView {
   public:
     EldpRecord ReadRecord() override {
@@ -206,8 +201,7 @@ TEST_F(EldpFormFlowTest, TheXmlIsCheckedFirstAndNePutsTheCaretIntoTheFirstFieldN
 TEST_F(EldpFormFlowTest, ABatchIsCheckedInTheOrderOfTheFileNamesAndRefusedBeyondTheLimit) {
     StartedWith("");
     const std::string svoboda = TextFromPath(EldpData("batch/svoboda.txt"));
-    const std::string mala = TextFromPath(EldpData("batch/mala.txt"));
-    chosen_ = {svoboda, mala};
+    chosen_ = {svoboda, TextFromPath(EldpData("batch/mala.txt"))};
     boxes_.yes_no_answer = MessageResult::No;
     EXPECT_TRUE(Nothing(flow_.Batch()));
     EXPECT_EQ(chosen_in_, payroll_.base_text());

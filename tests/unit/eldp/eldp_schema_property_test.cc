@@ -1,7 +1,6 @@
-// The check before filing against the office's own schema: generated sheets that pass the check
-// are exported by the real export (a sheet a file, and all of them as one submission) and
-// validated with xmllint; sheets with a mistake put in are exported too, and every one the schema
-// rejects must be one the check names. xmllint is a Linux program: this runs natively only.
+// Generated sheets that pass the check are exported, alone and as one submission, and validate
+// against the office's schema (xmllint: natively only); of sheets with a mistake put in, the check
+// names every one the schema rejects.
 
 #ifndef _WIN32
 
@@ -16,7 +15,6 @@
 
 #include "common/cp1250_literal.h"
 #include "eldp/eldp_check.h"
-#include "eldp/eldp_form_layout.h"
 #include "eldp/eldp_xml.h"
 #include "eldp_test_support.h"
 
@@ -39,12 +37,11 @@ class SheetGenerator {
         for (std::string* text : {&r.surname, &r.first_name, &r.street, &r.employer_name}) {
             *text = Text(Between(1, 50));
         }
-        const chr::sys_days born =
-            chr::sys_days(chr::year{1930} / 1 / 1) + chr::days{Between(0, 28000)};
-        const chr::year_month_day birth{born};
+        const chr::year_month_day birth{chr::sys_days(chr::year{1930} / 1 / 1) +
+                                        chr::days{Between(0, 28000)}};
         const int y = int(birth.year()), m = int(unsigned(birth.month())),
                   d = int(unsigned(birth.day()));
-        r.birth_date = Two(d) + "." + Two(m) + "." + std::to_string(y);
+        r.birth_date = DayMonth(birth) + std::to_string(y);
         r.birth_number = Two(y % 100) +
                          Two(m + (Chance(2) ? 50 : 0) + (y >= 1954 && Chance(5) ? 20 : 0)) +
                          Two(d) + Digits(3);
@@ -92,22 +89,24 @@ class SheetGenerator {
         return {std::istream_iterator<std::string>(names), std::istream_iterator<std::string>()};
     }
 
-    static void PutStray(EldpRecord& r, std::string name, const char* value) {
-        if (!name.ends_with("Celkem") && (name == "leDny" || name == "leOd" || name == "leDo" ||
-                                          name.starts_with("leVyl") || name == "leVymZakl")) {
+    // A filing-ready sheet with the value in the named field.
+    EldpRecord WithStray(std::string name, const char* value) {
+        EldpRecord r = FilingReady();
+        if (testing::FieldIndex(name) == EldpFormFields().size()) {
             int first = 0;
             while (!r.rows[first].IsUsed()) ++first;
             name += std::to_string(first + 1);
         }
-        for (const EldpField& field : EldpFormFields()) {
-            if (field.name == name) *FieldText(field, r) = value;
-        }
+        *FieldText(EldpFormFields().at(testing::FieldIndex(name)), r) = value;
+        return r;
     }
 
-    // A stray value in any field of the form.
-    void PutInAnyField(EldpRecord& r) {
+    // A filing-ready sheet with a stray value in any field of the form.
+    EldpRecord WithStrayAnywhere() {
+        EldpRecord r = FilingReady();
         const EldpField& field = EldpFormFields()[Between(0, int(EldpFormFields().size()) - 1)];
         if (std::string* text = FieldText(field, r)) *text = kStray[Between(0, 10)];
+        return r;
     }
 
   private:
@@ -129,8 +128,7 @@ class SheetGenerator {
         return text;
     }
     static std::string Two(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
-    static std::string DayMonth(chr::sys_days day) {
-        const chr::year_month_day date{day};
+    static std::string DayMonth(chr::year_month_day date) {
         return Two(int(unsigned(date.day()))) + "." + Two(int(unsigned(date.month()))) + ".";
     }
 
@@ -166,14 +164,10 @@ TEST(EldpSchemaProperty, SheetsThatPassTheCheckAreValidAndEveryRejectedSheetIsNa
     for (int i = 0; i < 250; ++i) sheets.emplace_back(generate.FilingReady(), false);
     for (const std::string& field : SheetGenerator::TypedFields()) {
         for (const char* value : SheetGenerator::kStray) {
-            sheets.emplace_back(generate.FilingReady(), true);
-            SheetGenerator::PutStray(sheets.back().first, field, value);
+            sheets.emplace_back(generate.WithStray(field, value), true);
         }
     }
-    for (int i = 0; i < 100; ++i) {
-        sheets.emplace_back(generate.FilingReady(), true);
-        generate.PutInAnyField(sheets.back().first);
-    }
+    for (int i = 0; i < 100; ++i) sheets.emplace_back(generate.WithStrayAnywhere(), true);
 
     testing::PayrollInstallation payroll;
     testing::ScratchFolder out;

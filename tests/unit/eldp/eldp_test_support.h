@@ -12,6 +12,7 @@
 #include "common/cp1250_literal.h"
 #include "common/disk_file_system.h"
 #include "common/file_helpers.h"
+#include "eldp/eldp_form_layout.h"
 #include "eldp/eldp_record.h"
 #include "platform/message_box.h"
 
@@ -102,6 +103,14 @@ class PayrollInstallation {
   private:
     ScratchFolder scratch_;
 };
+
+// The named field's place in the tab order; the number of fields when there is none.
+inline std::size_t FieldIndex(std::string_view name) {
+    const std::vector<EldpField>& fields = EldpFormFields();
+    std::size_t i = 0;
+    while (i < fields.size() && fields[i].name != name) ++i;
+    return i;
+}
 
 // A whole-year sheet that passes every check before filing.
 inline EldpRecord FilingReadyRecord() {
