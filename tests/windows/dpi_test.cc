@@ -39,8 +39,7 @@ Shot TakeShot(HWND window) {
     EnumChildWindows(
         window,
         [](HWND child, LPARAM shot) {
-            RECT r = e2e::ScreenRect(child);
-            MapWindowPoints(nullptr, GetAncestor(child, GA_ROOT), reinterpret_cast<POINT*>(&r), 2);
+            const RECT r = e2e::RectIn(GetAncestor(child, GA_ROOT), child);
             reinterpret_cast<Shot*>(shot)->push_back(
                 {e2e::GetClassName(child), e2e::GetText(child), GetDlgCtrlID(child), r,
                  !!IsWindowVisible(child), GetPropW(child, L"Zerkon.SpeedButton.Glyph") != nullptr,

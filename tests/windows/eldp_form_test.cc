@@ -26,13 +26,6 @@ COLORREF ScreenPixel(HWND window, POINT client_point) {
     return colour;
 }
 
-// The control's rectangle in the form's client coordinates.
-RECT PlaceIn(HWND form, HWND control) {
-    RECT rect = e2e::ScreenRect(control);
-    MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 std::string RowDigit(int row) {
     return std::to_string(row);
 }
@@ -162,7 +155,7 @@ TEST_F(EldpFormWindowTest, OpensModallyPaintedQuicklyLaidOutAsDesigned) {
         SCOPED_TRACE(place.name);
         HWND control = Field(place.name);
         ASSERT_NE(control, nullptr);
-        const RECT r = PlaceIn(form_, control);
+        const RECT r = e2e::RectIn(form_, control);
         EXPECT_EQ(r.left, place.left);
         EXPECT_EQ(r.top, place.top);
         EXPECT_EQ(r.right - r.left, place.width);
@@ -172,7 +165,7 @@ TEST_F(EldpFormWindowTest, OpensModallyPaintedQuicklyLaidOutAsDesigned) {
             continue;  // boxes and the plain edits of rows 2 and 3 have no label
         }
         // A labelled edit's caption stands 3 pixels above it, at its left.
-        const RECT label = PlaceIn(form_, GetWindow(control, GW_HWNDPREV));
+        const RECT label = e2e::RectIn(form_, GetWindow(control, GW_HWNDPREV));
         EXPECT_EQ(label.left, place.left);
         EXPECT_EQ(label.bottom, place.top - 3);
     }
@@ -217,14 +210,14 @@ TEST_F(EldpFormWindowTest, OpensModallyPaintedQuicklyLaidOutAsDesigned) {
         HWND control = Control(c.id);
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(e2e::GetText(control), W(c.text));
-        const RECT r = PlaceIn(form_, control);
+        const RECT r = e2e::RectIn(form_, control);
         EXPECT_TRUE(EqualRect(&r, &c.rect))
             << r.left << "," << r.top << "," << r.right << "," << r.bottom;
         EXPECT_EQ(IsWindowVisible(control) != FALSE, c.visible);
     }
     EXPECT_EQ(e2e::GetText(Control(zerkon::kEldpTitleId)),
               W("Evidenční list důchodového pojištění"_cz));
-    EXPECT_EQ(PlaceIn(form_, Control(zerkon::kEldpTitleId)).left, 196);
+    EXPECT_EQ(e2e::RectIn(form_, Control(zerkon::kEldpTitleId)).left, 196);
     EXPECT_EQ(e2e::GetText(Control(zerkon::kEldpFirstColumnHeadId + 12)), L"1-12");
     e2e::SaveScreenshot(L"eldp_form_empty", form_);
 

@@ -306,6 +306,12 @@ RECT ScreenRect(HWND window) {
     return rect;
 }
 
+RECT RectIn(HWND window, HWND control) {
+    RECT rect = ScreenRect(control);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 void Focus(HWND window) {
     HWND top = GetAncestor(window, GA_ROOT);
     SetForegroundWindow(top);

@@ -116,6 +116,8 @@ std::wstring GetClassName(HWND window);
 SIZE ClientSize(HWND window);
 // The window rectangle in screen coordinates.
 RECT ScreenRect(HWND window);
+// The control's rectangle in the client coordinates of `window` (one of its ancestors).
+RECT RectIn(HWND window, HWND control);
 
 // Clicks a button: posts to its parent the BN_CLICKED notification that a mouse click produces,
 // so a handler that opens a modal window does not block the test (use WaitForWindow afterwards

@@ -45,13 +45,6 @@ VersionFacts ReadVersionFacts(const fs::path& exe) {
     return facts;
 }
 
-// The control's rectangle in its parent's client coordinates.
-RECT ChildRect(HWND parent, HWND child) {
-    RECT rect = e2e::ScreenRect(child);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 class MainWindowTest : public ::testing::Test {
   protected:
     // Starts zerkon.exe and waits for its main window.
@@ -111,7 +104,7 @@ TEST_F(MainWindowTest, LayoutCaptionsAndVersionInCaption) {
         HWND control = e2e::FindChild(window, expected.id);
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(e2e::GetText(control), W(expected.caption));
-        RECT rect = ChildRect(window, control);
+        RECT rect = e2e::RectIn(window, control);
         EXPECT_EQ(rect.left, expected.rect.left);
         EXPECT_EQ(rect.top, expected.rect.top);
         EXPECT_EQ(rect.right, expected.rect.right);
