@@ -1,9 +1,9 @@
-// The CSV of bank files: any bytes, in each format, give a file that reads
-// back by RFC 4180 into the header and one row per item the preview counts,
-// every row as wide as the header, and no cell that a spreadsheet would run
-// as a formula or round: amounts are numbers, other cells that start like a
-// formula or hold more than 15 digits are formulas giving their text.
+// The CSV of bank files: any bytes, in each format, give a file that reads back by RFC 4180 into
+// the header and one row per item the preview counts, every row as wide as the header, and no
+// cell that a spreadsheet would run as a formula or round: amounts are numbers, other cells that
+// start like a formula or hold more than 15 digits are formulas giving their text.
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 #include <vector>
@@ -23,80 +23,65 @@ using Row = std::vector<std::string>;
 
 // RFC 4180 with CR LF after every row.
 std::vector<Row> ReadCsv(std::string_view text, char separator) {
+    Check(text.ends_with("\r\n"), "the file ends with a whole row", text);
     std::vector<Row> rows(1);
-    std::string cell;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (text[i] == '"' && cell.empty()) {
-            for (++i;; ++i) {
-                Check(i < text.size(), "a quoted cell is closed", text);
-                if (text[i] == '"' && (i + 1 == text.size() || text[i + 1] != '"')) break;
-                if (text[i] == '"') ++i;
+    for (std::size_t i = 0; i < text.size();) {
+        std::string cell;
+        if (text[i] == '"') {
+            for (++i; i + 1 < text.size() && (text[i] != '"' || text[i + 1] == '"');) {
                 cell += text[i];
+                i += text[i] == '"' ? 2 : 1;
             }
-            ++i;
-            Check(i < text.size() && (text[i] == separator || text[i] == '\r'),
-                  "a quoted cell ends at the separator or the row's end", text.substr(i));
-            continue;
+            Check(text[i++] == '"', "a quoted cell is closed", text);
+        } else {
+            const std::size_t end = text.find_first_of(std::string{separator, '\r'}, i);
+            cell = text.substr(i, end - i);
+            Check(cell.find_first_of("\"\n") == std::string::npos,
+                  "a cell with a quote or line break is quoted", cell);
+            i = end;
         }
-        if (text[i] == separator || text[i] == '\r') {
-            rows.back().push_back(cell);
-            cell.clear();
-            if (text[i] == '\r') {
-                Check(text.substr(i, 2) == "\r\n", "rows end with CR LF", text.substr(i));
-                ++i;
-                if (i + 1 < text.size()) rows.emplace_back();
-            }
-            ++i;
-            continue;
-        }
-        Check(text[i] != '"' && text[i] != '\n', "a cell with a quote or line break is quoted",
-              text.substr(i));
-        cell += text[i++];
+        rows.back().push_back(cell);
+        Check(text[i] == separator || text.substr(i, 2) == "\r\n",
+              "a cell ends at the separator or with CR LF", text.substr(i));
+        const bool row_end = text[i] != separator;
+        i += row_end ? 2 : 1;
+        if (row_end && i < text.size()) rows.emplace_back();
     }
-    Check(cell.empty() && text.ends_with("\r\n"), "the file ends with a whole row", cell);
     return rows;
 }
 
-bool IsAmount(std::string_view cell, char decimal) {
-    if (cell.starts_with('-')) cell.remove_prefix(1);
-    const std::size_t point = cell.find(decimal);
-    if (point == std::string_view::npos || point == 0 || cell.size() != point + 3) return false;
-    for (std::size_t i = 0; i < cell.size(); ++i) {
-        if (i != point && !std::isdigit(static_cast<unsigned char>(cell[i]))) return false;
-    }
-    return true;
+bool IsDigit(unsigned char c) {
+    return std::isdigit(c) != 0;
+}
+bool AllDigits(std::string_view text) {
+    return std::ranges::all_of(text, IsDigit);
 }
 
 // ="..." joined by &, with the text's quotes doubled.
 bool IsTextFormula(std::string_view cell) {
-    if (!cell.starts_with("=\"")) return false;
-    for (std::size_t i = 1; i < cell.size();) {
-        if (cell[i] != '"') return false;
-        for (++i; i < cell.size() && !(cell[i] == '"' && cell.substr(i, 2) != "\"\"");) {
+    std::size_t i = 0;
+    for (char joint = '='; i < cell.size() && cell[i] == joint; joint = '&') {
+        if (++i == cell.size() || cell[i] != '"') return false;
+        for (++i; i < cell.size() && (cell[i] != '"' || cell.substr(i, 2) == "\"\"");) {
             i += cell[i] == '"' ? 2 : 1;
         }
-        if (i == cell.size()) return false;
-        if (++i < cell.size() && cell[i++] != '&') return false;
+        if (i++ == cell.size()) return false;
     }
-    return true;
+    return i > 0 && i == cell.size();
 }
 
 void CheckCell(std::string_view cell, bool amount, char decimal) {
     if (amount) {
-        Check(IsAmount(cell, decimal), "an amount is a number with two decimals", cell);
+        if (cell.starts_with('-')) cell.remove_prefix(1);
+        const std::size_t point = cell.size() - 3;
+        Check(cell.size() > 3 && cell[point] == decimal && AllDigits(cell.substr(0, point)) &&
+                  AllDigits(cell.substr(point + 1)),
+              "an amount is a number with two decimals", cell);
         return;
     }
-    std::size_t digits = 0;
-    bool number_like = true;
-    for (const char c : cell) {
-        digits += std::isdigit(static_cast<unsigned char>(c)) ? 1 : 0;
-        number_like &= std::isdigit(static_cast<unsigned char>(c)) || c == ' ' || c == '\xA0' ||
-                       c == ',' || c == '.';
-    }
-    const bool formula_like =
-        !cell.empty() && std::string_view("=+-@").find(cell[0]) != std::string_view::npos;
-    Check(!(formula_like || (number_like && digits > 15)) || IsTextFormula(cell),
+    const bool long_number = cell.find_first_not_of("0123456789 \xA0,.") == std::string::npos &&
+                             std::ranges::count_if(cell, IsDigit) > 15;
+    Check(!(cell.find_first_of("=+-@") == 0 || long_number) || IsTextFormula(cell),
           "a cell a spreadsheet would change is a formula of its text", cell);
 }
 
@@ -122,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (const BankFormat format : {BankFormat::kKpc, BankFormat::kGpc, BankFormat::kGeminy}) {
         BankLines lines(bytes);
-        OutputText out;
+        OutputText out, preview, unwanted = OutputText::Unwanted();
         const long long items = WriteBankCsv(format, lines, regional, encoding, out).value_or(-1);
         std::string text = out.Take();
         const std::string_view bom = "\xEF\xBB\xBF";
@@ -131,8 +116,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (encoding == CsvEncoding::kUtf8) text.erase(0, bom.size());
         const std::vector<Row> rows = ReadCsv(text, settings.separator);
 
-        OutputText preview;
-        OutputText unwanted = OutputText::Unwanted();
         if (format == BankFormat::kKpc) DecodeKpc(source, regional, preview);
         if (format == BankFormat::kGpc) DecodeGpc(source, regional, preview, unwanted);
         if (format == BankFormat::kGeminy) DecodeGeminy(source, regional, preview);
