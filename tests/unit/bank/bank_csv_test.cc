@@ -125,17 +125,6 @@ TEST(BankCsv, SeparatorsFollowTheUserSettingsWithoutClashing) {
     }
 }
 
-struct FakeSaveDialog final : FileSaveDialog {
-    std::optional<SaveChoice> Choose(std::string_view filter, const fs::path& folder,
-                                     const fs::path& name) override {
-        asked.push_back(std::string(filter) + "|" + folder.generic_string() + "|" +
-                        name.generic_string());
-        return answer;
-    }
-    std::optional<SaveChoice> answer;
-    std::vector<std::string> asked;
-};
-
 // "Uložit CSV": the dialog at the bank file, the statement byte for byte in the type chosen, what
 // the user is told. Every fault of the writing is write_faults_test's.
 TEST(BankCsvFlow, SavesTheFileShownWhereTheUserChooses) {
@@ -146,7 +135,7 @@ TEST(BankCsvFlow, SavesTheFileShownWhereTheUserChooses) {
     files.AddFolder("/out");
     files.Put(gpc, bank_file);
     testing::FakeMessageBoxes boxes;
-    FakeSaveDialog dialog;
+    testing::FakeSaveDialog dialog;
     BankCsvFlow flow(dialog, files, RegionalSettings::Czech(), boxes);
 
     flow.Save(BankFormat::kGpc, std::nullopt);  // nothing shown yet

@@ -64,11 +64,9 @@ class FakeDecoders : public BankDecoders {
         if (name.starts_with("bad")) {
             return Status::Failed(StatusCode::kCannotOpen, "Soubor nelze otevřít."_cz);
         }
-        if (name.starts_with("big")) {
-            if (Status room = preview.Expect({.bytes = 100000, .lines = 10}); !room.ok()) {
-                return room;
-            }
-        }
+        const Status room =
+            name.starts_with("big") ? preview.Expect({.bytes = 100000, .lines = 10}) : Status::Ok();
+        if (!room.ok()) return room;
         if (name.starts_with("huge")) throw std::bad_alloc();
         preview.Append(name + "\r\na\r\nb\r\nc\r\n\r\n\r\n");
         return Status::Ok();

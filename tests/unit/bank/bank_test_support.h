@@ -5,21 +5,17 @@
 
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "../common/fake_file_system.h"
 #include "bank/bank_file.h"
 #include "bank/output_text.h"
-#include "common/disk_file_system.h"
+#include "platform/file_dialog.h"
 
 namespace zerkon::testing {
-
-// The disk, as the program's main hands it on.
-inline FileSystem& Disk() {
-    static DiskFileSystem files;
-    return files;
-}
 
 inline std::string BankDataPath(const std::string& name) {
     return std::string(ZERKON_TEST_DATA) + "/bank/" + name;
@@ -29,6 +25,18 @@ inline std::string ReadBankData(const std::string& name) {
     std::ifstream stream(BankDataPath(name), std::ios::binary);
     return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
 }
+
+// Answers as told and keeps what it was asked: filter|folder|name.
+struct FakeSaveDialog final : FileSaveDialog {
+    std::optional<SaveChoice> Choose(std::string_view filter, const std::filesystem::path& folder,
+                                     const std::filesystem::path& name) override {
+        asked.push_back(std::string(filter) + "|" + folder.generic_string() + "|" +
+                        name.generic_string());
+        return answer;
+    }
+    std::optional<SaveChoice> answer;
+    std::vector<std::string> asked;
+};
 
 // The text decode(output) writes to a held output.
 template <typename Decode>

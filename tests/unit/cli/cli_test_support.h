@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "../common/fake_file_system.h"
 #include "cli/commands.h"
-#include "common/disk_file_system.h"
 
 namespace zerkon::cli {
 
@@ -18,10 +18,9 @@ struct Result {
 
 // On the disk, as main runs it.
 inline Result Call(CommandFunction command, const std::vector<std::string>& args) {
-    DiskFileSystem files;
     std::ostringstream out;
     std::ostringstream err;
-    const int code = command(files, args, out, err);
+    const int code = command(testing::Disk(), args, out, err);
     return {code, out.str(), err.str()};
 }
 

@@ -1,18 +1,23 @@
 #pragma once
 // Files in memory that behave as Windows does under one chosen fault: the steps fail where the
 // real system would, and leave behind what it would leave (part of the bytes after a short write
-// or a full disk).
+// or a full disk). Beside them the disk itself, for the tests of real files.
 
-#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
 #include <set>
 #include <string>
 
-#include "common/file_system.h"
+#include "common/disk_file_system.h"
 
 namespace zerkon::testing {
+
+// The disk, as the program's main hands it on.
+inline FileSystem& Disk() {
+    static DiskFileSystem files;
+    return files;
+}
 
 enum class Fault {
     kNone,
@@ -61,20 +66,12 @@ class FakeFileSystem final : public FileSystem {
     }
 
     // Every failure, as the system would word it.
-    static constexpr char kReason[] = "porucha";
-    static Status Failed(StatusCode code) { return Status::Failed(code, "", kReason); }
+    static Status Failed(StatusCode code) { return Status::Failed(code, "", "porucha"); }
 
     Result<std::string> ReadWhole(const std::filesystem::path& file) override {
         Result<std::unique_ptr<FileReader>> reader = OpenForReading(file);
         if (!reader.ok()) return reader.status();
-        std::string bytes;
-        char block[4096];
-        for (;;) {
-            const Result<std::size_t> got = (*reader)->Read(block, sizeof block);
-            if (!got.ok()) return got.status();
-            if (*got == 0) return bytes;
-            bytes.append(block, *got);
-        }
+        return ReadToEnd(**reader);
     }
     Result<std::unique_ptr<FileReader>> OpenForReading(const std::filesystem::path& file) override {
         const Entry* entry = Find(file);
@@ -171,12 +168,11 @@ class FakeFileSystem final : public FileSystem {
     // Reads a copy of the bytes; a broken one gives its first half, then fails.
     class Reader final : public FileReader {
       public:
-        Reader(std::string bytes, bool broken) : bytes_(std::move(bytes)), broken_(broken) {}
+        Reader(const std::string& bytes, bool broken)
+            : bytes_(bytes.substr(0, broken ? bytes.size() / 2 : bytes.size())), broken_(broken) {}
         Result<std::size_t> Read(char* into, std::size_t size) override {
-            const std::size_t end = broken_ ? bytes_.size() / 2 : bytes_.size();
-            if (broken_ && at_ >= end) return Failed(StatusCode::kCannotRead);
-            const std::size_t n = std::min(size, end - at_);
-            bytes_.copy(into, n, at_);
+            if (broken_ && at_ == bytes_.size()) return Failed(StatusCode::kCannotRead);
+            const std::size_t n = bytes_.copy(into, size, at_);
             at_ += n;
             return n;
         }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "../print/scratch_folder.h"
-#include "common/disk_file_system.h"
 #include "fake_file_system.h"
 
 namespace zerkon {
@@ -30,9 +29,8 @@ TEST(DiskFileSystemTest, ReadsAndRemovesFilesOnlyAndTellsWhyNot) {
     EXPECT_EQ(files.Kind(scratch.path() / "a.txt"), PathKind::kNone);
 }
 
-// A text written block by block: the target is replaced only once the last
-// block is written, and a writer that fails on the way leaves the old file
-// and no temporary one.
+// A text written block by block: the target is replaced only once the last block is written, and
+// a writer that fails on the way leaves the old file and no temporary one.
 TEST(WriteReplacingBlocks, ReplacesOnlyWhenTheWholeTextIsWritten) {
     testing::FakeFileSystem files;
     files.Put("/out/a.csv", "old");

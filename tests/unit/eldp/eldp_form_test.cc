@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "../print/fake_message_boxes.h"
 #include "common/cp1250_literal.h"
 #include "eldp/eldp_batch.h"
 #include "eldp/eldp_form_flow.h"
@@ -13,9 +14,9 @@ namespace zerkon {
 namespace {
 
 using testing::EldpData;
+using testing::FakeMessageBoxes;
 using testing::FieldIndex;
 using testing::PayrollInstallation;
-using testing::RecordingBoxes;
 
 TEST(EldpFormLayout, HasEveryControlOnceInTabOrder) {
     int labeled = 0, plain = 0, boxes = 0;
@@ -87,7 +88,7 @@ class EldpFormFlowTest : public ::testing::Test {
 
     PayrollInstallation payroll_;
     ProgramContext context_ = ProgramContext::ForRun("C:\\Zerkon\\zerkon.exe", {});
-    RecordingBoxes boxes_;
+    FakeMessageBoxes boxes_;
     EldpExportList export_list_;
     int printed_ = 0;
     EldpOutputServices services_{
@@ -179,7 +180,7 @@ TEST_F(EldpFormFlowTest, FailuresAreToldToTheUser) {
 
 TEST_F(EldpFormFlowTest, TheXmlIsCheckedFirstAndNePutsTheCaretIntoTheFirstFieldNamed) {
     StartedWith(TextFromPath(EldpData("novak.txt")));  // birth number and IČ are wrong
-    boxes_.yes_no_answer = MessageResult::No;
+    boxes_.answer = MessageResult::No;
     EXPECT_TRUE(Nothing(flow_.Output(kEldpXmlTag)));
     ASSERT_EQ(boxes_.shown.size(), 1u);
     EXPECT_EQ(boxes_.shown[0].text,
@@ -193,7 +194,7 @@ TEST_F(EldpFormFlowTest, TheXmlIsCheckedFirstAndNePutsTheCaretIntoTheFirstFieldN
 
     // A draft is printed unchecked; "Ano" saves the sheet as it is.
     EXPECT_TRUE(flow_.Output(kEldpWorksheetTag).printed);
-    boxes_.yes_no_answer = MessageResult::Yes;
+    boxes_.answer = MessageResult::Yes;
     EXPECT_NE(flow_.Output(kEldpXmlTag).xml_file, "");
     EXPECT_EQ(boxes_.shown.size(), 3u);
 }
@@ -202,7 +203,7 @@ TEST_F(EldpFormFlowTest, ABatchIsCheckedInTheOrderOfTheFileNamesAndRefusedBeyond
     StartedWith("");
     const std::string svoboda = TextFromPath(EldpData("batch/svoboda.txt"));
     chosen_ = {svoboda, TextFromPath(EldpData("batch/mala.txt"))};
-    boxes_.yes_no_answer = MessageResult::No;
+    boxes_.answer = MessageResult::No;
     EXPECT_TRUE(Nothing(flow_.Batch()));
     EXPECT_EQ(chosen_in_, payroll_.base_text());
     ASSERT_EQ(boxes_.shown.size(), 1u);

@@ -1,7 +1,8 @@
 #pragma once
-// Shared pieces of the ELDP tests: a message-box recorder, scratch folders
-// and the files of the demo payroll installation.
+// Shared pieces of the ELDP tests: scratch folders and the files of the demo payroll
+// installation.
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -9,39 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "../common/fake_file_system.h"
 #include "common/cp1250_literal.h"
-#include "common/disk_file_system.h"
 #include "common/file_helpers.h"
 #include "eldp/eldp_form_layout.h"
 #include "eldp/eldp_record.h"
-#include "platform/message_box.h"
 
 namespace zerkon::testing {
-
-// The disk, as the program's main hands it on.
-inline FileSystem& Disk() {
-    static DiskFileSystem files;
-    return files;
-}
-
-class RecordingBoxes : public MessageBoxes {
-  public:
-    struct Shown {
-        std::string text;
-        std::string caption;
-        MessageIcon icon;
-        MessageButtons buttons;
-    };
-    MessageResult Show(std::string_view text, std::string_view caption, MessageIcon icon,
-                       MessageButtons buttons) override {
-        shown.push_back({std::string(text), std::string(caption), icon, buttons});
-        return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoDefaultNo
-                   ? yes_no_answer
-                   : MessageResult::Ok;
-    }
-    std::vector<Shown> shown;
-    MessageResult yes_no_answer = MessageResult::Yes;
-};
 
 inline std::filesystem::path TestData() {
     return std::filesystem::path(ZERKON_TEST_DATA);
@@ -107,9 +82,7 @@ class PayrollInstallation {
 // The named field's place in the tab order; the number of fields when there is none.
 inline std::size_t FieldIndex(std::string_view name) {
     const std::vector<EldpField>& fields = EldpFormFields();
-    std::size_t i = 0;
-    while (i < fields.size() && fields[i].name != name) ++i;
-    return i;
+    return std::ranges::find(fields, name, &EldpField::name) - fields.begin();
 }
 
 // A whole-year sheet that passes every check before filing.

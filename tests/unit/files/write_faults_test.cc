@@ -6,11 +6,11 @@
 
 #include <functional>
 
+#include "../bank/bank_test_support.h"
 #include "../common/fake_file_system.h"
 #include "../print/fake_message_boxes.h"
 #include "bank/bank_csv_flow.h"
 #include "common/cp1250_literal.h"
-#include "common/disk_file_system.h"
 #include "common/file_helpers.h"
 #include "eldp/eldp_xml.h"
 #include "files/file_copy.h"
@@ -39,15 +39,9 @@ std::string AllBoxTexts(const FakeMessageBoxes& boxes) {
     return texts;
 }
 
-// A file of the test data as bytes.
-std::string TestDataBytes(const std::string& path) {
-    return DiskFileSystem().ReadWhole(path).value_or("");
-}
-
 struct Writer {
     const char* name;
     const char* target;  // program text
-    bool reads;          // it reads files of its own before it writes
     std::function<void(FakeFileSystem&)> prepare;
     std::function<WriterRun(FakeFileSystem&)> run;
 };
@@ -57,13 +51,13 @@ WriterRun Ran(const Status& status) {
 }
 
 const Writer kJobFile{
-    "job file", "C:\\out\\job.vrex", false, [](FakeFileSystem&) {},
+    "job file", "C:\\out\\job.vrex", [](FakeFileSystem&) {},
     [](FakeFileSystem& files) {
         return Ran(SaveJobFile(files, "C:\\out\\", "job", {"[ExtProgram]Zerkon", "[DataArea]"}));
     }};
 
 const Writer kEldpXml{
-    "eldp09.xml", "C:\\out\\eldp09.xml", true,
+    "eldp09.xml", "C:\\out\\eldp09.xml",
     [](FakeFileSystem& files) {
         files.Put(PathFromText("C:\\src\\ELDP09.src"), "#xml#<?xml\r\n#reldp_end#</reldp\r\n");
         files.Put(PathFromText("C:\\src\\ELDP09xml.src"),
@@ -78,7 +72,7 @@ const Writer kEldpXml{
     }};
 
 const Writer kCopy{
-    "copy", "C:\\out\\Zuta.exe", true,
+    "copy", "C:\\out\\Zuta.exe",
     [](FakeFileSystem& files) { files.Put(PathFromText("C:\\src\\Zuta.exe"), "new program"); },
     [](FakeFileSystem& files) {
         const FixedClock clock;
@@ -86,24 +80,15 @@ const Writer kCopy{
         return WriterRun{copied.ok(), copied.message()};  // a message is what the box shows
     }};
 
-// "Uložit CSV" of a statement shown in the window.
-class SaveAs final : public FileSaveDialog {
-  public:
-    std::optional<SaveChoice> Choose(std::string_view, const std::filesystem::path&,
-                                     const std::filesystem::path&) override {
-        return SaveChoice{PathFromText("C:\\out\\vypis.csv")};
-    }
-};
-
 const Writer kBankCsv{
-    "bank CSV", "C:\\out\\vypis.csv", true,
+    "bank CSV", "C:\\out\\vypis.csv",
     [](FakeFileSystem& files) {
-        files.Put(PathFromText("C:\\Banka\\vypis.gpc"),
-                  TestDataBytes(std::string(ZERKON_TEST_DATA) + "/bank/gpc_statement.gpc"));
+        files.Put(PathFromText("C:\\Banka\\vypis.gpc"), testing::ReadBankData("gpc_statement.gpc"));
     },
     [](FakeFileSystem& files) {
         FakeMessageBoxes boxes;
-        SaveAs dialog;
+        testing::FakeSaveDialog dialog;  // "Uložit CSV" of a statement shown in the window
+        dialog.answer = SaveChoice{PathFromText("C:\\out\\vypis.csv")};
         BankCsvFlow(dialog, files, RegionalSettings::Czech(), boxes)
             .Save(BankFormat::kGpc, PathFromText("C:\\Banka\\vypis.gpc"));
         const std::string told = AllBoxTexts(boxes);
@@ -146,6 +131,7 @@ class WriteFaults : public ::testing::TestWithParam<FaultCase> {
         const std::filesystem::path target = PathFromText(writer.target);
         FakeFileSystem files;
         writer.prepare(files);
+        const bool reads = !files.files.empty();  // files of its own, before it writes
         if (c.fault != Fault::kFolderMissing) files.Put(target, "old");
         if (c.fault == Fault::kReadOnlyTarget)
             files.files[FakeFileSystem::Key(target)].read_only = true;
@@ -157,7 +143,7 @@ class WriteFaults : public ::testing::TestWithParam<FaultCase> {
         SCOPED_TRACE(writer.name);
         // A writer that reads nothing writes whatever the reading faults.
         const bool read_fault = c.fault == Fault::kReadDenied || c.fault == Fault::kReadBroken;
-        const bool replaced = c.replaced || (read_fault && !writer.reads);
+        const bool replaced = c.replaced || (read_fault && !reads);
         EXPECT_EQ(run.success, replaced);
         const std::optional<std::string> now = files.Bytes(target);
         if (replaced) {
