@@ -43,26 +43,21 @@ using Calls = std::vector<std::string>;
 const std::string kStdDown = "standard " + std::to_string(vk::kDown);
 const std::string kStdUp = "standard " + std::to_string(vk::kUp);
 
-TEST(MemoArrows, DownLeavesOnlyFromTheLastLine) {
-    MemoBehaviour memo;
-    FakeMemo on_last(3, 2);
-    EXPECT_TRUE(memo.KeyDown(on_last, vk::kDown));
-    EXPECT_EQ(on_last.calls, Calls{"next"});
-
-    FakeMemo in_middle(3, 1);
-    EXPECT_FALSE(memo.KeyDown(in_middle, vk::kDown));
-    EXPECT_EQ(in_middle.calls, Calls{kStdDown});
-}
-
-TEST(MemoArrows, UpLeavesOnlyFromTheFirstLine) {
-    MemoBehaviour memo;
-    FakeMemo on_first(3, 0);
-    EXPECT_TRUE(memo.KeyDown(on_first, vk::kUp));
-    EXPECT_EQ(on_first.calls, Calls{"previous"});
-
-    FakeMemo on_second(3, 1);
-    EXPECT_FALSE(memo.KeyDown(on_second, vk::kUp));
-    EXPECT_EQ(on_second.calls, Calls{kStdUp});
+// An arrow leaves from the edge line it points past and moves the caret on any other line.
+TEST(MemoArrows, LeaveOnlyFromTheEdgeLine) {
+    const struct {
+        int key, caret_line;
+        bool leaves;
+        std::string call;
+    } cases[] = {{vk::kDown, 2, true, "next"},
+                 {vk::kDown, 1, false, kStdDown},
+                 {vk::kUp, 0, true, "previous"},
+                 {vk::kUp, 1, false, kStdUp}};
+    for (const auto& c : cases) {
+        FakeMemo host(3, c.caret_line);
+        EXPECT_EQ(MemoBehaviour().KeyDown(host, c.key), c.leaves) << c.call;
+        EXPECT_EQ(host.calls, Calls{c.call});
+    }
 }
 
 TEST(MemoArrows, EmptyMemoLeavesBothWays) {
